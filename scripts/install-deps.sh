@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, running and testing Strobix
+# need, skipping those already present. Pass --test for the test-only extras.
+set -euo pipefail
+
+packages=(build-essential cmake ninja-build ccache pkg-config
+          qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev
+          fonts-dejavu-core fonts-liberation2)
+if [[ "${1:-}" == "--test" ]]; then
+    packages+=(clang libclang-rt-14-dev xvfb xauth socat dpkg-dev file)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    sudo=""
+    if [[ $(id -u) -ne 0 ]]; then sudo="sudo"; fi
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

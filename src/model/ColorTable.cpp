@@ -1,0 +1,15 @@
+#include "ColorTable.h"
+
+namespace ColorTable {
+
+QString colorName(int index)
+{
+    return isValid(index) ? QString::fromLatin1(Entries[index].name) : QString();
+}
+
+std::uint32_t colorValue(int index)
+{
+    return isValid(index) ? Entries[index].bgr : 0;
+}
+
+} // namespace ColorTable

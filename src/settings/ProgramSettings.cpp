@@ -1,0 +1,30 @@
+#include "ProgramSettings.h"
+
+ProgramSettings::ProgramSettings(QObject* parent)
+    : QObject(parent)
+{
+}
+
+void ProgramSettings::setCommPort(int port)
+{
+    if (!isValidPort(port) || port == m_commPort)
+        return;
+    m_commPort = port;
+    emit commPortChanged(port);
+}
+
+void ProgramSettings::setPcSpeed(int ms)
+{
+    if (!isValidSpeed(ms) || ms == m_pcSpeed)
+        return;
+    m_pcSpeed = ms;
+    emit pcSpeedChanged(ms);
+}
+
+void ProgramSettings::setPicSpeed(int delay)
+{
+    if (!isValidSpeed(delay) || delay == m_picSpeed)
+        return;
+    m_picSpeed = delay;
+    emit picSpeedChanged(delay);
+}

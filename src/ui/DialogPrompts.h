@@ -1,0 +1,17 @@
+#pragma once
+
+#include "UserPrompts.h"
+
+class QWidget;
+
+// The real dialogs: QMessageBox and Qt's own file dialog, owned by a window.
+class DialogPrompts : public UserPrompts {
+public:
+    explicit DialogPrompts(QWidget* owner);
+
+    Answer ask(const Message& message) override;
+    QString chooseFile(const FileRequest& request) override;
+
+private:
+    QWidget* m_owner;
+};

@@ -1,0 +1,362 @@
+#include "MainWindow.h"
+
+#include "AppInfo.h"
+#include "BgrColor.h"
+#include "ClickableLabel.h"
+#include "DialogPrompts.h"
+#include "LampWidget.h"
+#include "LedConfig.h"
+#include "SequenceGrid.h"
+#include "TimeAxisWidget.h"
+#include "Twips.h"
+#include "UiFonts.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace {
+
+constexpr int ClientWidth = 9600; // twips
+constexpr int ClientHeight = 3825;
+constexpr std::array<int, MainWindow::LedCount> RowTops{360, 720, 1080, 1440};
+constexpr int TimeAxisTop = 1920;
+constexpr qreal BaseFontSize = 8.25;
+constexpr qreal ButtonFontSize = 12;
+constexpr qreal PopupFontSize = 9.75;
+constexpr int ProgressRange = 56;
+
+QString ledName(int led)
+{
+    return QStringLiteral("LED#%1").arg(led + 1);
+}
+
+void setBackground(QWidget* widget, const QColor& color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setTextColor(QWidget* widget, const QColor& color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QPushButton* makeCommandButton(QWidget* parent, const QString& name, const QString& text,
+                               const QString& toolTip, QRect geometry)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setToolTip(toolTip);
+    button->setGeometry(geometry);
+    button->setFont(UiFonts::sansSerif(ButtonFontSize, true));
+    return button;
+}
+
+QListWidget* makePopupList(QWidget* parent, const QString& name, const QStringList& entries,
+                           QRect geometry)
+{
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->addItems(entries);
+    list->setGeometry(geometry);
+    list->setFont(UiFonts::sansSerif(PopupFontSize));
+    list->hide();
+    return list;
+}
+
+QAction* makeAction(QObject* parent, const QString& name, const QString& text)
+{
+    auto* action = new QAction(text, parent);
+    action->setObjectName(name);
+    return action;
+}
+
+} // namespace
+
+MainWindow::MainWindow(const QString& configPath, QWidget* parent)
+    : QMainWindow(parent)
+    , m_configPath(configPath)
+    , m_playback(m_sequence, m_settings)
+    , m_prompts(&m_playback, std::make_unique<DialogPrompts>(this))
+{
+    setObjectName(QStringLiteral("Main_LEDFlasher_form"));
+    createControls();
+    createMenus();
+    connectModel();
+    startUp();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::setPromptBackend(std::unique_ptr<UserPrompts> backend)
+{
+    m_prompts.setBackend(std::move(backend));
+}
+
+void MainWindow::stopTestIfRunning()
+{
+    if (m_playback.isRunning())
+        m_playback.stop();
+}
+
+void MainWindow::createControls()
+{
+    auto* area = new QWidget(this);
+    area->setFont(UiFonts::sansSerif(BaseFontSize));
+    area->setFixedSize(Twips::toPixels(ClientWidth), Twips::toPixels(ClientHeight));
+    setCentralWidget(area);
+
+    createSequenceRows(area);
+    createCommandButtons(area);
+    createServoStickGroup(area);
+    createPopupLists(area);
+}
+
+void MainWindow::createSequenceRows(QWidget* area)
+{
+    m_grid = new SequenceGrid(m_sequence, area);
+    m_grid->move(Twips::toPixels(1920), Twips::toPixels(RowTops[0]));
+
+    m_timeAxis = new TimeAxisWidget(LedSequence::EventCount, area);
+    m_timeAxis->move(Twips::toPixels(1920), Twips::toPixels(TimeAxisTop));
+
+    for (int led = 0; led < LedCount; ++led) {
+        const int top = RowTops[led];
+        auto* label = new ClickableLabel(ledName(led), area);
+        label->setObjectName(QStringLiteral("LEDlabel1_%1").arg(led));
+        label->setGeometry(Twips::rect(120, top, 975, 255));
+        label->setToolTip(QStringLiteral("Click here to change color of ") + ledName(led));
+        setBackground(label, QColor(144, 144, 144));
+        m_ledLabels[led] = label;
+
+        auto* lamp = new LampWidget(area);
+        lamp->setObjectName(QStringLiteral("LED%1").arg(led));
+        lamp->setGeometry(Twips::rect(1200, top, 255, 255));
+        m_lamps[led] = lamp;
+
+        auto* rowButton = new QPushButton(area);
+        rowButton->setObjectName(QStringLiteral("RowOptions%1").arg(led));
+        rowButton->setGeometry(Twips::rect(1560, top, 135, 135));
+        rowButton->setToolTip(QStringLiteral("Click here to change %1 flash pattern").arg(ledName(led)));
+        rowButton->setFocusPolicy(Qt::TabFocus);
+        m_rowOptions[led] = rowButton;
+
+        auto* servo = new QComboBox(area);
+        servo->setObjectName(QStringLiteral("ServoControl%1").arg(led));
+        servo->setFont(UiFonts::sansSerif(BaseFontSize, true));
+        servo->setGeometry(Twips::toPixels(8040), Twips::toPixels(top), Twips::toPixels(1095),
+                           servo->sizeHint().height());
+        servo->setToolTip(
+            QStringLiteral("Change how %1 will repond to R/C servo signal").arg(ledName(led)));
+        m_servoControls[led] = servo;
+    }
+
+    m_servoHeading = makeLabel(area, QStringLiteral("Label1"), QStringLiteral("Servo Control"),
+                               Twips::rect(8040, 120, 1095, 255));
+    m_servoHeading->setAlignment(Qt::AlignCenter);
+    setBackground(m_servoHeading, QColor(224, 224, 224));
+
+    m_vspeed = new QCheckBox(QStringLiteral("Variable Speed"), area);
+    m_vspeed->setObjectName(QStringLiteral("Vspeed"));
+    m_vspeed->setGeometry(Twips::rect(8040, 1920, 1455, 315));
+    m_vspeed->hide();
+}
+
+void MainWindow::createCommandButtons(QWidget* area)
+{
+    m_openButton = makeCommandButton(area, QStringLiteral("OpenButton"),
+                                     QStringLiteral("&Open File..."),
+                                     QStringLiteral("Click here to open and load a  LED sequence..."),
+                                     Twips::rect(240, 2280, 2175, 495));
+    m_testButton = makeCommandButton(
+        area, QStringLiteral("TestButton"), QStringLiteral("&Test"),
+        QStringLiteral("Click here to Start/Stop the visual test of the LED sequence..."),
+        Twips::rect(3840, 2280, 2175, 495));
+    m_downloadButton = makeCommandButton(
+        area, QStringLiteral("DownloadButton"), QStringLiteral("&DOWNLOAD"),
+        QStringLiteral("Click here to Download data to Strobix Sequencer/Flasher..."),
+        Twips::rect(7200, 2280, 2175, 495));
+    m_saveButton = makeCommandButton(area, QStringLiteral("SaveButton"),
+                                     QStringLiteral("&Save File..."),
+                                     QStringLiteral("Click here to save the current LED sequence..."),
+                                     Twips::rect(240, 3000, 2175, 495));
+    m_settingsButton = makeCommandButton(
+        area, QStringLiteral("Settings_button"), QStringLiteral("S&ettings..."),
+        QStringLiteral("Click here to change Software/Strobix Settings..."),
+        Twips::rect(3840, 3000, 2175, 495));
+    m_exitButton = makeCommandButton(area, QStringLiteral("Exit_button"), QStringLiteral("E&xit"),
+                                     QStringLiteral("Exit software..."),
+                                     Twips::rect(7200, 3000, 2175, 495));
+}
+
+void MainWindow::createServoStickGroup(QWidget* area)
+{
+    m_pulseWidthLabel1 = makeLabel(area, QStringLiteral("PulseWidthlabel1"),
+                                   QStringLiteral("Servo Pulsewidth ="),
+                                   Twips::rect(3600, 2880, 1575, 255));
+    m_pulseWidthLabel1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_pulseWidth = makeLabel(area, QStringLiteral("PulseWidth"), QStringLiteral("1500"),
+                             Twips::rect(5160, 2880, 495, 255));
+    m_pulseWidth->setAlignment(Qt::AlignCenter);
+    setTextColor(m_pulseWidth, QColor(0, 0, 255));
+    m_pulseWidthLabel2 = makeLabel(area, QStringLiteral("PulseWidthlabel2"), QStringLiteral("ms"),
+                                   Twips::rect(5760, 2880, 375, 255));
+
+    m_servoStick = new QScrollBar(Qt::Horizontal, area);
+    m_servoStick->setObjectName(QStringLiteral("ServoStick"));
+    m_servoStick->setGeometry(Twips::rect(3360, 3120, 3135, 255));
+    m_servoStick->setRange(100, 199);
+    m_servoStick->setSingleStep(1);
+    m_servoStick->setPageStep(10);
+    m_servoStick->setValue(150);
+
+    m_servoHint = makeLabel(area, QStringLiteral("Label2"),
+                            QStringLiteral("(Use Mouse or Left + Right Arrow key to change servo position)"),
+                            Twips::rect(2520, 3480, 4575, 255));
+    m_servoHint->setAlignment(Qt::AlignCenter);
+    m_servoHint->setToolTip(
+        QStringLiteral("Use the Mouse or Left + Right Arrow key to change servo position..."));
+    setBackground(m_servoHint, QColor(224, 224, 224));
+
+    for (QWidget* widget : {static_cast<QWidget*>(m_pulseWidthLabel1),
+                            static_cast<QWidget*>(m_pulseWidth),
+                            static_cast<QWidget*>(m_pulseWidthLabel2),
+                            static_cast<QWidget*>(m_servoStick), static_cast<QWidget*>(m_servoHint)})
+        widget->hide();
+
+    m_dlLabel = makeLabel(area, QStringLiteral("DLlabel"),
+                          QStringLiteral("Downloading to STROBIX ..."),
+                          Twips::rect(3120, 2880, 3495, 735));
+    m_dlLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_dlLabel->setFont(UiFonts::sansSerif(PopupFontSize, true));
+    m_dlLabel->setToolTip(QStringLiteral("Downloading data to the Strobix..."));
+    setBackground(m_dlLabel, QColor(192, 192, 192));
+    setTextColor(m_dlLabel, Qt::red);
+    m_dlLabel->hide();
+
+    m_progressBar = new QProgressBar(area);
+    m_progressBar->setObjectName(QStringLiteral("ProgressBar1"));
+    m_progressBar->setGeometry(Twips::rect(3360, 3240, 3015, 255));
+    m_progressBar->setRange(0, ProgressRange);
+    m_progressBar->setTextVisible(false);
+    m_progressBar->hide();
+}
+
+void MainWindow::createPopupLists(QWidget* area)
+{
+    m_colorList = makePopupList(area, QStringLiteral("ColorList"), {},
+                                Twips::rect(1560, 360, 1455, 2940));
+    m_rowOptionsList = makePopupList(area, QStringLiteral("RowOptionsList"), {},
+                                     Twips::rect(1680, 480, 1455, 2940));
+    m_copyList = makePopupList(area, QStringLiteral("CopyList"), {},
+                               Twips::rect(1560, 360, 975, 2940));
+}
+
+void MainWindow::createMenus()
+{
+    m_menuNew = makeAction(this, QStringLiteral("MENUnew"), QStringLiteral("&New/Clear"));
+    m_menuOpen = makeAction(this, QStringLiteral("MENUopen"), QStringLiteral("&Open..."));
+    m_menuMerge = makeAction(this, QStringLiteral("MENUmerge"), QStringLiteral("&Merge..."));
+    m_menuSave = makeAction(this, QStringLiteral("MENUsave"), QStringLiteral("&Save..."));
+    m_menuExit = makeAction(this, QStringLiteral("MENUexit"), QStringLiteral("E&xit"));
+    m_menuTest = makeAction(this, QStringLiteral("MENUtest"), QStringLiteral("&Test"));
+    m_menuDownload = makeAction(this, QStringLiteral("MENUdownload"), QStringLiteral("&Download"));
+    m_menuSettings = makeAction(this, QStringLiteral("MENUsettings"), QStringLiteral("S&ettings"));
+    m_menuAbout = makeAction(this, QStringLiteral("MENUabout"), QStringLiteral("&About"));
+    m_menuHowto = makeAction(this, QStringLiteral("MENUhowto"), QStringLiteral("&Users' Manual..."));
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("MENUfile"));
+    file->addActions({m_menuNew, m_menuOpen, m_menuMerge, m_menuSave, m_menuExit});
+    menuBar()->addAction(m_menuTest);
+    menuBar()->addAction(m_menuDownload);
+    menuBar()->addAction(m_menuSettings);
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("MENUhelp"));
+    help->addActions({m_menuAbout, m_menuHowto});
+
+    // These buttons are the menu commands under another face.
+    connect(m_openButton, &QPushButton::clicked, m_menuOpen, &QAction::trigger);
+    connect(m_saveButton, &QPushButton::clicked, m_menuSave, &QAction::trigger);
+    connect(m_testButton, &QPushButton::clicked, m_menuTest, &QAction::trigger);
+    connect(m_downloadButton, &QPushButton::clicked, m_menuDownload, &QAction::trigger);
+    connect(m_settingsButton, &QPushButton::clicked, m_menuSettings, &QAction::trigger);
+}
+
+void MainWindow::connectModel()
+{
+    connect(&m_sequence, &LedSequence::ledColorChanged, this, &MainWindow::showLedColor);
+    connect(&m_sequence, &LedSequence::servoModeChanged, this, &MainWindow::showServoMode);
+    connect(&m_sequence, &LedSequence::lastEventChanged, m_timeAxis,
+            [this](int, int current) { m_timeAxis->setMarkedEvent(current); });
+    for (int led = 0; led < LedCount; ++led) {
+        connect(m_servoControls[led], qOverload<int>(&QComboBox::activated), this,
+                [this, led](int index) { m_sequence.setServoMode(led, index); });
+    }
+}
+
+void MainWindow::startUp()
+{
+    setWindowTitle(AppInfo::startupCaption());
+    m_settings.setCommPort(LedConfig::readPort(m_configPath));
+    m_settings.setPicSpeed(ProgramSettings::DefaultPicSpeed);
+    m_settings.setPcSpeed(ProgramSettings::DefaultPcSpeed);
+
+    for (int color = 0; color < ColorTable::Count; ++color)
+        m_colorList->addItem(ColorTable::colorName(color));
+    m_rowOptionsList->addItems({QStringLiteral("Clear All"), QStringLiteral("Mark All"),
+                                QStringLiteral("Toggle All"), QStringLiteral("Copy from..."),
+                                QStringLiteral("Copy to..."), QStringLiteral("Skip 1..."),
+                                QStringLiteral("Skip 2..."), QStringLiteral("Skip 3..."),
+                                QString(), QStringLiteral("Cancel")});
+    m_copyList->addItems({QStringLiteral("LED #1"), QStringLiteral("LED #2"),
+                          QStringLiteral("LED #3"), QStringLiteral("LED #4"), QString(), QString(),
+                          QString(), QString(), QString(), QStringLiteral("Cancel")});
+    const QStringList servoEntries = ServoControl::entries();
+    for (int led = 0; led < LedCount; ++led) {
+        m_servoControls[led]->addItems(servoEntries);
+        showServoMode(led);
+        showLedColor(led);
+    }
+    m_timeAxis->setMarkedEvent(m_sequence.lastEvent());
+
+    setFixedSize(centralWidget()->width(), centralWidget()->height() + menuBar()->sizeHint().height());
+}
+
+void MainWindow::showLedColor(int led)
+{
+    setTextColor(m_ledLabels[led], bgrToQColor(m_sequence.colorValue(m_sequence.ledColor(led))));
+}
+
+void MainWindow::showServoMode(int led)
+{
+    m_servoControls[led]->setCurrentIndex(m_sequence.servoMode(led));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // Closing the main window ends the program at once, whatever else is open.
+    event->accept();
+    QCoreApplication::quit();
+}

@@ -1,0 +1,145 @@
+#pragma once
+
+#include "HeldPrompts.h"
+#include "LedSequence.h"
+#include "ProgramSettings.h"
+#include "TestPlayback.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+class ClickableLabel;
+class LampWidget;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QScrollBar;
+class SequenceGrid;
+class TimeAxisWidget;
+
+// The editor's main window. It owns the sequence, the program settings and the
+// visual test, shows every piece of the sequence, and reaches every command
+// through its menus and buttons. Controls carry the object names the rest of
+// the program and the tests know them by (TestButton, ServoControl2, ...).
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int LedCount = LedSequence::LedCount;
+
+    explicit MainWindow(const QString& configPath = QStringLiteral("LED.cfg"),
+                        QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    LedSequence& sequence() { return m_sequence; }
+    ProgramSettings& settings() { return m_settings; }
+    TestPlayback& playback() { return m_playback; }
+    UserPrompts& prompts() { return m_prompts; }
+    // Tests answer the program's questions through their own prompts.
+    void setPromptBackend(std::unique_ptr<UserPrompts> backend);
+    QString configPath() const { return m_configPath; }
+
+    // Stops a running visual test (StopTest for the commands that need it).
+    void stopTestIfRunning();
+
+    SequenceGrid* grid() const { return m_grid; }
+    TimeAxisWidget* timeAxis() const { return m_timeAxis; }
+    ClickableLabel* ledLabel(int led) const { return m_ledLabels[led]; }
+    LampWidget* lamp(int led) const { return m_lamps[led]; }
+    QPushButton* rowOptionsButton(int led) const { return m_rowOptions[led]; }
+    QComboBox* servoControl(int led) const { return m_servoControls[led]; }
+    QListWidget* rowOptionsList() const { return m_rowOptionsList; }
+    QListWidget* copyList() const { return m_copyList; }
+    QListWidget* colorList() const { return m_colorList; }
+
+    QPushButton* openButton() const { return m_openButton; }
+    QPushButton* saveButton() const { return m_saveButton; }
+    QPushButton* testButton() const { return m_testButton; }
+    QPushButton* downloadButton() const { return m_downloadButton; }
+    QPushButton* settingsButton() const { return m_settingsButton; }
+    QPushButton* exitButton() const { return m_exitButton; }
+
+    QScrollBar* servoStick() const { return m_servoStick; }
+    QLabel* pulseWidthLabel1() const { return m_pulseWidthLabel1; }
+    QLabel* pulseWidth() const { return m_pulseWidth; }
+    QLabel* pulseWidthLabel2() const { return m_pulseWidthLabel2; }
+    QLabel* servoHint() const { return m_servoHint; }
+    QLabel* downloadLabel() const { return m_dlLabel; }
+    QProgressBar* progressBar() const { return m_progressBar; }
+
+    QAction* menuNew() const { return m_menuNew; }
+    QAction* menuOpen() const { return m_menuOpen; }
+    QAction* menuMerge() const { return m_menuMerge; }
+    QAction* menuSave() const { return m_menuSave; }
+    QAction* menuExit() const { return m_menuExit; }
+    QAction* menuTest() const { return m_menuTest; }
+    QAction* menuDownload() const { return m_menuDownload; }
+    QAction* menuSettings() const { return m_menuSettings; }
+    QAction* menuAbout() const { return m_menuAbout; }
+    QAction* menuHowto() const { return m_menuHowto; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void createSequenceRows(QWidget* area);
+    void createCommandButtons(QWidget* area);
+    void createServoStickGroup(QWidget* area);
+    void createPopupLists(QWidget* area);
+    void createMenus();
+    void connectModel();
+    void startUp();
+
+    void showLedColor(int led);
+    void showServoMode(int led);
+
+    QString m_configPath;
+    LedSequence m_sequence;
+    ProgramSettings m_settings;
+    TestPlayback m_playback;
+    HeldPrompts m_prompts;
+
+    SequenceGrid* m_grid = nullptr;
+    TimeAxisWidget* m_timeAxis = nullptr;
+    std::array<ClickableLabel*, LedCount> m_ledLabels{};
+    std::array<LampWidget*, LedCount> m_lamps{};
+    std::array<QPushButton*, LedCount> m_rowOptions{};
+    std::array<QComboBox*, LedCount> m_servoControls{};
+    QLabel* m_servoHeading = nullptr;
+    QCheckBox* m_vspeed = nullptr;
+    QListWidget* m_rowOptionsList = nullptr;
+    QListWidget* m_copyList = nullptr;
+    QListWidget* m_colorList = nullptr;
+
+    QPushButton* m_openButton = nullptr;
+    QPushButton* m_saveButton = nullptr;
+    QPushButton* m_testButton = nullptr;
+    QPushButton* m_downloadButton = nullptr;
+    QPushButton* m_settingsButton = nullptr;
+    QPushButton* m_exitButton = nullptr;
+
+    QScrollBar* m_servoStick = nullptr;
+    QLabel* m_pulseWidthLabel1 = nullptr;
+    QLabel* m_pulseWidth = nullptr;
+    QLabel* m_pulseWidthLabel2 = nullptr;
+    QLabel* m_servoHint = nullptr;
+    QLabel* m_dlLabel = nullptr;
+    QProgressBar* m_progressBar = nullptr;
+
+    QAction* m_menuNew = nullptr;
+    QAction* m_menuOpen = nullptr;
+    QAction* m_menuMerge = nullptr;
+    QAction* m_menuSave = nullptr;
+    QAction* m_menuExit = nullptr;
+    QAction* m_menuTest = nullptr;
+    QAction* m_menuDownload = nullptr;
+    QAction* m_menuSettings = nullptr;
+    QAction* m_menuAbout = nullptr;
+    QAction* m_menuHowto = nullptr;
+};

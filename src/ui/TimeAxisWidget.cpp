@@ -1,0 +1,113 @@
+#include "TimeAxisWidget.h"
+
+#include "GridGeometry.h"
+#include "UiFonts.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+constexpr int LabelHeight = 255; // twips
+constexpr qreal NormalPointSize = 6;
+constexpr qreal MarkedPointSize = 8;
+const QColor HighlightColor(128, 128, 128);
+} // namespace
+
+TimeAxisWidget::TimeAxisWidget(int eventCount, QWidget* parent)
+    : QWidget(parent)
+    , m_eventCount(eventCount)
+{
+    setObjectName(QStringLiteral("TimeAxis"));
+    resize(sizeHint());
+}
+
+QString TimeAxisWidget::labelText(int event)
+{
+    return QString::number((event + 1) % 10);
+}
+
+void TimeAxisWidget::setMarkedEvent(int event)
+{
+    if (event == m_marked)
+        return;
+    const int previous = m_marked;
+    m_marked = event;
+    update(labelRect(previous));
+    update(labelRect(event));
+}
+
+void TimeAxisWidget::setHighlightedEvent(int event)
+{
+    if (event == m_highlighted)
+        return;
+    const int previous = m_highlighted;
+    m_highlighted = event;
+    update(labelRect(previous));
+    update(labelRect(event));
+}
+
+QColor TimeAxisWidget::textColor(int event) const
+{
+    return event == m_marked ? QColor(Qt::red) : QColor(Qt::black);
+}
+
+qreal TimeAxisWidget::pointSize(int event) const
+{
+    return event == m_marked ? MarkedPointSize : NormalPointSize;
+}
+
+QColor TimeAxisWidget::backgroundColor(int event) const
+{
+    return event == m_highlighted ? HighlightColor : palette().color(QPalette::Button);
+}
+
+QRect TimeAxisWidget::labelRect(int event) const
+{
+    if (event < 0 || event >= m_eventCount)
+        return {};
+    const QRect cell = GridGeometry::cellRect(0, event);
+    return {cell.left(), 0, cell.width(), Twips::toPixels(LabelHeight)};
+}
+
+QPoint TimeAxisWidget::labelCenter(int event) const
+{
+    return labelRect(event).center();
+}
+
+int TimeAxisWidget::eventAt(QPoint position) const
+{
+    if (position.x() < 0 || position.y() < 0 || position.y() >= height())
+        return -1;
+    const int event = position.x() / GridGeometry::columnPitchPx();
+    return event < m_eventCount ? event : -1;
+}
+
+QSize TimeAxisWidget::sizeHint() const
+{
+    return {labelRect(m_eventCount - 1).right() + 1, Twips::toPixels(LabelHeight)};
+}
+
+void TimeAxisWidget::paintEvent(QPaintEvent* paintEvent)
+{
+    QPainter painter(this);
+    QFont font = UiFonts::arial(NormalPointSize);
+    for (int event = 0; event < m_eventCount; ++event) {
+        const QRect rect = labelRect(event);
+        if (!paintEvent->rect().intersects(rect))
+            continue;
+        painter.fillRect(rect, backgroundColor(event));
+        font.setPointSizeF(pointSize(event));
+        painter.setFont(font);
+        painter.setPen(textColor(event));
+        // Let the large marked digit spill into its neighbours' margins rather than clip.
+        painter.drawText(rect.adjusted(-2, 0, 2, 0), Qt::AlignHCenter | Qt::AlignTop,
+                         labelText(event));
+    }
+}
+
+void TimeAxisWidget::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const int index = eventAt(event->position().toPoint());
+    if (index >= 0)
+        emit doubleClicked(index);
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+// The numbered time axis under the grid: one small label per event showing the
+// last digit of its number (1..9, 0, 1..). The last event of the sequence is
+// marked in red and a larger font; the event the visual test shows has a grey
+// background. A double-click on a label reports its event.
+class TimeAxisWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit TimeAxisWidget(int eventCount, QWidget* parent = nullptr);
+
+    static QString labelText(int event);
+
+    int markedEvent() const { return m_marked; }
+    void setMarkedEvent(int event);
+
+    // -1 when no event is highlighted.
+    int highlightedEvent() const { return m_highlighted; }
+    void setHighlightedEvent(int event);
+
+    // Appearance of one label, for views and tests alike.
+    QColor textColor(int event) const;
+    qreal pointSize(int event) const;
+    QColor backgroundColor(int event) const;
+
+    QPoint labelCenter(int event) const;
+    QSize sizeHint() const override;
+
+signals:
+    void doubleClicked(int event);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    QRect labelRect(int event) const;
+    int eventAt(QPoint position) const;
+
+    int m_eventCount;
+    int m_marked = -1;
+    int m_highlighted = -1;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "UserPrompts.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <functional>
+#include <deque>
+
+// Answers the program's questions from a script instead of a person, and keeps
+// every message and file request it was shown so tests can check them.
+// An answer may be a function, to look at the window while the box "is open".
+class ScriptedPrompts : public UserPrompts {
+public:
+    using MessageHandler = std::function<Answer(const Message&)>;
+    using FileHandler = std::function<QString(const FileRequest&)>;
+
+    void nextAnswer(Answer answer);
+    void nextAnswer(MessageHandler handler);
+    void nextFile(const QString& path); // empty: the user cancels
+    void nextFile(FileHandler handler);
+
+    Answer ask(const Message& message) override;
+    QString chooseFile(const FileRequest& request) override;
+
+    QList<Message> messages;
+    QList<FileRequest> fileRequests;
+    // Set when a prompt came that the script had no answer for.
+    QStringList unexpected;
+
+private:
+    std::deque<MessageHandler> m_answers;
+    std::deque<FileHandler> m_files;
+};
