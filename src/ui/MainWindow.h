@@ -47,6 +47,11 @@ public:
     // Stops a running visual test (StopTest for the commands that need it).
     void stopTestIfRunning();
 
+    // The file last chosen in an Open, Merge or Save dialog (empty after
+    // New/Clear): the name Save offers next.
+    QString rememberedFile() const { return m_rememberedFile; }
+    void setRememberedFile(const QString& path) { m_rememberedFile = path; }
+
     SequenceGrid* grid() const { return m_grid; }
     TimeAxisWidget* timeAxis() const { return m_timeAxis; }
     ClickableLabel* ledLabel(int led) const { return m_ledLabels[led]; }
@@ -100,6 +105,7 @@ private:
     void showServoMode(int led);
 
     QString m_configPath;
+    QString m_rememberedFile;
     LedSequence m_sequence;
     ProgramSettings m_settings;
     TestPlayback m_playback;
