@@ -1,0 +1,100 @@
+#include "LedConfig.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestLedConfig : public QObject {
+    Q_OBJECT
+private slots:
+    void parsesLeniently_data();
+    void parsesLeniently();
+    void writesNumberThenCrLf_data();
+    void writesNumberThenCrLf();
+    void missingFileGivesPortOne();
+    void failedWriteReportsAndKeepsOldFile();
+};
+
+void TestLedConfig::parsesLeniently_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("port"); // 0: no valid port
+    QTest::newRow("as written") << QByteArray("3\r\n") << 3;
+    QTest::newRow("bare digit") << QByteArray("8") << 8;
+    QTest::newRow("leading blank") << QByteArray(" 5") << 5;
+    QTest::newRow("comma ends the field") << QByteArray("5,7") << 5;
+    QTest::newRow("LF only") << QByteArray("2\n9\n") << 2;
+    QTest::newRow("trailing blanks") << QByteArray("4  \r\n") << 4;
+    QTest::newRow("empty") << QByteArray("") << 0;
+    QTest::newRow("zero") << QByteArray("0\r\n") << 0;
+    QTest::newRow("nine") << QByteArray("9\r\n") << 0;
+    QTest::newRow("negative") << QByteArray("-1\r\n") << 0;
+    QTest::newRow("text") << QByteArray("COM3\r\n") << 0;
+    QTest::newRow("empty first line") << QByteArray("\r\n3\r\n") << 0;
+    QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n", 8) << 0;
+}
+
+void TestLedConfig::parsesLeniently()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, port);
+    QCOMPARE(LedConfig::parsePort(content).value_or(0), port);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("LED.cfg"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+    QCOMPARE(LedConfig::readPort(path), port == 0 ? 1 : port);
+}
+
+void TestLedConfig::writesNumberThenCrLf_data()
+{
+    QTest::addColumn<int>("port");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("1") << 1 << QByteArray("\x31\x0d\x0a");
+    QTest::newRow("3") << 3 << QByteArray("\x33\x0d\x0a");
+    QTest::newRow("8") << 8 << QByteArray("\x38\x0d\x0a");
+}
+
+void TestLedConfig::writesNumberThenCrLf()
+{
+    QFETCH(int, port);
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("LED.cfg"));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("7\r\nsomething longer that must go\r\n");
+    old.close();
+
+    const LedConfig::WriteResult result = LedConfig::writePort(port, path);
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), bytes);
+    QCOMPARE(LedConfig::readPort(path), port);
+}
+
+void TestLedConfig::missingFileGivesPortOne()
+{
+    QTemporaryDir dir;
+    QCOMPARE(LedConfig::readPort(dir.filePath(QStringLiteral("LED.cfg"))), 1);
+}
+
+void TestLedConfig::failedWriteReportsAndKeepsOldFile()
+{
+    // A folder where the file should be cannot be replaced by a file, even for root.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("LED.cfg"));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("LED.cfg")));
+    const LedConfig::WriteResult result = LedConfig::writePort(4, path);
+    QVERIFY(!result.ok);
+    QVERIFY(!result.error.isEmpty());
+    QVERIFY(QFileInfo(path).isDir());
+    QCOMPARE(LedConfig::readPort(path), 1);
+}
+
+QTEST_APPLESS_MAIN(TestLedConfig)
+#include "tst_LedConfig.moc"
