@@ -147,6 +147,7 @@ void MainWindow::createSequenceRows(QWidget* area)
         label->setObjectName(QStringLiteral("LEDlabel1_%1").arg(led));
         label->setGeometry(Twips::rect(120, top, 975, 255));
         label->setToolTip(QStringLiteral("Click here to change color of ") + ledName(led));
+        label->setIndent(3);
         setBackground(label, QColor(144, 144, 144));
         m_ledLabels[led] = label;
 
