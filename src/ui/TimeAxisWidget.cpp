@@ -90,19 +90,32 @@ QSize TimeAxisWidget::sizeHint() const
 void TimeAxisWidget::paintEvent(QPaintEvent* paintEvent)
 {
     QPainter painter(this);
-    QFont font = UiFonts::arial(NormalPointSize);
     for (int event = 0; event < m_eventCount; ++event) {
         const QRect rect = labelRect(event);
-        if (!paintEvent->rect().intersects(rect))
-            continue;
-        painter.fillRect(rect, backgroundColor(event));
-        font.setPointSizeF(pointSize(event));
-        painter.setFont(font);
-        painter.setPen(textColor(event));
-        // Let the large marked digit spill into its neighbours' margins rather than clip.
-        painter.drawText(rect.adjusted(-2, 0, 2, 0), Qt::AlignHCenter | Qt::AlignTop,
-                         labelText(event));
+        if (rect.intersects(paintEvent->rect()))
+            painter.fillRect(rect, backgroundColor(event));
     }
+    // Unmarked labels first, then the marked one: two font changes per paint.
+    painter.setFont(UiFonts::arial(NormalPointSize));
+    painter.setPen(Qt::black);
+    for (int event = 0; event < m_eventCount; ++event)
+        if (event != m_marked)
+            drawLabel(painter, event, paintEvent->rect());
+    if (m_marked >= 0 && m_marked < m_eventCount) {
+        painter.setFont(UiFonts::arial(MarkedPointSize));
+        painter.setPen(textColor(m_marked));
+        drawLabel(painter, m_marked, paintEvent->rect());
+    }
+}
+
+void TimeAxisWidget::drawLabel(QPainter& painter, int event, const QRect& dirty) const
+{
+    const QRect rect = labelRect(event);
+    if (!rect.intersects(dirty))
+        return;
+    // Let the large marked digit spill into its neighbours' margins rather than clip.
+    painter.drawText(rect.adjusted(-2, 0, 2, 0), Qt::AlignHCenter | Qt::AlignTop,
+                     labelText(event));
 }
 
 void TimeAxisWidget::mouseDoubleClickEvent(QMouseEvent* event)

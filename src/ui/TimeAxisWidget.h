@@ -7,6 +7,8 @@
 // last digit of its number (1..9, 0, 1..). The last event of the sequence is
 // marked in red and a larger font; the event the visual test shows has a grey
 // background. A double-click on a label reports its event.
+class QPainter;
+
 class TimeAxisWidget : public QWidget {
     Q_OBJECT
 public:
@@ -38,6 +40,7 @@ protected:
 
 private:
     QRect labelRect(int event) const;
+    void drawLabel(QPainter& painter, int event, const QRect& dirty) const;
     int eventAt(QPoint position) const;
 
     int m_eventCount;

@@ -1,28 +1,47 @@
 #include "UiFonts.h"
 
+#include <QFontDatabase>
+#include <QGuiApplication>
 #include <QStringList>
 
 namespace UiFonts {
 
-QFont sansSerif(qreal pointSize, bool bold)
+namespace {
+
+// The first installed family of a preference list, looked up once: asking the
+// font system for a missing family on every widget costs start-up time.
+QString firstInstalled(const QStringList& preferred)
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    for (const QString& family : preferred)
+        if (QFontDatabase::hasFamily(family))
+            return family;
+    return QGuiApplication::font().family();
+}
+
+QFont make(const QString& family, qreal pointSize, bool bold)
+{
+    QFont font(family);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
 }
 
+} // namespace
+
+QFont sansSerif(qreal pointSize, bool bold)
+{
+    static const QString family =
+        firstInstalled({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                        QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    return make(family, pointSize, bold);
+}
+
 QFont arial(qreal pointSize)
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize);
-    return font;
+    static const QString family = firstInstalled(
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    return make(family, pointSize, false);
 }
 
 } // namespace UiFonts
