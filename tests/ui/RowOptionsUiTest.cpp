@@ -1,6 +1,7 @@
 #include "PopupInput.h"
 #include "RowOperations.h"
 #include "ScriptedPrompts.h"
+#include "SequenceGrid.h"
 #include "TestWindow.h"
 #include "TimeAxisWidget.h"
 
@@ -63,6 +64,7 @@ private slots:
     void secondRowButtonReplacesPendingOperation();
     void secondRowButtonReplacesPendingCopy();
     void endMarkerIsReadWhenApplied();
+    void windowStaysUsableWhileListOpen();
     void runningTestHeldWhileListOpen();
 
 private:
@@ -264,6 +266,20 @@ void RowOptionsUiTest::endMarkerIsReadWhenApplied()
     clickEntry(m_copyRows, 0);
     for (int event = 0; event < LedSequence::EventCount; ++event)
         QCOMPARE(sequence.cell(0, event), event <= 20 ? sequence.cell(2, event) : firstRowBefore[event]);
+}
+
+void RowOptionsUiTest::windowStaysUsableWhileListOpen()
+{
+    LedSequence& sequence = (*m_window)->sequence();
+    SequenceGrid* grid = (*m_window)->grid();
+    const int before = sequence.cell(1, 30);
+    openRow(0);
+    TestWindow::click(grid, grid->cellCenter(1, 30));
+    QCOMPARE(sequence.cell(1, 30), 1 - before);
+    QVERIFY(m_operations->isVisible());
+    clickEntry(m_operations, CancelEntry);
+    QVERIFY(!m_operations->isVisible());
+    QCOMPARE(sequence.cell(1, 30), 1 - before);
 }
 
 void RowOptionsUiTest::runningTestHeldWhileListOpen()
