@@ -3,9 +3,13 @@
 #include "AppInfo.h"
 #include "BgrColor.h"
 #include "ClickableLabel.h"
+#include "ColorChoiceController.h"
 #include "DialogPrompts.h"
+#include "EndMarkerController.h"
 #include "LampWidget.h"
 #include "LedConfig.h"
+#include "NewClearCommand.h"
+#include "RowOptionsController.h"
 #include "SequenceGrid.h"
 #include "TimeAxisWidget.h"
 #include "Twips.h"
@@ -105,6 +109,10 @@ MainWindow::MainWindow(const QString& configPath, QWidget* parent)
     createMenus();
     connectModel();
     startUp();
+    m_colorChoice = std::make_unique<ColorChoiceController>(*this);
+    m_endMarker = std::make_unique<EndMarkerController>(*this);
+    m_newClear = std::make_unique<NewClearCommand>(*this);
+    m_rowOptionsController = std::make_unique<RowOptionsController>(*this);
 }
 
 MainWindow::~MainWindow() = default;

@@ -11,7 +11,10 @@
 #include <memory>
 
 class ClickableLabel;
+class ColorChoiceController;
+class EndMarkerController;
 class LampWidget;
+class NewClearCommand;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -20,6 +23,7 @@ class QListWidget;
 class QProgressBar;
 class QPushButton;
 class QScrollBar;
+class RowOptionsController;
 class SequenceGrid;
 class TimeAxisWidget;
 
@@ -148,4 +152,11 @@ private:
     QAction* m_menuSettings = nullptr;
     QAction* m_menuAbout = nullptr;
     QAction* m_menuHowto = nullptr;
+
+    // Commands and pop-up choices; declared last so they go before the playback
+    // they may be holding.
+    std::unique_ptr<ColorChoiceController> m_colorChoice;
+    std::unique_ptr<EndMarkerController> m_endMarker;
+    std::unique_ptr<NewClearCommand> m_newClear;
+    std::unique_ptr<RowOptionsController> m_rowOptionsController;
 };

@@ -1,0 +1,61 @@
+#include "ColorChoiceController.h"
+
+#include "ClickableLabel.h"
+#include "MainWindow.h"
+
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QSignalBlocker>
+
+ColorChoiceController::ColorChoiceController(MainWindow& window)
+    : m_sequence(window.sequence())
+    , m_playback(window.playback())
+    , m_list(window.colorList())
+{
+    for (int led = 0; led < MainWindow::LedCount; ++led)
+        connect(window.ledLabel(led), &ClickableLabel::clicked, this, [this, led] { open(led); });
+    connect(m_list, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { choose(m_list->row(item)); });
+    connect(m_list, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { choose(m_list->row(item)); });
+    connect(m_list, &QListWidget::currentRowChanged, this, &ColorChoiceController::selectionMoved);
+}
+
+ColorChoiceController::~ColorChoiceController() = default;
+
+void ColorChoiceController::open(int led)
+{
+    m_leds.set(led);
+    {
+        // Showing the LED's own colour is not a choice.
+        const QSignalBlocker quiet(m_list);
+        m_list->setCurrentRow(m_sequence.ledColor(led));
+    }
+    m_list->show();
+    m_list->raise();
+    m_list->setFocus(Qt::PopupFocusReason);
+    if (!m_hold)
+        m_hold.emplace(&m_playback);
+}
+
+void ColorChoiceController::selectionMoved(int entry)
+{
+    // A selection moved by the keyboard chooses at once. A mouse press moves it
+    // too, but the choice then waits for the click, so that the release does not
+    // land on whatever lies under the list once it is gone.
+    if (QGuiApplication::mouseButtons() == Qt::NoButton)
+        choose(entry);
+}
+
+void ColorChoiceController::choose(int colorIndex)
+{
+    if (!isOpen() || !ColorTable::isValid(colorIndex))
+        return;
+    m_list->hide();
+    const std::bitset<LedSequence::LedCount> leds = m_leds;
+    m_leds.reset();
+    m_hold.reset();
+    for (int led = 0; led < LedSequence::LedCount; ++led)
+        if (leds.test(led))
+            m_sequence.setLedColor(led, colorIndex);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "LedSequence.h"
+#include "PlaybackHold.h"
+
+#include <QObject>
+
+#include <bitset>
+#include <optional>
+
+class MainWindow;
+class QListWidget;
+
+// The colour choice behind the LED name labels: a click on a label opens
+// ColorList on that LED's colour; a click on an entry, Enter, or moving the
+// selection with the keyboard chooses the colour and closes the list. There is
+// no cancel. Labels clicked while the list is open join the choice, so the one
+// colour chosen next goes to all of them. A running visual test is held while
+// the list is open.
+class ColorChoiceController : public QObject {
+    Q_OBJECT
+public:
+    explicit ColorChoiceController(MainWindow& window);
+    ~ColorChoiceController() override;
+
+private:
+    void open(int led);
+    void selectionMoved(int entry);
+    void choose(int colorIndex);
+    bool isOpen() const { return m_hold.has_value(); }
+
+    LedSequence& m_sequence;
+    TestPlayback& m_playback;
+    QListWidget* m_list;
+    std::bitset<LedSequence::LedCount> m_leds;
+    std::optional<PlaybackHold> m_hold;
+};

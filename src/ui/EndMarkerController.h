@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QObject>
+
+class MainWindow;
+
+// Moves the sequence's last event to the time-axis label that is double-clicked.
+// A single click on the axis does nothing.
+class EndMarkerController : public QObject {
+    Q_OBJECT
+public:
+    explicit EndMarkerController(MainWindow& window);
+};

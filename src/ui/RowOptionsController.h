@@ -1,0 +1,49 @@
+#pragma once
+
+#include "PlaybackHold.h"
+#include "RowOperation.h"
+
+#include <QObject>
+
+#include <optional>
+
+class MainWindow;
+class QListWidget;
+class QListWidgetItem;
+
+// The row-option buttons RowOptions0..RowOptions3 and their pop-up lists.
+//
+// A click on a row's button opens RowOptionsList on its first entry; the
+// operation then waits, without blocking the window, until an entry of the list
+// is clicked or activated with the keyboard. The copy entries wait a second
+// time for CopyList, which keeps the entry it last had. The last event is read
+// only when the operation is finally applied, so a marker moved while a list
+// was open counts. A running visual test is held while a list is open.
+//
+// A row button clicked while a list is still open replaces the pending
+// operation: the list reopens on its first entry for the newer row, and the
+// earlier row gets nothing. One visible list stands for exactly one pending
+// operation, so a single pick can never change two rows.
+class RowOptionsController : public QObject {
+    Q_OBJECT
+public:
+    explicit RowOptionsController(MainWindow& window);
+    ~RowOptionsController() override;
+
+private:
+    enum class Step { Idle, ChoosingOperation, ChoosingOtherRow };
+
+    void open(int row);
+    void operationPicked(QListWidgetItem* item);
+    void otherRowPicked(QListWidgetItem* item);
+    void showList(QListWidget* list);
+    void finish();
+
+    MainWindow& m_window;
+    QListWidget* m_operations;
+    QListWidget* m_copyRows;
+    Step m_step = Step::Idle;
+    int m_row = -1;
+    RowOperation m_pending = RowOperation::ClearAll;
+    std::optional<PlaybackHold> m_hold;
+};
