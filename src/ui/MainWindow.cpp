@@ -7,6 +7,8 @@
 #include "LampWidget.h"
 #include "LedConfig.h"
 #include "SequenceGrid.h"
+#include "SettingsCommand.h"
+#include "ShellCommands.h"
 #include "TimeAxisWidget.h"
 #include "Twips.h"
 #include "UiFonts.h"
@@ -105,6 +107,7 @@ MainWindow::MainWindow(const QString& configPath, QWidget* parent)
     createMenus();
     connectModel();
     startUp();
+    new ShellCommands(*this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -322,6 +325,8 @@ void MainWindow::startUp()
     m_settings.setCommPort(LedConfig::readPort(m_configPath));
     m_settings.setPicSpeed(ProgramSettings::DefaultPicSpeed);
     m_settings.setPcSpeed(ProgramSettings::DefaultPcSpeed);
+    // The dialog's lists start from the remembered port and the default speeds.
+    m_settingsCommand = new SettingsCommand(*this);
 
     for (int color = 0; color < ColorTable::Count; ++color)
         m_colorList->addItem(ColorTable::colorName(color));

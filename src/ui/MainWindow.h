@@ -21,6 +21,7 @@ class QProgressBar;
 class QPushButton;
 class QScrollBar;
 class SequenceGrid;
+class SettingsCommand;
 class TimeAxisWidget;
 
 // The editor's main window. It owns the sequence, the program settings and the
@@ -88,6 +89,9 @@ public:
     QAction* menuAbout() const { return m_menuAbout; }
     QAction* menuHowto() const { return m_menuHowto; }
 
+    // The Settings command and its dialog (loaded during start-up).
+    SettingsCommand* settingsCommand() const { return m_settingsCommand; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -148,4 +152,6 @@ private:
     QAction* m_menuSettings = nullptr;
     QAction* m_menuAbout = nullptr;
     QAction* m_menuHowto = nullptr;
+
+    SettingsCommand* m_settingsCommand = nullptr;
 };
