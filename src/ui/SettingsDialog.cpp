@@ -30,6 +30,12 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QRe
     return label;
 }
 
+// A one-line label that names the list beside it sits level with the list's text.
+void besideList(QLabel* label)
+{
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
 // A drop-down list of " 1" .. " count": each number with one leading blank.
 QComboBox* makeNumberList(QWidget* parent, const QString& name, int count, int left, int top)
 {
@@ -82,13 +88,14 @@ void SettingsDialog::createSoftwareFrame()
     auto* frame = makeFrame(this, QStringLiteral("CommPortSettingsFrame"),
                             QStringLiteral("Software Settings"),
                             Twips::rect(120, 240, 4215 + DeviceRoom, 2655));
-    makeLabel(frame, QStringLiteral("Label2"), QStringLiteral("Communication Port# (RS-232)"),
-              Twips::rect(120, 600, 2895, 375));
+    besideList(makeLabel(frame, QStringLiteral("Label2"),
+                         QStringLiteral("Communication Port# (RS-232)"),
+                         Twips::rect(120, 600, 2895, 375)));
     makeLabel(frame, QStringLiteral("Label3"),
               QStringLiteral("(Programming cable is connected to this 9-pin port#)"),
               Twips::rect(120, 960, 3975, 495));
-    makeLabel(frame, QStringLiteral("Label1"), QStringLiteral("LED Test Speed (ms)"),
-              Twips::rect(240, 1680, 2415, 375));
+    besideList(makeLabel(frame, QStringLiteral("Label1"), QStringLiteral("LED Test Speed (ms)"),
+                         Twips::rect(240, 1680, 2415, 375)));
     makeLabel(frame, QStringLiteral("Label4"),
               QStringLiteral("(Set to match Test speed with Sequencer speed)"),
               Twips::rect(240, 2160, 3735, 375));
@@ -102,8 +109,8 @@ void SettingsDialog::createDeviceFrame()
     auto* frame = makeFrame(this, QStringLiteral("SpeedSettingsFrame"),
                             QStringLiteral("Strobix Settings"),
                             Twips::rect(4440 + DeviceRoom, 240, 3975, 1815));
-    makeLabel(frame, QStringLiteral("SequencerSpeed"), QStringLiteral("Sequencer Delay (ms)"),
-              Twips::rect(240, 720, 2415, 375));
+    besideList(makeLabel(frame, QStringLiteral("SequencerSpeed"),
+                         QStringLiteral("Sequencer Delay (ms)"), Twips::rect(240, 720, 2415, 375)));
     makeLabel(frame, QStringLiteral("Label5"),
               QStringLiteral("(Sets the delay between each of the 50 events )"),
               Twips::rect(120, 1320, 3735, 375));
