@@ -40,6 +40,8 @@ void SettingsCommand::load()
     m_dialog = new SettingsDialog(m_window.settings(), &m_window);
     m_dialog->setPortDescriber(m_describer);
     connect(m_dialog, &SettingsDialog::settingsAccepted, this, &SettingsCommand::saveCommPort);
+    // Deletion follows later; until then the old dialog must not be handed out.
+    connect(m_dialog, &SettingsDialog::discarded, this, [this] { m_dialog = nullptr; });
 }
 
 // The new settings are already in force; a file that cannot be written only

@@ -5,6 +5,7 @@
 #include "Twips.h"
 #include "UiFonts.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -196,6 +197,12 @@ void SettingsDialog::showEvent(QShowEvent* event)
     // The device behind a port number can come and go (USB adapters).
     refreshPortDevice();
     QWidget::showEvent(event);
+}
+
+void SettingsDialog::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    emit discarded();
 }
 
 void SettingsDialog::refreshPortDevice()

@@ -42,9 +42,12 @@ public:
 signals:
     // OK was pressed: the dialog is hidden and the settings hold the lists' values.
     void settingsAccepted();
+    // The user closed the window: it is on its way out and must not be shown again.
+    void discarded();
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createSoftwareFrame();

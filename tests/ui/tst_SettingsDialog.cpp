@@ -189,13 +189,15 @@ void SettingsDialogTest::closeButtonDiscardsDialog()
     QPointer<SettingsDialog> first = &openSettings(test);
     choose(*first, 2, 77, 88);
     QVERIFY(first->close());
-    QTRY_VERIFY(first.isNull());
     QCOMPARE(test->settings().commPort(), 5);
     QCOMPARE(fileBytes(test.configPath()), QByteArray("5\r\n"));
 
+    // Asked for again at once, before the closed one is gone.
     test->menuSettings()->trigger();
     SettingsDialog& fresh = dialogOf(test.window());
+    QVERIFY(&fresh != first.data());
     QVERIFY(fresh.isVisible());
+    QTRY_VERIFY(first.isNull());
     const Shown shown = shownBy(fresh);
     QCOMPARE(shown.port, 5);
     QCOMPARE(shown.pcSpeed, 20);

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 // Receives what the program asks the desktop to open.
@@ -79,6 +80,7 @@ private slots:
     void aboutHasSixLinesSpacedApart();
     void exitEndsProgramOnlyOnOk_data();
     void exitEndsProgramOnlyOnOk();
+    void exitOkEndsTheEventLoop();
     void exitButtonStopsTestFirst();
     void exitMenuLeavesTestRunning();
     void manualOpensInstalledPage_data();
@@ -180,6 +182,19 @@ void ShellCommandsTest::exitEndsProgramOnlyOnOk()
     QCOMPARE(test.prompts().messages.size(), 1);
     QVERIFY(test.prompts().unexpected.isEmpty());
     QVERIFY(test->sequence().cell(1, 3));
+}
+
+void ShellCommandsTest::exitOkEndsTheEventLoop()
+{
+    TestWindow test;
+    test.prompts().nextAnswer(UserPrompts::Answer::Ok);
+    QTimer::singleShot(0, test->menuExit(), &QAction::trigger);
+    // Should the program not end, this ends the loop with a code that fails the test.
+    QTimer safety;
+    safety.setSingleShot(true);
+    connect(&safety, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    safety.start(5000);
+    QCOMPARE(QCoreApplication::exec(), 0);
 }
 
 void ShellCommandsTest::exitButtonStopsTestFirst()
