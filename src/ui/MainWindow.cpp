@@ -11,6 +11,8 @@
 #include "NewClearCommand.h"
 #include "RowOptionsController.h"
 #include "SequenceGrid.h"
+#include "SettingsCommand.h"
+#include "ShellCommands.h"
 #include "TimeAxisWidget.h"
 #include "Twips.h"
 #include "UiFonts.h"
@@ -113,6 +115,7 @@ MainWindow::MainWindow(const QString& configPath, QWidget* parent)
     m_endMarker = std::make_unique<EndMarkerController>(*this);
     m_newClear = std::make_unique<NewClearCommand>(*this);
     m_rowOptionsController = std::make_unique<RowOptionsController>(*this);
+    m_shellCommands = std::make_unique<ShellCommands>(*this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -331,6 +334,8 @@ void MainWindow::startUp()
     m_settings.setCommPort(LedConfig::readPort(m_configPath));
     m_settings.setPicSpeed(ProgramSettings::DefaultPicSpeed);
     m_settings.setPcSpeed(ProgramSettings::DefaultPcSpeed);
+    // The dialog's lists start from the remembered port and the default speeds.
+    m_settingsCommand = std::make_unique<SettingsCommand>(*this);
 
     for (int color = 0; color < ColorTable::Count; ++color)
         m_colorList->addItem(ColorTable::colorName(color));

@@ -25,6 +25,8 @@ class QPushButton;
 class QScrollBar;
 class RowOptionsController;
 class SequenceGrid;
+class SettingsCommand;
+class ShellCommands;
 class TimeAxisWidget;
 
 // The editor's main window. It owns the sequence, the program settings and the
@@ -91,6 +93,10 @@ public:
     QAction* menuSettings() const { return m_menuSettings; }
     QAction* menuAbout() const { return m_menuAbout; }
     QAction* menuHowto() const { return m_menuHowto; }
+
+    // The Settings command and its dialog (loaded during start-up).
+    SettingsCommand* settingsCommand() const { return m_settingsCommand.get(); }
+    ShellCommands* shellCommands() const { return m_shellCommands.get(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -159,4 +165,6 @@ private:
     std::unique_ptr<EndMarkerController> m_endMarker;
     std::unique_ptr<NewClearCommand> m_newClear;
     std::unique_ptr<RowOptionsController> m_rowOptionsController;
+    std::unique_ptr<SettingsCommand> m_settingsCommand;
+    std::unique_ptr<ShellCommands> m_shellCommands;
 };

@@ -1,0 +1,64 @@
+#include "SettingsCommand.h"
+
+#include "LedConfig.h"
+#include "MainWindow.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+
+SettingsCommand::SettingsCommand(MainWindow& window)
+    : QObject()
+    , m_window(window)
+{
+    load();
+    connect(window.menuSettings(), &QAction::triggered, this, &SettingsCommand::show);
+}
+
+SettingsDialog& SettingsCommand::dialog()
+{
+    if (!m_dialog)
+        load();
+    return *m_dialog;
+}
+
+void SettingsCommand::setPortDescriber(SettingsDialog::PortDescriber describer)
+{
+    m_describer = std::move(describer);
+    if (m_dialog)
+        m_dialog->setPortDescriber(m_describer);
+}
+
+void SettingsCommand::show()
+{
+    m_window.stopTestIfRunning();
+    dialog().present();
+}
+
+void SettingsCommand::load()
+{
+    m_dialog = new SettingsDialog(m_window.settings(), &m_window);
+    m_dialog->setPortDescriber(m_describer);
+    connect(m_dialog, &SettingsDialog::settingsAccepted, this, &SettingsCommand::saveCommPort);
+    // Deletion follows later; until then the old dialog must not be handed out.
+    connect(m_dialog, &SettingsDialog::discarded, this, [this] { m_dialog = nullptr; });
+}
+
+// The new settings are already in force; a file that cannot be written only
+// means the port is not remembered for the next run, which the user must know.
+void SettingsCommand::saveCommPort()
+{
+    const QString path = m_window.configPath();
+    const LedConfig::WriteResult result =
+        LedConfig::writePort(m_window.settings().commPort(), path);
+    if (result.ok)
+        return;
+    UserPrompts::Message message;
+    message.text = QStringLiteral("The serial port setting could not be saved to\r")
+                   + QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())
+                   + QStringLiteral("\r\r") + result.error
+                   + QStringLiteral("\r\rThe new settings are used until the program ends.");
+    message.icon = UserPrompts::Icon::Exclamation;
+    message.buttons = UserPrompts::Buttons::Ok;
+    m_window.prompts().ask(message);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "SettingsDialog.h"
+
+#include <QObject>
+#include <QPointer>
+
+class MainWindow;
+
+// The Settings command: keeps the settings dialog loaded (hidden until asked
+// for, loaded again after the user closed it by its close button), shows it
+// after stopping a running test, and on OK keeps the chosen port in LED.cfg.
+class SettingsCommand : public QObject {
+    Q_OBJECT
+public:
+    // Loads the dialog hidden, from the settings in force now.
+    explicit SettingsCommand(MainWindow& window);
+
+    // The dialog, loaded again if the user discarded it.
+    SettingsDialog& dialog();
+
+    // The describer stays in force for every dialog loaded later.
+    void setPortDescriber(SettingsDialog::PortDescriber describer);
+
+    void show();
+
+private:
+    void load();
+    void saveCommPort();
+
+    MainWindow& m_window;
+    QPointer<SettingsDialog> m_dialog;
+    SettingsDialog::PortDescriber m_describer;
+};

@@ -1,0 +1,213 @@
+#include "SettingsDialog.h"
+
+#include "AppInfo.h"
+#include "ProgramSettings.h"
+#include "Twips.h"
+#include "UiFonts.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+constexpr qreal BaseFontSize = 8.25;
+// The port list has room beside it for the name of the device the port reaches;
+// everything right of the software frame moves over by this much.
+constexpr int DeviceRoom = 1800; // twips
+constexpr int ClientWidth = 8565 + DeviceRoom;
+constexpr int ClientHeight = 3120;
+constexpr int ComboWidth = 975;
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+// A one-line label that names the list beside it sits level with the list's text.
+void besideList(QLabel* label)
+{
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+// A drop-down list of " 1" .. " count": each number with one leading blank.
+QComboBox* makeNumberList(QWidget* parent, const QString& name, int count, int left, int top)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    for (int number = 1; number <= count; ++number)
+        combo->addItem(QStringLiteral(" %1").arg(number));
+    combo->setGeometry(Twips::toPixels(left), Twips::toPixels(top), Twips::toPixels(ComboWidth),
+                       combo->sizeHint().height());
+    return combo;
+}
+
+QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption, QRect geometry)
+{
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(name);
+    frame->setGeometry(geometry);
+    return frame;
+}
+
+} // namespace
+
+SettingsDialog::SettingsDialog(ProgramSettings& settings, QWidget* parent)
+    : QWidget(parent, Qt::Dialog)
+    , m_settings(settings)
+{
+    setObjectName(QStringLiteral("Settings_form"));
+    setWindowTitle(AppInfo::productName() + QStringLiteral(" Settings..."));
+    setFont(UiFonts::sansSerif(BaseFontSize));
+    setFixedSize(Twips::toPixels(ClientWidth), Twips::toPixels(ClientHeight));
+    // Closing by the window's close button discards the dialog.
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    createSoftwareFrame();
+    createDeviceFrame();
+    createButtons();
+    loadLists();
+
+    connect(m_commPortCombo, &QComboBox::currentIndexChanged, this,
+            &SettingsDialog::refreshPortDevice);
+    // Opening a data file changes the speeds; the lists follow.
+    connect(&m_settings, &ProgramSettings::pcSpeedChanged, m_pcSpeedCombo,
+            [this](int ms) { m_pcSpeedCombo->setCurrentIndex(ms - 1); });
+    connect(&m_settings, &ProgramSettings::picSpeedChanged, m_picSpeedCombo,
+            [this](int delay) { m_picSpeedCombo->setCurrentIndex(delay - 1); });
+}
+
+void SettingsDialog::createSoftwareFrame()
+{
+    auto* frame = makeFrame(this, QStringLiteral("CommPortSettingsFrame"),
+                            QStringLiteral("Software Settings"),
+                            Twips::rect(120, 240, 4215 + DeviceRoom, 2655));
+    besideList(makeLabel(frame, QStringLiteral("Label2"),
+                         QStringLiteral("Communication Port# (RS-232)"),
+                         Twips::rect(120, 600, 2895, 375)));
+    makeLabel(frame, QStringLiteral("Label3"),
+              QStringLiteral("(Programming cable is connected to this 9-pin port#)"),
+              Twips::rect(120, 960, 3975, 495));
+    besideList(makeLabel(frame, QStringLiteral("Label1"), QStringLiteral("LED Test Speed (ms)"),
+                         Twips::rect(240, 1680, 2415, 375)));
+    makeLabel(frame, QStringLiteral("Label4"),
+              QStringLiteral("(Set to match Test speed with Sequencer speed)"),
+              Twips::rect(240, 2160, 3735, 375));
+    m_portDeviceLabel = makeLabel(frame, QStringLiteral("PortDeviceLabel"), QString(),
+                                  Twips::rect(4080, 600, DeviceRoom, 495));
+    m_portDeviceLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void SettingsDialog::createDeviceFrame()
+{
+    auto* frame = makeFrame(this, QStringLiteral("SpeedSettingsFrame"),
+                            QStringLiteral("Strobix Settings"),
+                            Twips::rect(4440 + DeviceRoom, 240, 3975, 1815));
+    besideList(makeLabel(frame, QStringLiteral("SequencerSpeed"),
+                         QStringLiteral("Sequencer Delay (ms)"), Twips::rect(240, 720, 2415, 375)));
+    makeLabel(frame, QStringLiteral("Label5"),
+              QStringLiteral("(Sets the delay between each of the 50 events )"),
+              Twips::rect(120, 1320, 3735, 375));
+}
+
+void SettingsDialog::createButtons()
+{
+    QLabel* hint = makeLabel(this, QStringLiteral("Label6"),
+                             QStringLiteral("Use Pull-downs for changing all settings!"),
+                             Twips::rect(4440 + DeviceRoom, 2160, 4095, 375));
+    QPalette palette = hint->palette();
+    palette.setColor(QPalette::WindowText, Qt::red);
+    hint->setPalette(palette);
+
+    m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancelButton->setObjectName(QStringLiteral("SettingsCancelbutton"));
+    m_cancelButton->setGeometry(Twips::rect(5160 + DeviceRoom, 2520, 1095, 495));
+    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton->setObjectName(QStringLiteral("SettingsOKbutton"));
+    m_okButton->setGeometry(Twips::rect(6960 + DeviceRoom, 2520, 975, 495));
+
+    connect(m_cancelButton, &QPushButton::clicked, this, &QWidget::hide);
+    connect(m_okButton, &QPushButton::clicked, this, &SettingsDialog::applyChoices);
+}
+
+// Fills the lists in the order the dialog always has (sequencer delay, test
+// speed, port) and selects the current settings (entry = value - 1).
+void SettingsDialog::loadLists()
+{
+    auto* software = findChild<QGroupBox*>(QStringLiteral("CommPortSettingsFrame"));
+    auto* device = findChild<QGroupBox*>(QStringLiteral("SpeedSettingsFrame"));
+    m_picSpeedCombo = makeNumberList(device, QStringLiteral("PICSpeedcombo"),
+                                     ProgramSettings::MaxSpeed, 2880, 720);
+    m_pcSpeedCombo = makeNumberList(software, QStringLiteral("PCSpeedcombo"),
+                                    ProgramSettings::MaxSpeed, 3000, 1680);
+    m_commPortCombo = makeNumberList(software, QStringLiteral("CommPortcombo"),
+                                     ProgramSettings::MaxPort, 3000, 600);
+
+    m_commPortCombo->setCurrentIndex(m_settings.commPort() - 1);
+    m_pcSpeedCombo->setCurrentIndex(m_settings.pcSpeed() - 1);
+    m_picSpeedCombo->setCurrentIndex(m_settings.picSpeed() - 1);
+}
+
+void SettingsDialog::setPortDescriber(PortDescriber describer)
+{
+    m_describer = std::move(describer);
+    refreshPortDevice();
+}
+
+void SettingsDialog::present()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+int SettingsDialog::chosenCommPort() const
+{
+    return m_commPortCombo->currentIndex() + 1;
+}
+
+int SettingsDialog::chosenPcSpeed() const
+{
+    return m_pcSpeedCombo->currentIndex() + 1;
+}
+
+int SettingsDialog::chosenPicSpeed() const
+{
+    return m_picSpeedCombo->currentIndex() + 1;
+}
+
+void SettingsDialog::applyChoices()
+{
+    hide();
+    m_settings.setPicSpeed(chosenPicSpeed());
+    m_settings.setPcSpeed(chosenPcSpeed());
+    m_settings.setCommPort(chosenCommPort());
+    emit settingsAccepted();
+}
+
+void SettingsDialog::showEvent(QShowEvent* event)
+{
+    // The device behind a port number can come and go (USB adapters).
+    refreshPortDevice();
+    QWidget::showEvent(event);
+}
+
+void SettingsDialog::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    emit discarded();
+}
+
+void SettingsDialog::refreshPortDevice()
+{
+    const QString text = m_describer ? m_describer(chosenCommPort()) : QString();
+    m_portDeviceLabel->setText(text);
+    m_portDeviceLabel->setToolTip(text);
+}

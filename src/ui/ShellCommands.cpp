@@ -1,0 +1,95 @@
+#include "ShellCommands.h"
+
+#include "AppInfo.h"
+#include "MainWindow.h"
+#include "ManualLocation.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QPushButton>
+
+namespace {
+
+QString blanks(int count)
+{
+    return QString(count, QLatin1Char(' '));
+}
+
+} // namespace
+
+ShellCommands::ShellCommands(MainWindow& window)
+    : QObject()
+    , m_window(window)
+    , m_endProgram([] { QCoreApplication::quit(); })
+{
+    connect(window.menuExit(), &QAction::triggered, this, &ShellCommands::confirmExit);
+    connect(window.exitButton(), &QPushButton::clicked, this, &ShellCommands::exitButtonClicked);
+    connect(window.menuAbout(), &QAction::triggered, this, &ShellCommands::showAbout);
+    connect(window.menuHowto(), &QAction::triggered, this, &ShellCommands::offerManual);
+}
+
+QString ShellCommands::exitPrompt()
+{
+    return blanks(23) + QStringLiteral("OK to Really Exit ?\r\r") + blanks(12)
+           + QStringLiteral("(Be sure you have saved your files)");
+}
+
+// Six lines; an empty line stands between all of them but the first two.
+QString ShellCommands::aboutText()
+{
+    return blanks(25) + QStringLiteral("S T R O B I X\r")
+           + blanks(22) + QString(18, QLatin1Char('=')) + QStringLiteral("\r\r")
+           + blanks(2) + QStringLiteral("Programmable LED Sequencer/Flasher  - Rev3\r\r")
+           + blanks(27) + QStringLiteral("By:  Tessmer\r\r")
+           + blanks(26) + ManualLocation::url().toString() + QStringLiteral("\r\r")
+           + blanks(33) + QStringLiteral("Feb 2008");
+}
+
+QString ShellCommands::manualPromptTitle()
+{
+    return AppInfo::productName() + QStringLiteral(" Users' Manual");
+}
+
+QString ShellCommands::siteName()
+{
+    return QStringLiteral("STROBIX HELP");
+}
+
+QString ShellCommands::manualPrompt()
+{
+    return QStringLiteral("\r Click OK to view the Strobix Users' Manual on the ") + siteName()
+           + QStringLiteral(" webpage...");
+}
+
+void ShellCommands::confirmExit()
+{
+    const UserPrompts::Answer answer =
+        m_window.prompts().ask({QString(), exitPrompt(), UserPrompts::Icon::None,
+                                UserPrompts::Buttons::OkCancel});
+    if (answer == UserPrompts::Answer::Ok)
+        m_endProgram();
+}
+
+void ShellCommands::exitButtonClicked()
+{
+    // The test stays stopped even if the user then decides not to leave.
+    m_window.stopTestIfRunning();
+    confirmExit();
+}
+
+void ShellCommands::showAbout()
+{
+    m_window.prompts().ask(
+        {QString(), aboutText(), UserPrompts::Icon::None, UserPrompts::Buttons::Ok});
+}
+
+// A browser that cannot be started is not reported: the user sees nothing open.
+void ShellCommands::offerManual()
+{
+    const UserPrompts::Answer answer =
+        m_window.prompts().ask({manualPromptTitle(), manualPrompt(),
+                                UserPrompts::Icon::Exclamation, UserPrompts::Buttons::OkCancel});
+    if (answer != UserPrompts::Answer::Cancel)
+        QDesktopServices::openUrl(ManualLocation::url());
+}

@@ -1,0 +1,300 @@
+#include "LedConfig.h"
+#include "MainWindow.h"
+#include "ScriptedPrompts.h"
+#include "SettingsCommand.h"
+#include "SettingsDialog.h"
+#include "TestWindow.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+SettingsDialog& dialogOf(MainWindow& window)
+{
+    return window.settingsCommand()->dialog();
+}
+
+SettingsDialog& openSettings(TestWindow& test)
+{
+    TestWindow::click(test->settingsButton(), test->settingsButton()->rect().center());
+    SettingsDialog& dialog = dialogOf(test.window());
+    if (!QTest::qWaitForWindowExposed(&dialog))
+        qWarning("settings dialog not exposed");
+    return dialog;
+}
+
+void press(QPushButton* button)
+{
+    TestWindow::click(button, button->rect().center());
+}
+
+void choose(SettingsDialog& dialog, int port, int pcSpeed, int picSpeed)
+{
+    dialog.commPortCombo()->setCurrentIndex(port - 1);
+    dialog.pcSpeedCombo()->setCurrentIndex(pcSpeed - 1);
+    dialog.picSpeedCombo()->setCurrentIndex(picSpeed - 1);
+}
+
+struct Shown {
+    int port, pcSpeed, picSpeed;
+};
+
+Shown shownBy(const SettingsDialog& dialog)
+{
+    return {dialog.commPortCombo()->currentIndex() + 1, dialog.pcSpeedCombo()->currentIndex() + 1,
+            dialog.picSpeedCombo()->currentIndex() + 1};
+}
+
+} // namespace
+
+class SettingsDialogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void loadedHiddenWithCurrentSettings_data();
+    void loadedHiddenWithCurrentSettings();
+    void listsHoldNumbersWithLeadingBlank();
+    void okSavesPortForNextStartUp_data();
+    void okSavesPortForNextStartUp();
+    void cancelKeepsListsButNotSettings();
+    void closeButtonDiscardsDialog();
+    void settingsCommandStopsTestAndStaysNonModal();
+    void speedListsFollowSettingsChangedElsewhere();
+    void unwritableConfigIsReportedAndSettingsKept();
+    void portDeviceFollowsChosenPort();
+};
+
+void SettingsDialogTest::loadedHiddenWithCurrentSettings_data()
+{
+    QTest::addColumn<QByteArray>("config");
+    QTest::addColumn<int>("port");
+    QTest::newRow("port 3") << QByteArray("3\r\n") << 3;
+    QTest::newRow("port 8") << QByteArray("8\r\n") << 8;
+    QTest::newRow("blank then 5") << QByteArray(" 5\r\n") << 5;
+    QTest::newRow("no file: port 1") << QByteArray() << 1;
+}
+
+void SettingsDialogTest::loadedHiddenWithCurrentSettings()
+{
+    QFETCH(QByteArray, config);
+    QFETCH(int, port);
+    TestWindow test(config);
+    auto* dialog = test->findChild<SettingsDialog*>(QStringLiteral("Settings_form"));
+    QVERIFY(dialog);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(dialog->windowTitle(),
+             QStringLiteral("STROBIX  -  Programmable LED Sequencer/Flasher Settings..."));
+    QCOMPARE(dialog->commPortCombo()->currentText(), QStringLiteral(" %1").arg(port));
+    QCOMPARE(dialog->pcSpeedCombo()->currentText(), QStringLiteral(" 20"));
+    QCOMPARE(dialog->picSpeedCombo()->currentText(), QStringLiteral(" 30"));
+    QCOMPARE(test->settings().commPort(), port);
+}
+
+void SettingsDialogTest::listsHoldNumbersWithLeadingBlank()
+{
+    TestWindow test;
+    SettingsDialog& dialog = dialogOf(test.window());
+    const std::array<std::pair<QComboBox*, int>, 3> lists{{{dialog.commPortCombo(), 8},
+                                                           {dialog.pcSpeedCombo(), 100},
+                                                           {dialog.picSpeedCombo(), 100}}};
+    for (const auto& [combo, count] : lists) {
+        QCOMPARE(combo->count(), count);
+        QVERIFY(!combo->isEditable());
+        for (int position = 0; position < count; ++position)
+            QCOMPARE(combo->itemText(position), QStringLiteral(" %1").arg(position + 1));
+    }
+}
+
+void SettingsDialogTest::okSavesPortForNextStartUp_data()
+{
+    QTest::addColumn<int>("port");
+    QTest::addColumn<int>("pcSpeed");
+    QTest::addColumn<int>("picSpeed");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("port 3") << 3 << 12 << 45 << QByteArray("3\r\n");
+    QTest::newRow("lowest") << 1 << 1 << 1 << QByteArray("1\r\n");
+    QTest::newRow("highest") << 8 << 100 << 100 << QByteArray("8\r\n");
+    QTest::newRow("unchanged") << 2 << 20 << 30 << QByteArray("2\r\n");
+}
+
+void SettingsDialogTest::okSavesPortForNextStartUp()
+{
+    QFETCH(int, port);
+    QFETCH(int, pcSpeed);
+    QFETCH(int, picSpeed);
+    QFETCH(QByteArray, bytes);
+    TestWindow test("2\r\n");
+    SettingsDialog& dialog = openSettings(test);
+    choose(dialog, port, pcSpeed, picSpeed);
+    press(dialog.okButton());
+
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(test->settings().commPort(), port);
+    QCOMPARE(test->settings().pcSpeed(), pcSpeed);
+    QCOMPARE(test->settings().picSpeed(), picSpeed);
+    QCOMPARE(fileBytes(test.configPath()), bytes);
+    QVERIFY(test.prompts().messages.isEmpty());
+
+    // Only the port survives into the next run.
+    MainWindow next(test.configPath());
+    QCOMPARE(next.settings().commPort(), port);
+    QCOMPARE(next.settings().pcSpeed(), 20);
+    QCOMPARE(next.settings().picSpeed(), 30);
+    QCOMPARE(dialogOf(next).commPortCombo()->currentIndex(), port - 1);
+}
+
+void SettingsDialogTest::cancelKeepsListsButNotSettings()
+{
+    TestWindow test("4\r\n");
+    SettingsDialog& dialog = openSettings(test);
+    choose(dialog, 7, 55, 66);
+    press(dialog.cancelButton());
+
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(test->settings().commPort(), 4);
+    QCOMPARE(test->settings().pcSpeed(), 20);
+    QCOMPARE(test->settings().picSpeed(), 30);
+    QCOMPARE(fileBytes(test.configPath()), QByteArray("4\r\n"));
+
+    SettingsDialog& again = openSettings(test);
+    QCOMPARE(&again, &dialog);
+    const Shown shown = shownBy(again);
+    QCOMPARE(shown.port, 7);
+    QCOMPARE(shown.pcSpeed, 55);
+    QCOMPARE(shown.picSpeed, 66);
+
+    // A later OK applies what the lists show.
+    press(again.okButton());
+    QCOMPARE(test->settings().commPort(), 7);
+    QCOMPARE(test->settings().pcSpeed(), 55);
+    QCOMPARE(test->settings().picSpeed(), 66);
+    QCOMPARE(fileBytes(test.configPath()), QByteArray("7\r\n"));
+}
+
+void SettingsDialogTest::closeButtonDiscardsDialog()
+{
+    TestWindow test("5\r\n");
+    QPointer<SettingsDialog> first = &openSettings(test);
+    choose(*first, 2, 77, 88);
+    QVERIFY(first->close());
+    QCOMPARE(test->settings().commPort(), 5);
+    QCOMPARE(fileBytes(test.configPath()), QByteArray("5\r\n"));
+
+    // Asked for again at once, before the closed one is gone.
+    test->menuSettings()->trigger();
+    SettingsDialog& fresh = dialogOf(test.window());
+    QVERIFY(&fresh != first.data());
+    QVERIFY(fresh.isVisible());
+    QTRY_VERIFY(first.isNull());
+    const Shown shown = shownBy(fresh);
+    QCOMPARE(shown.port, 5);
+    QCOMPARE(shown.pcSpeed, 20);
+    QCOMPARE(shown.picSpeed, 30);
+    QCOMPARE(test->findChildren<SettingsDialog*>().size(), 1);
+}
+
+void SettingsDialogTest::settingsCommandStopsTestAndStaysNonModal()
+{
+    TestWindow test;
+    test->playback().start();
+    SettingsDialog& dialog = openSettings(test);
+    QVERIFY(!test->playback().isRunning());
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.windowModality(), Qt::NonModal);
+    QCOMPARE(dialog.parentWidget(), &test.window());
+
+    // Asking again while it is open brings the same dialog forward.
+    test->menuSettings()->trigger();
+    QCOMPARE(&dialogOf(test.window()), &dialog);
+    QVERIFY(dialog.isVisible());
+}
+
+void SettingsDialogTest::speedListsFollowSettingsChangedElsewhere()
+{
+    TestWindow test;
+    SettingsDialog& dialog = dialogOf(test.window());
+    test->settings().setPicSpeed(45);
+    test->settings().setPcSpeed(12);
+    QCOMPARE(dialog.picSpeedCombo()->currentText(), QStringLiteral(" 45"));
+    QCOMPARE(dialog.pcSpeedCombo()->currentText(), QStringLiteral(" 12"));
+    QVERIFY(!dialog.isVisible());
+}
+
+void SettingsDialogTest::unwritableConfigIsReportedAndSettingsKept()
+{
+    // A folder that is a regular file cannot hold LED.cfg, whoever runs the test.
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath(QStringLiteral("not-a-folder")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString configPath = dir.filePath(QStringLiteral("not-a-folder/LED.cfg"));
+
+    MainWindow window(configPath);
+    auto scripted = std::make_unique<ScriptedPrompts>();
+    ScriptedPrompts& prompts = *scripted;
+    window.setPromptBackend(std::move(scripted));
+    prompts.nextAnswer(UserPrompts::Answer::Ok);
+
+    SettingsDialog& dialog = dialogOf(window);
+    choose(dialog, 6, 33, 44);
+    dialog.okButton()->click();
+
+    QCOMPARE(window.settings().commPort(), 6);
+    QCOMPARE(window.settings().pcSpeed(), 33);
+    QCOMPARE(window.settings().picSpeed(), 44);
+    QCOMPARE(prompts.messages.size(), 1);
+    const UserPrompts::Message& message = prompts.messages.constFirst();
+    QCOMPARE(message.title, QString());
+    QCOMPARE(message.icon, UserPrompts::Icon::Exclamation);
+    QCOMPARE(message.buttons, UserPrompts::Buttons::Ok);
+    const QStringList lines = message.text.split(QLatin1Char('\r'));
+    QCOMPARE(lines.size(), 6);
+    QCOMPARE(lines[0], QStringLiteral("The serial port setting could not be saved to"));
+    QCOMPARE(lines[1], configPath);
+    QVERIFY2(!lines[3].trimmed().isEmpty(), "the system's reason is missing");
+    QCOMPARE(lines[5], QStringLiteral("The new settings are used until the program ends."));
+    QVERIFY(prompts.unexpected.isEmpty());
+}
+
+void SettingsDialogTest::portDeviceFollowsChosenPort()
+{
+    TestWindow test("2\r\n");
+    int asked = 0;
+    test->settingsCommand()->setPortDescriber([&asked](int port) {
+        ++asked;
+        return QStringLiteral("/dev/ttyUSB%1").arg(port - 1);
+    });
+    SettingsDialog& dialog = openSettings(test);
+    QLabel* label = dialog.findChild<QLabel*>(QStringLiteral("PortDeviceLabel"));
+    QVERIFY(label);
+    QCOMPARE(label->text(), QStringLiteral("/dev/ttyUSB1"));
+    dialog.commPortCombo()->setCurrentIndex(5);
+    QCOMPARE(label->text(), QStringLiteral("/dev/ttyUSB5"));
+
+    // Shown again later, the device is looked up afresh.
+    press(dialog.cancelButton());
+    const int before = asked;
+    openSettings(test);
+    QVERIFY(asked > before);
+
+    // A dialog loaded again keeps the describer.
+    QPointer<SettingsDialog> old = &dialog;
+    dialog.close();
+    QTRY_VERIFY(old.isNull());
+    QCOMPARE(dialogOf(test.window()).portDeviceLabel()->text(), QStringLiteral("/dev/ttyUSB1"));
+}
+
+QTEST_MAIN(SettingsDialogTest)
+#include "tst_SettingsDialog.moc"

@@ -1,0 +1,269 @@
+#include "MainWindow.h"
+#include "ManualLocation.h"
+#include "ScriptedPrompts.h"
+#include "ShellCommands.h"
+#include "TestWindow.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+// Receives what the program asks the desktop to open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    UrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
+    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls.append(url); }
+};
+
+Q_DECLARE_METATYPE(UserPrompts::Icon)
+Q_DECLARE_METATYPE(UserPrompts::Buttons)
+
+namespace {
+
+enum class Command { MenuExit, ExitButton, About, Manual };
+
+void run(TestWindow& test, Command command)
+{
+    switch (command) {
+    case Command::MenuExit:
+        test->menuExit()->trigger();
+        break;
+    case Command::ExitButton:
+        TestWindow::click(test->exitButton(), test->exitButton()->rect().center());
+        break;
+    case Command::About:
+        test->menuAbout()->trigger();
+        break;
+    case Command::Manual:
+        test->menuHowto()->trigger();
+        break;
+    }
+}
+
+ShellCommands& shellOf(MainWindow& window)
+{
+    return *window.shellCommands();
+}
+
+QString blanks(int count)
+{
+    return QString(count, QLatin1Char(' '));
+}
+
+bool touchFile(const QString& path)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Command)
+
+class ShellCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void messageBoxes_data();
+    void messageBoxes();
+    void aboutHasSixLinesSpacedApart();
+    void exitEndsProgramOnlyOnOk_data();
+    void exitEndsProgramOnlyOnOk();
+    void exitOkEndsTheEventLoop();
+    void exitButtonStopsTestFirst();
+    void exitMenuLeavesTestRunning();
+    void manualOpensInstalledPage_data();
+    void manualOpensInstalledPage();
+    void manualLocationPrefersInstalledCopy();
+};
+
+void ShellCommandsTest::messageBoxes_data()
+{
+    QTest::addColumn<Command>("command");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<UserPrompts::Icon>("icon");
+    QTest::addColumn<UserPrompts::Buttons>("buttons");
+
+    const QString exitText = blanks(23) + QStringLiteral("OK to Really Exit ?\r\r") + blanks(12)
+                             + QStringLiteral("(Be sure you have saved your files)");
+    QTest::newRow("Exit menu") << Command::MenuExit << QString() << exitText
+                               << UserPrompts::Icon::None << UserPrompts::Buttons::OkCancel;
+    QTest::newRow("Exit button") << Command::ExitButton << QString() << exitText
+                                 << UserPrompts::Icon::None << UserPrompts::Buttons::OkCancel;
+    QTest::newRow("About") << Command::About << QString() << ShellCommands::aboutText()
+                           << UserPrompts::Icon::None << UserPrompts::Buttons::Ok;
+    QTest::newRow("Users' Manual")
+        << Command::Manual
+        << QStringLiteral("STROBIX  -  Programmable LED Sequencer/Flasher Users' Manual")
+        << QStringLiteral("\r Click OK to view the Strobix Users' Manual on the STROBIX HELP "
+                          "webpage...")
+        << UserPrompts::Icon::Exclamation << UserPrompts::Buttons::OkCancel;
+}
+
+void ShellCommandsTest::messageBoxes()
+{
+    QFETCH(Command, command);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    QFETCH(UserPrompts::Icon, icon);
+    QFETCH(UserPrompts::Buttons, buttons);
+    UrlCatcher catcher;
+    TestWindow test;
+    shellOf(test.window()).setProgramEnder([] {});
+    test.prompts().nextAnswer(UserPrompts::Answer::Cancel);
+    run(test, command);
+
+    QCOMPARE(test.prompts().messages.size(), 1);
+    const UserPrompts::Message& message = test.prompts().messages.constFirst();
+    QCOMPARE(message.title, title);
+    QCOMPARE(message.text, text);
+    QCOMPARE(message.icon, icon);
+    QCOMPARE(message.buttons, buttons);
+}
+
+void ShellCommandsTest::aboutHasSixLinesSpacedApart()
+{
+    const QStringList lines = ShellCommands::aboutText().split(QLatin1Char('\r'));
+    const QString address = ManualLocation::url().toString();
+    const QStringList expected{
+        blanks(25) + QStringLiteral("S T R O B I X"),
+        blanks(22) + QStringLiteral("=================="),
+        QString(),
+        QStringLiteral("  Programmable LED Sequencer/Flasher  - Rev3"),
+        QString(),
+        blanks(27) + QStringLiteral("By:  Tessmer"),
+        QString(),
+        blanks(26) + address,
+        QString(),
+        blanks(33) + QStringLiteral("Feb 2008"),
+    };
+    QCOMPARE(lines, expected);
+    // The address is a real page, not a stand-in.
+    QVERIFY(QUrl(address).isLocalFile());
+    QVERIFY2(QFileInfo::exists(QUrl(address).toLocalFile()), qPrintable(address));
+}
+
+void ShellCommandsTest::exitEndsProgramOnlyOnOk_data()
+{
+    QTest::addColumn<Command>("command");
+    QTest::addColumn<UserPrompts::Answer>("answer");
+    QTest::addColumn<bool>("ends");
+    QTest::newRow("menu, OK") << Command::MenuExit << UserPrompts::Answer::Ok << true;
+    QTest::newRow("menu, Cancel") << Command::MenuExit << UserPrompts::Answer::Cancel << false;
+    QTest::newRow("button, OK") << Command::ExitButton << UserPrompts::Answer::Ok << true;
+    QTest::newRow("button, Cancel") << Command::ExitButton << UserPrompts::Answer::Cancel << false;
+}
+
+void ShellCommandsTest::exitEndsProgramOnlyOnOk()
+{
+    QFETCH(Command, command);
+    QFETCH(UserPrompts::Answer, answer);
+    QFETCH(bool, ends);
+    TestWindow test;
+    test->sequence().setCell(1, 3, true); // unsaved work is not asked about again
+    int endings = 0;
+    shellOf(test.window()).setProgramEnder([&endings] { ++endings; });
+    test.prompts().nextAnswer(answer);
+    run(test, command);
+
+    QCOMPARE(endings, ends ? 1 : 0);
+    QCOMPARE(test.prompts().messages.size(), 1);
+    QVERIFY(test.prompts().unexpected.isEmpty());
+    QVERIFY(test->sequence().cell(1, 3));
+}
+
+void ShellCommandsTest::exitOkEndsTheEventLoop()
+{
+    TestWindow test;
+    test.prompts().nextAnswer(UserPrompts::Answer::Ok);
+    QTimer::singleShot(0, test->menuExit(), &QAction::trigger);
+    // Should the program not end, this ends the loop with a code that fails the test.
+    QTimer safety;
+    safety.setSingleShot(true);
+    connect(&safety, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    safety.start(5000);
+    QCOMPARE(QCoreApplication::exec(), 0);
+}
+
+void ShellCommandsTest::exitButtonStopsTestFirst()
+{
+    TestWindow test;
+    shellOf(test.window()).setProgramEnder([] {});
+    test->playback().start();
+    bool runningWhileAsked = true;
+    test.prompts().nextAnswer([&](const UserPrompts::Message&) {
+        runningWhileAsked = test->playback().isRunning();
+        return UserPrompts::Answer::Cancel;
+    });
+    run(test, Command::ExitButton);
+    QVERIFY(!runningWhileAsked);
+    QVERIFY(!test->playback().isRunning());
+}
+
+void ShellCommandsTest::exitMenuLeavesTestRunning()
+{
+    TestWindow test;
+    shellOf(test.window()).setProgramEnder([] {});
+    test->playback().start();
+    test.prompts().nextAnswer(UserPrompts::Answer::Cancel);
+    run(test, Command::MenuExit);
+    QVERIFY(test->playback().isRunning());
+    test->playback().stop();
+}
+
+void ShellCommandsTest::manualOpensInstalledPage_data()
+{
+    QTest::addColumn<UserPrompts::Answer>("answer");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("OK") << UserPrompts::Answer::Ok << true;
+    QTest::newRow("Cancel") << UserPrompts::Answer::Cancel << false;
+}
+
+void ShellCommandsTest::manualOpensInstalledPage()
+{
+    QFETCH(UserPrompts::Answer, answer);
+    QFETCH(bool, opens);
+    UrlCatcher catcher;
+    TestWindow test;
+    test.prompts().nextAnswer(answer);
+    run(test, Command::Manual);
+
+    QCOMPARE(catcher.urls.size(), opens ? 1 : 0);
+    if (!opens)
+        return;
+    const QUrl url = catcher.urls.constFirst();
+    QVERIFY(url.isLocalFile());
+    QCOMPARE(QFileInfo(url.toLocalFile()).fileName(), QStringLiteral("index.html"));
+    QVERIFY2(QFileInfo::exists(url.toLocalFile()), qPrintable(url.toString()));
+}
+
+void ShellCommandsTest::manualLocationPrefersInstalledCopy()
+{
+    QTemporaryDir prefix;
+    const QString bin = prefix.filePath(QStringLiteral("bin"));
+    const QString installed = prefix.filePath(QStringLiteral("share/doc/strobix/manual/index.html"));
+    const QString sources = prefix.filePath(QStringLiteral("src/docs/manual"));
+    QVERIFY(QDir().mkpath(bin));
+
+    // Nothing there yet: the installed place is still the answer.
+    QCOMPARE(ManualLocation::indexFile(bin, sources), installed);
+    QVERIFY(touchFile(sources + QStringLiteral("/index.html")));
+    QCOMPARE(ManualLocation::indexFile(bin, sources), sources + QStringLiteral("/index.html"));
+    QVERIFY(touchFile(installed));
+    QCOMPARE(ManualLocation::indexFile(bin, sources), installed);
+}
+
+QTEST_MAIN(ShellCommandsTest)
+#include "tst_ShellCommands.moc"

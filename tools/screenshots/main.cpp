@@ -1,0 +1,126 @@
+// Draws the program's windows offscreen and saves them as PNG files, at one
+// and two device pixels per pixel, so the manual's pictures always show the
+// program as it is built now.
+//
+//   strobix-screenshots <images folder> [<copy of the main window picture>]
+
+#include "LedSequence.h"
+#include "MainWindow.h"
+#include "ServoControl.h"
+#include "SettingsCommand.h"
+#include "SettingsDialog.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QIcon>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <array>
+#include <cstdio>
+
+namespace {
+
+constexpr std::array<qreal, 2> Scales{1.0, 2.0};
+constexpr std::array<int, 2> IconSizes{64, 128};
+
+QString fileFor(const QString& folder, const QString& name, qreal scale)
+{
+    const QString suffix = scale == 1.0 ? QString() : QStringLiteral("@%1x").arg(scale);
+    return QDir(folder).filePath(name + suffix + QStringLiteral(".png"));
+}
+
+QImage snapshot(QWidget& widget, qreal scale)
+{
+    if (scale == 1.0)
+        return widget.grab().toImage();
+    QImage image(widget.size() * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::transparent);
+    widget.render(&image);
+    return image;
+}
+
+bool save(const QImage& image, const QString& path)
+{
+    if (image.save(path))
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+bool saveAllScales(QWidget& widget, const QString& folder, const QString& name)
+{
+    bool ok = true;
+    for (qreal scale : Scales)
+        ok = save(snapshot(widget, scale), fileFor(folder, name, scale)) && ok;
+    return ok;
+}
+
+// A chase over the four LEDs in their own colours, with LED#4 following the
+// servo stick, ending at event 32.
+void drawExampleSequence(LedSequence& sequence)
+{
+    constexpr std::array<int, MainWindow::LedCount> colors{1, 2, 3, 4}; // red, green, yellow, blue
+    for (int led = 0; led < MainWindow::LedCount; ++led)
+        sequence.setLedColor(led, colors[led]);
+    for (int event = 0; event < 24; ++event)
+        sequence.setCell(event % 4, event, 1);
+    for (int event = 24; event < 32; event += 2) {
+        for (int led = 0; led < MainWindow::LedCount; ++led)
+            sequence.setCell(led, event, 1);
+    }
+    sequence.setServoMode(3, 12);
+    sequence.setLastEvent(31);
+}
+
+bool saveIcon(const QString& folder)
+{
+    const QIcon icon(QStringLiteral(STROBIX_ICON_FILE));
+    bool ok = true;
+    for (int size : IconSizes) {
+        const QString path = QDir(folder).filePath(QStringLiteral("strobix-icon-%1.png").arg(size));
+        ok = save(icon.pixmap(size, size).toImage(), path) && ok;
+    }
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <images folder> [<main window copy>]\n", argv[0]);
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(folder);
+
+    // A working folder of its own, so no LED.cfg of the user's is read.
+    QTemporaryDir workDir;
+    MainWindow window(workDir.filePath(QStringLiteral("LED.cfg")));
+    window.show();
+    bool ok = saveAllScales(window, folder, QStringLiteral("main-window"));
+
+    SettingsDialog& settings = window.settingsCommand()->dialog();
+    settings.show();
+    ok = saveAllScales(settings, folder, QStringLiteral("settings-dialog")) && ok;
+    settings.hide();
+
+    drawExampleSequence(window.sequence());
+    ok = saveAllScales(window, folder, QStringLiteral("sequence")) && ok;
+    ok = saveIcon(folder) && ok;
+
+    if (argc > 2) {
+        const QString copy = QString::fromLocal8Bit(argv[2]);
+        QDir().mkpath(QFileInfo(copy).path());
+        QFile::remove(copy);
+        ok = QFile::copy(fileFor(folder, QStringLiteral("main-window"), 1.0), copy) && ok;
+    }
+    return ok ? 0 : 1;
+}
