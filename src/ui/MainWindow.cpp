@@ -7,6 +7,7 @@
 #include "LampWidget.h"
 #include "LedConfig.h"
 #include "SequenceGrid.h"
+#include "TestController.h"
 #include "TimeAxisWidget.h"
 #include "Twips.h"
 #include "UiFonts.h"
@@ -105,6 +106,7 @@ MainWindow::MainWindow(const QString& configPath, QWidget* parent)
     createMenus();
     connectModel();
     startUp();
+    new TestController(*this);
 }
 
 MainWindow::~MainWindow() = default;
