@@ -28,6 +28,10 @@ TestController::TestController(MainWindow& window)
     // settled value the readout and the zone follow.
     QScrollBar* stick = window.servoStick();
     stick->setTracking(false);
+    // Scroll bars invert their keys by default (Left would move the stick right)
+    // and take no focus from a click; a stick steered by Left/Right needs both.
+    stick->setInvertedControls(false);
+    stick->setFocusPolicy(Qt::StrongFocus);
     connect(stick, &QScrollBar::valueChanged, this, &TestController::onStickSettled);
     onStickSettled(stick->value());
 }
