@@ -21,8 +21,8 @@
 
 namespace {
 
-constexpr std::array<int, 4> Speeds{1, 5, 20, 100}; // ms
-constexpr int PeriodsPerSpeed = 500;
+constexpr std::array<int, 4> DefaultSpeeds{1, 5, 20, 100}; // ms
+constexpr int DefaultPeriods = 500;
 
 void fillCheckerboard(LedSequence& sequence)
 {
@@ -66,8 +66,10 @@ void report(int speedMs, const std::vector<qint64>& starts)
 // Plays each speed in turn, driven by the playback's own signals.
 class Bench {
 public:
-    explicit Bench(MainWindow& window)
+    Bench(MainWindow& window, std::vector<int> speeds, int periods)
         : m_window(window)
+        , m_speeds(std::move(speeds))
+        , m_periods(periods)
     {
         TestPlayback& playback = window.playback();
         QObject::connect(&playback, &TestPlayback::stepShown, [this] { onStep(); });
@@ -76,12 +78,12 @@ public:
 
     void next()
     {
-        if (m_speedIndex == Speeds.size()) {
+        if (m_speedIndex == m_speeds.size()) {
             QApplication::quit();
             return;
         }
         m_starts.clear();
-        m_window.settings().setPcSpeed(Speeds[m_speedIndex]);
+        m_window.settings().setPcSpeed(m_speeds[m_speedIndex]);
         m_window.menuTest()->trigger();
     }
 
@@ -89,19 +91,22 @@ private:
     void onStep()
     {
         m_starts.push_back(m_window.playback().stepClock().now());
-        if (m_starts.size() == PeriodsPerSpeed + 1) {
-            report(Speeds[m_speedIndex++], m_starts);
+        if (m_starts.size() == std::size_t(m_periods) + 1) {
+            report(m_speeds[m_speedIndex++], m_starts);
             m_window.menuTest()->trigger(); // stops; finished() moves on
         }
     }
 
     MainWindow& m_window;
+    std::vector<int> m_speeds;
+    int m_periods;
     std::size_t m_speedIndex = 0;
     std::vector<qint64> m_starts;
 };
 
 } // namespace
 
+// Usage: playback_timing [periods [speed_ms...]]; default 500 periods at 1, 5, 20 and 100 ms.
 int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -112,8 +117,18 @@ int main(int argc, char* argv[])
     fillCheckerboard(window.sequence());
     window.show();
 
+    const QStringList args = QApplication::arguments();
+    const int periods = args.size() > 1 ? std::max(2, args[1].toInt()) : DefaultPeriods;
+    std::vector<int> speeds;
+    for (int i = 2; i < args.size(); ++i) {
+        if (ProgramSettings::isValidSpeed(args[i].toInt()))
+            speeds.push_back(args[i].toInt());
+    }
+    if (speeds.empty())
+        speeds.assign(DefaultSpeeds.begin(), DefaultSpeeds.end());
+
     std::printf("load average before: %s\n", loadAverage().constData());
-    Bench bench(window);
+    Bench bench(window, speeds, periods);
     bench.next();
     const int result = app.exec();
     std::printf("load average after:  %s\n", loadAverage().constData());
