@@ -46,11 +46,13 @@ void TestController::toggleTest()
 
 void TestController::startTest()
 {
-    if (anyServoControlled()) {
-        setStickGroupVisible(true);
-        m_window.settingsButton()->hide(); // the stick takes its place
+    const bool servoControlled = anyServoControlled();
+    setStickGroupVisible(servoControlled);
+    // The stick takes the Settings button's place. Shown explicitly otherwise,
+    // for a restart while a stopped test still winds down with the stick shown.
+    m_window.settingsButton()->setVisible(!servoControlled);
+    if (servoControlled)
         m_window.servoStick()->setFocus();
-    }
     m_playback.setStickValue(m_window.servoStick()->value());
     m_playback.start();
 }

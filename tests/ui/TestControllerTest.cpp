@@ -1,5 +1,6 @@
 #include "LampWidget.h"
 #include "ManualStepClock.h"
+#include "ScriptedPrompts.h"
 #include "TestWindow.h"
 #include "TimeAxisWidget.h"
 
@@ -83,7 +84,9 @@ private slots:
     void stickGroupReplacesSettingsWhileServoControlled_data();
     void stickGroupReplacesSettingsWhileServoControlled();
     void stopTestIfRunningStopsLikeTheButton();
+    void restartWhileWindingDownChecksServoModesAgain();
     void lampsAndHighlightMirrorEachStep();
+    void openPromptHoldsTheShownEvent();
     void settledStickValueSetsReadoutAndZone_data();
     void settledStickValueSetsReadoutAndZone();
     void thumbDragSettlesOnlyOnRelease();
@@ -173,6 +176,23 @@ void TestControllerTest::stopTestIfRunningStopsLikeTheButton()
     QCOMPARE(window->testButton()->text(), QStringLiteral("Test"));
 }
 
+void TestControllerTest::restartWhileWindingDownChecksServoModesAgain()
+{
+    TestWindow window;
+    useManualClock(window.window());
+    window->sequence().setServoMode(0, 0);
+    window->menuTest()->trigger();
+    window->menuTest()->trigger(); // stopped; the current step still runs
+    window->sequence().setServoMode(0, 15);
+    window->menuTest()->trigger();
+
+    QVERIFY(window->playback().isRunning());
+    QCOMPARE(window->testButton()->text(), QStringLiteral("Stop Test"));
+    QVERIFY(allVisible(stickGroup(window.window()), false));
+    QVERIFY(window->settingsButton()->isVisible());
+    QCOMPARE(window->timeAxis()->highlightedEvent(), 0);
+}
+
 void TestControllerTest::lampsAndHighlightMirrorEachStep()
 {
     TestWindow window;
@@ -200,6 +220,32 @@ void TestControllerTest::lampsAndHighlightMirrorEachStep()
     clock->fire();
     QCOMPARE(lampColors(window.window()), AllBlack);
     QCOMPARE(window->timeAxis()->highlightedEvent(), -1);
+}
+
+// A message box of another command keeps the test on the event it shows;
+// the test goes on from the next event once the box is closed.
+void TestControllerTest::openPromptHoldsTheShownEvent()
+{
+    TestWindow window;
+    ManualStepClock* clock = useManualClock(window.window());
+    window->menuTest()->trigger();
+    clock->fire();
+    QCOMPARE(window->timeAxis()->highlightedEvent(), 1);
+
+    int shownWhileOpen = -1;
+    window.prompts().nextAnswer([&](const UserPrompts::Message&) {
+        for (int i = 0; i < 5; ++i)
+            clock->fire();
+        shownWhileOpen = window->timeAxis()->highlightedEvent();
+        return UserPrompts::Answer::Ok;
+    });
+    window->prompts().ask({QString(), QStringLiteral("Held?"), UserPrompts::Icon::None,
+                           UserPrompts::Buttons::Ok});
+    QCOMPARE(shownWhileOpen, 1);
+    QVERIFY(!window->playback().isHeld());
+
+    clock->fire();
+    QCOMPARE(window->timeAxis()->highlightedEvent(), 2);
 }
 
 void TestControllerTest::settledStickValueSetsReadoutAndZone_data()
