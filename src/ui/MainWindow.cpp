@@ -13,6 +13,7 @@
 #include "SequenceGrid.h"
 #include "SettingsCommand.h"
 #include "ShellCommands.h"
+#include "TestController.h"
 #include "TimeAxisWidget.h"
 #include "Twips.h"
 #include "UiFonts.h"
@@ -116,6 +117,7 @@ MainWindow::MainWindow(const QString& configPath, QWidget* parent)
     m_newClear = std::make_unique<NewClearCommand>(*this);
     m_rowOptionsController = std::make_unique<RowOptionsController>(*this);
     m_shellCommands = std::make_unique<ShellCommands>(*this);
+    m_testController = std::make_unique<TestController>(*this);
 }
 
 MainWindow::~MainWindow() = default;

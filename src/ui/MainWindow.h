@@ -25,6 +25,7 @@ class QPushButton;
 class QScrollBar;
 class RowOptionsController;
 class SequenceGrid;
+class TestController;
 class SettingsCommand;
 class ShellCommands;
 class TimeAxisWidget;
@@ -167,4 +168,5 @@ private:
     std::unique_ptr<RowOptionsController> m_rowOptionsController;
     std::unique_ptr<SettingsCommand> m_settingsCommand;
     std::unique_ptr<ShellCommands> m_shellCommands;
+    std::unique_ptr<TestController> m_testController;
 };

@@ -1,0 +1,3 @@
+#include "StepClock.h"
+
+StepClock::~StepClock() = default;

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "TestPlayback.h"
+
+#include <QObject>
+
+class MainWindow;
+
+// The window's side of the visual test: the Test command (menu and button),
+// the test button's caption, the servo stick with its readout, and the lamps
+// and time-axis highlight that mirror what the playback shows. Whoever stops
+// the playback (this command or another one through StopTest) gets the same
+// effect, because everything here follows the playback's signals.
+class TestController : public QObject {
+    Q_OBJECT
+public:
+    explicit TestController(MainWindow& window);
+
+    // ToggleTest: starts the test, or stops it when it runs.
+    void toggleTest();
+
+private:
+    void startTest();
+    bool anyServoControlled() const;
+    void setStickGroupVisible(bool visible);
+    void onRunningChanged(bool running);
+    void showStep(int event, const TestPlayback::LampColors& lamps);
+    void endStep(int event);
+    void onFinished();
+    void setLamps(const TestPlayback::LampColors& lamps);
+    void onStickSettled(int value);
+
+    MainWindow& m_window;
+    TestPlayback& m_playback;
+};
