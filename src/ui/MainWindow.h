@@ -11,6 +11,7 @@
 #include <memory>
 
 class ClickableLabel;
+class FileCommands;
 class LampWidget;
 class QAction;
 class QCheckBox;
@@ -43,6 +44,7 @@ public:
     // Tests answer the program's questions through their own prompts.
     void setPromptBackend(std::unique_ptr<UserPrompts> backend);
     QString configPath() const { return m_configPath; }
+    FileCommands* fileCommands() const { return m_fileCommands; }
 
     // Stops a running visual test (StopTest for the commands that need it).
     void stopTestIfRunning();
@@ -110,6 +112,7 @@ private:
     ProgramSettings m_settings;
     TestPlayback m_playback;
     HeldPrompts m_prompts;
+    FileCommands* m_fileCommands = nullptr;
 
     SequenceGrid* m_grid = nullptr;
     TimeAxisWidget* m_timeAxis = nullptr;
