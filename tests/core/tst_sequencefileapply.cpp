@@ -46,7 +46,6 @@ private slots:
     void mergeKeepsColoursAndReplacesTheRest();
     void mergingTwiceChangesNothingMore();
 
-    void captureTakesSequenceAndSpeeds();
 };
 
 void TestSequenceFileApply::openReplacesEverything()
@@ -160,26 +159,6 @@ void TestSequenceFileApply::mergingTwiceChangesNothingMore()
     QCOMPARE(cells.count(), 0);
     QVERIFY(SequenceFile::capture(editor.sequence, editor.settings) == afterFirst);
     QCOMPARE(editor.sequence.eventValue(0), 3);
-}
-
-void TestSequenceFileApply::captureTakesSequenceAndSpeeds()
-{
-    Editor editor;
-    setEventValue(editor.sequence, 49, 10);
-    editor.sequence.setLedColor(3, 1);
-    editor.sequence.setSpareColor(1, -7);
-    editor.sequence.setLastEvent(20);
-    editor.sequence.setServoMode(0, 6);
-    editor.settings.setPicSpeed(45);
-    editor.settings.setPcSpeed(55);
-    const SequenceFile file = SequenceFile::capture(editor.sequence, editor.settings);
-    QCOMPARE(file.events[49], 10);
-    QCOMPARE(file.ledColors[3], 1);
-    QCOMPARE(file.spareColors[1], std::int16_t(-7));
-    QCOMPARE(file.lastEvent, 20);
-    QCOMPARE(file.servoModes[0], 6);
-    QCOMPARE(file.picSpeed, 45);
-    QCOMPARE(file.pcSpeed, 55);
 }
 
 QTEST_GUILESS_MAIN(TestSequenceFileApply)

@@ -87,8 +87,6 @@ private slots:
 
     void readRejectsHugeFileQuickly();
     void readAcceptsValidStartOfLongFile();
-    void readRejectsBinaryFile();
-    void readReportsMissingFile();
 };
 
 void TestSequenceFileFormat::writerMatchesGoldenFiles_data()
@@ -289,30 +287,6 @@ void TestSequenceFileFormat::readAcceptsValidStartOfLongFile()
     const SequenceFileReader::Result result = SequenceFileReader::read(file.fileName());
     QVERIFY2(result.ok(), qPrintable(result.problem));
     QCOMPARE(*result.file, workedExample());
-}
-
-void TestSequenceFileFormat::readRejectsBinaryFile()
-{
-    QTemporaryDir dir;
-    QFile picture(dir.filePath(QStringLiteral("picture.dat")));
-    QVERIFY(picture.open(QIODevice::WriteOnly));
-    QByteArray bytes;
-    for (int i = 0; i < 200000; ++i)
-        bytes += char((i * 131) & 0xFF);
-    QVERIFY(picture.write(bytes));
-    picture.close();
-    const SequenceFileReader::Result result = SequenceFileReader::read(picture.fileName());
-    QVERIFY(!result.ok());
-    QVERIFY2(result.problem.startsWith(QStringLiteral("Line 1:")), qPrintable(result.problem));
-}
-
-void TestSequenceFileFormat::readReportsMissingFile()
-{
-    QTemporaryDir dir;
-    const SequenceFileReader::Result result =
-        SequenceFileReader::read(dir.filePath(QStringLiteral("none.dat")));
-    QVERIFY(!result.ok());
-    QVERIFY(!result.problem.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestSequenceFileFormat)
