@@ -55,8 +55,8 @@ UserPrompts::Answer fromQt(int button, UserPrompts::Buttons buttons)
     }
 }
 
-// The patterns of a filter choice "Label (*.a *.b)", read as on the desktop the
-// files come from: "*.*" lists every file, with or without an extension.
+// The patterns of a filter choice "Label (*.a *.b)", read the way users of
+// these files expect: "*.*" lists every file, with or without an extension.
 QStringList patternsOf(const QString& choice)
 {
     const qsizetype open = choice.lastIndexOf(QLatin1Char('('));
