@@ -14,3 +14,15 @@ for preset in ci asan; do
     echo "=== $preset: test"
     ctest --preset "$preset" --parallel "$jobs"
 done
+
+# The data file reader takes files from anywhere: fuzz it for a bounded time.
+# libFuzzer exits non-zero on any crash, sanitizer report, leak or hang.
+echo "=== fuzz: build"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz --parallel "$jobs"
+echo "=== fuzz: data file reader, 60 s"
+fuzz_dir="build/fuzz/run"
+rm -rf "$fuzz_dir" && mkdir -p "$fuzz_dir/corpus" "$fuzz_dir/artifacts"
+build/fuzz/fuzz/sequence_file_fuzzer -max_total_time=60 -max_len=4096 -timeout=10 \
+    -print_final_stats=1 -artifact_prefix="$fuzz_dir/artifacts/" \
+    "$fuzz_dir/corpus" fuzz/corpus

@@ -2,8 +2,13 @@
 
 #include "AppInfo.h"
 
+#include <QComboBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLineEdit>
 #include <QMessageBox>
+
+#include <memory>
 
 namespace {
 
@@ -50,6 +55,46 @@ UserPrompts::Answer fromQt(int button, UserPrompts::Buttons buttons)
     }
 }
 
+// The patterns of a filter choice "Label (*.a *.b)", read the way users of
+// these files expect: "*.*" lists every file, with or without an extension.
+QStringList patternsOf(const QString& choice)
+{
+    const qsizetype open = choice.lastIndexOf(QLatin1Char('('));
+    const qsizetype close = choice.lastIndexOf(QLatin1Char(')'));
+    if (open < 0 || close < open)
+        return {QStringLiteral("*")};
+    QStringList patterns =
+        choice.mid(open + 1, close - open - 1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (QString& pattern : patterns)
+        if (pattern == QLatin1String("*.*"))
+            pattern = QStringLiteral("*");
+    return patterns;
+}
+
+// Qt's own dialog lists files by the patterns of the chosen filter, and in a
+// save dialog it rewrites the extension of the typed name whenever the filter
+// changes ("a.dat" becomes "a.*"). The name is the user's: keep it as typed,
+// and list by patterns that match without regard to case.
+void useFilterPatternsOnly(QFileDialog& dialog)
+{
+    dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (!model || !types || !name)
+        return;
+    model->setNameFilters(patternsOf(dialog.selectedNameFilter()));
+    auto typedName = std::make_shared<QString>();
+    // The combo box reports the new index before the dialog acts on it.
+    QObject::connect(types, &QComboBox::currentIndexChanged, name,
+                     [typedName, name] { *typedName = name->text(); });
+    QObject::connect(&dialog, &QFileDialog::filterSelected, model,
+                     [typedName, name, model](const QString& choice) {
+                         name->setText(*typedName);
+                         model->setNameFilters(patternsOf(choice));
+                     });
+}
+
 } // namespace
 
 DialogPrompts::DialogPrompts(QWidget* owner)
@@ -72,7 +117,8 @@ QString DialogPrompts::chooseFile(const FileRequest& request)
 {
     QFileDialog dialog(m_owner, request.title, QString(), request.filter);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    // The program asks its own replace question and never adds an extension.
+    // The program asks its own replace question and never adds an extension
+    // (no default suffix is set).
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setOption(QFileDialog::ReadOnly, false);
     if (request.mode == FileRequest::Mode::Save) {
@@ -82,7 +128,9 @@ QString DialogPrompts::chooseFile(const FileRequest& request)
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::AnyFile);
     }
+    // A full path opens the dialog in its folder with the name in the name box.
     dialog.selectFile(request.initialName);
+    useFilterPatternsOnly(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

@@ -6,6 +6,7 @@
 #include "ColorChoiceController.h"
 #include "DialogPrompts.h"
 #include "EndMarkerController.h"
+#include "FileCommands.h"
 #include "LampWidget.h"
 #include "LedConfig.h"
 #include "NewClearCommand.h"
@@ -118,6 +119,7 @@ MainWindow::MainWindow(const QString& configPath, QWidget* parent)
     m_rowOptionsController = std::make_unique<RowOptionsController>(*this);
     m_shellCommands = std::make_unique<ShellCommands>(*this);
     m_testController = std::make_unique<TestController>(*this);
+    m_fileCommands = std::make_unique<FileCommands>(*this);
 }
 
 MainWindow::~MainWindow() = default;

@@ -13,6 +13,7 @@
 class ClickableLabel;
 class ColorChoiceController;
 class EndMarkerController;
+class FileCommands;
 class LampWidget;
 class NewClearCommand;
 class QAction;
@@ -50,6 +51,7 @@ public:
     // Tests answer the program's questions through their own prompts.
     void setPromptBackend(std::unique_ptr<UserPrompts> backend);
     QString configPath() const { return m_configPath; }
+    FileCommands* fileCommands() const { return m_fileCommands.get(); }
 
     // Stops a running visual test (StopTest for the commands that need it).
     void stopTestIfRunning();
@@ -169,4 +171,5 @@ private:
     std::unique_ptr<SettingsCommand> m_settingsCommand;
     std::unique_ptr<ShellCommands> m_shellCommands;
     std::unique_ptr<TestController> m_testController;
+    std::unique_ptr<FileCommands> m_fileCommands;
 };

@@ -23,7 +23,7 @@ public:
         Mode mode = Mode::Open;
         QString title;
         QString filter; // Qt filter string, ";;" between choices
-        QString initialName;
+        QString initialName; // a name, or a full path: the dialog opens in its folder
     };
 
     virtual ~UserPrompts() = default;

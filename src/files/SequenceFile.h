@@ -1,0 +1,69 @@
+#pragma once
+
+#include "ColorTable.h"
+#include "ProgramSettings.h"
+#include "ServoControl.h"
+
+#include <array>
+#include <cstdint>
+
+class LedSequence;
+
+// The content of one sequence data file: 65 values in a fixed order (the 50
+// event values, eight colour entries, the last event, four servo-control
+// choices, the sequencer speed and the test speed). Every value held here is in
+// the range the program can use; the reader rejects files that are not.
+struct SequenceFile {
+    static constexpr int EventCount = 50;
+    static constexpr int LedCount = 4;
+    static constexpr int SpareColorCount = 4;
+    static constexpr int ValueCount = 65;
+
+    // Positions (0-based) of the groups of values in a file.
+    static constexpr int FirstColor = EventCount;                          // 50
+    static constexpr int FirstSpareColor = FirstColor + LedCount;          // 54
+    static constexpr int LastEventIndex = FirstSpareColor + SpareColorCount; // 58
+    static constexpr int FirstServoMode = LastEventIndex + 1;              // 59
+    static constexpr int PicSpeedIndex = FirstServoMode + LedCount;        // 63
+    static constexpr int PcSpeedIndex = PicSpeedIndex + 1;                 // 64
+
+    using Values = std::array<int, ValueCount>;
+
+    // An event value outside 0..15 is kept as read; it lights no cell.
+    std::array<int, EventCount> events{};
+    std::array<int, LedCount> ledColors{ColorTable::White, ColorTable::White, ColorTable::White,
+                                        ColorTable::White};
+    std::array<std::int16_t, SpareColorCount> spareColors{};
+    int lastEvent = EventCount - 1;
+    std::array<int, LedCount> servoModes{ServoControl::None, ServoControl::None, ServoControl::None,
+                                         ServoControl::None};
+    int picSpeed = ProgramSettings::DefaultPicSpeed;
+    int pcSpeed = ProgramSettings::DefaultPcSpeed;
+
+    // What Save writes: the sequence as it stands and the two speeds.
+    static SequenceFile capture(const LedSequence& sequence, const ProgramSettings& settings);
+
+    // The 65 values in file order, and back.
+    Values values() const;
+    static SequenceFile fromValues(const Values& values);
+
+    // Whether an event value lights an LED's cell: the bits of 0..15; any other
+    // value lights nothing.
+    static bool lightsLed(int eventValue, int led);
+
+    // Open: the file's cells replace the sequence's; colours, spare colours, last
+    // event, servo choices and speeds are all taken from the file.
+    void openInto(LedSequence& sequence, ProgramSettings& settings) const;
+    // Merge: the file's lit cells are added (none turned off); the last event,
+    // servo choices and speeds are taken from the file; colours are kept.
+    void mergeInto(LedSequence& sequence, ProgramSettings& settings) const;
+
+    friend bool operator==(const SequenceFile& a, const SequenceFile& b)
+    {
+        return a.values() == b.values();
+    }
+    friend bool operator!=(const SequenceFile& a, const SequenceFile& b) { return !(a == b); }
+
+private:
+    void applySharedSettings(LedSequence& sequence, ProgramSettings& settings) const;
+};

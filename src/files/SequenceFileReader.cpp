@@ -1,0 +1,157 @@
+#include "SequenceFileReader.h"
+
+#include "FieldScanner.h"
+
+#include <QFile>
+
+#include <limits>
+
+namespace {
+
+struct ValueRange {
+    int min;
+    int max;
+};
+
+constexpr int Int16Min = std::numeric_limits<std::int16_t>::min();
+constexpr int Int16Max = std::numeric_limits<std::int16_t>::max();
+// A servo-control choice of -1 stands for "no entry chosen".
+constexpr int NoServoChoice = -1;
+
+ValueRange rangeAt(int position)
+{
+    if (position < SequenceFile::FirstColor)
+        return {Int16Min, Int16Max};
+    if (position < SequenceFile::FirstSpareColor)
+        return {0, ColorTable::Count - 1};
+    if (position < SequenceFile::LastEventIndex)
+        return {Int16Min, Int16Max};
+    if (position == SequenceFile::LastEventIndex)
+        return {0, SequenceFile::EventCount - 1};
+    if (position < SequenceFile::PicSpeedIndex)
+        return {NoServoChoice, ServoControl::Count - 1};
+    return {ProgramSettings::MinSpeed, ProgramSettings::MaxSpeed};
+}
+
+// What the value at a 0-based position is, for messages.
+QString describe(int position)
+{
+    const ValueRange range = rangeAt(position);
+    const QString bounds = QStringLiteral(" (%1 to %2)").arg(range.min).arg(range.max);
+    if (position < SequenceFile::FirstColor)
+        return QStringLiteral("the value of event %1").arg(position) + bounds;
+    if (position < SequenceFile::FirstSpareColor)
+        return QStringLiteral("the colour of LED#%1").arg(position - SequenceFile::FirstColor + 1)
+               + bounds;
+    if (position < SequenceFile::LastEventIndex)
+        return QStringLiteral("spare colour entry %1").arg(position - SequenceFile::FirstSpareColor + 1)
+               + bounds;
+    if (position == SequenceFile::LastEventIndex)
+        return QStringLiteral("the last event") + bounds;
+    if (position < SequenceFile::PicSpeedIndex)
+        return QStringLiteral("the servo-control choice of LED#%1")
+                   .arg(position - SequenceFile::FirstServoMode + 1)
+               + bounds;
+    if (position == SequenceFile::PicSpeedIndex)
+        return QStringLiteral("the sequencer speed") + bounds;
+    return QStringLiteral("the test speed") + bounds;
+}
+
+// A field's text as it can be shown in a message: short, printable.
+QString quoteFound(const QByteArray& text)
+{
+    constexpr int MaxShown = 20;
+    QString shown;
+    for (const char c : text.left(MaxShown))
+        shown += (c >= 0x20 && c < 0x7F) ? QChar::fromLatin1(c) : QChar(u'?');
+    if (text.size() > MaxShown)
+        shown += QStringLiteral("...");
+    return QStringLiteral("\"%1\"").arg(shown);
+}
+
+QString problemAt(int line, int position, const QString& found)
+{
+    return QStringLiteral("Line %1: expected value %2 of %3, %4, found %5.")
+        .arg(line)
+        .arg(position + 1)
+        .arg(SequenceFile::ValueCount)
+        .arg(describe(position), found);
+}
+
+// A whole number with an optional sign and nothing else.
+std::optional<qint64> toWholeNumber(const QByteArray& text)
+{
+    qsizetype start = (!text.isEmpty() && (text[0] == '-' || text[0] == '+')) ? 1 : 0;
+    if (start == text.size())
+        return std::nullopt;
+    for (qsizetype i = start; i < text.size(); ++i)
+        if (text[i] < '0' || text[i] > '9')
+            return std::nullopt;
+    // Digits beyond what any value can hold only mean "out of range".
+    constexpr int MaxDigits = 12;
+    if (text.size() - start > MaxDigits)
+        return text[0] == '-' ? std::numeric_limits<qint64>::min()
+                              : std::numeric_limits<qint64>::max();
+    return text.toLongLong();
+}
+
+} // namespace
+
+SequenceFileReader::Result SequenceFileReader::parse(const QByteArray& bytes, bool complete,
+                                                     const Progress& progress)
+{
+    FieldScanner scanner(bytes, complete);
+    SequenceFile::Values values{};
+    for (int position = 0; position < SequenceFile::ValueCount; ++position) {
+        const FieldScanner::Field field = scanner.next();
+        switch (field.status) {
+        case FieldScanner::Status::Value:
+            break;
+        case FieldScanner::Status::EndOfData:
+            return {std::nullopt, problemAt(field.line, position, QStringLiteral("the end of the file"))};
+        case FieldScanner::Status::CutOff:
+            return {std::nullopt,
+                    QStringLiteral("Line %1: the file is larger than %2 KB and is not a sequence data "
+                                   "file.")
+                        .arg(field.line)
+                        .arg(MaxBytes / 1024)};
+        case FieldScanner::Status::MissingQuote:
+            return {std::nullopt, problemAt(field.line, position,
+                                            QStringLiteral("a text without its closing double quote"))};
+        case FieldScanner::Status::TextAfterQuote:
+            return {std::nullopt,
+                    problemAt(field.line, position,
+                              quoteFound(field.text) + QStringLiteral(" followed by other text"))};
+        }
+        const std::optional<qint64> number = toWholeNumber(field.text);
+        const ValueRange range = rangeAt(position);
+        if (!number || *number < range.min || *number > range.max) {
+            const QString found = field.text.isEmpty() ? QStringLiteral("nothing") : quoteFound(field.text);
+            return {std::nullopt, problemAt(field.line, position, found)};
+        }
+        values[position] = static_cast<int>(*number);
+        if (progress && position < SequenceFile::EventCount)
+            progress(position + 1);
+    }
+    for (int led = 0; led < SequenceFile::LedCount; ++led) {
+        int& servo = values[SequenceFile::FirstServoMode + led];
+        if (servo == NoServoChoice)
+            servo = ServoControl::None;
+    }
+    return {SequenceFile::fromValues(values), {}};
+}
+
+SequenceFileReader::Result SequenceFileReader::read(const QString& path, const Progress& progress)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {std::nullopt, file.errorString()};
+    // One byte more than the limit tells whether the file goes on beyond it.
+    QByteArray bytes = file.read(MaxBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {std::nullopt, file.errorString()};
+    const bool complete = bytes.size() <= MaxBytes;
+    if (!complete)
+        bytes.truncate(MaxBytes);
+    return parse(bytes, complete, progress);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "SequenceFile.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+// Reads sequence data files leniently (blanks before a field, quotes or none,
+// several values on a line separated by commas, anything after the 65th value
+// ignored) but checks every value before handing any of it out: a file is
+// either taken whole or rejected with the first problem, so a bad file never
+// leaves a half-loaded sequence behind.
+class SequenceFileReader {
+public:
+    // A file the program writes is about 300 bytes; reading stops here, so a
+    // huge or binary file is rejected without reading it all.
+    static constexpr qint64 MaxBytes = 64 * 1024;
+
+    using Progress = std::function<void(int eventsRead)>;
+
+    struct Result {
+        std::optional<SequenceFile> file;
+        QString problem; // when rejected: the line and what was expected there
+
+        bool ok() const { return file.has_value(); }
+    };
+
+    // complete: bytes is the whole file; otherwise only its beginning, and a
+    // value running into the end of bytes may have been cut off.
+    // Reports progress after each of the 50 event values (1..50).
+    static Result parse(const QByteArray& bytes, bool complete = true,
+                        const Progress& progress = {});
+
+    static Result read(const QString& path, const Progress& progress = {});
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "SequenceFile.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+class QFileDevice;
+
+// Writes sequence data files: every value on a line of its own ending in CR LF,
+// the event values between double quotes, all others bare.
+//
+// Saving goes through a temporary file that replaces the target only once every
+// byte is on disk, so a failed save (full disk, read-only folder) leaves any
+// existing file exactly as it was and is always reported.
+class SequenceFileWriter {
+public:
+    using Progress = std::function<void(int eventsWritten)>;
+
+    struct Result {
+        bool ok = false;
+        QString error; // the system's reason when !ok
+    };
+
+    SequenceFileWriter() = default;
+    virtual ~SequenceFileWriter() = default;
+    SequenceFileWriter(const SequenceFileWriter&) = delete;
+    SequenceFileWriter& operator=(const SequenceFileWriter&) = delete;
+
+    // The line of the value at a 0-based position, CR LF included.
+    static QByteArray encodeLine(int position, int value);
+    static QByteArray encode(const SequenceFile& file);
+
+    // Reports progress after each of the 50 event lines (1..50).
+    Result save(const QString& path, const SequenceFile& file, const Progress& progress = {});
+
+protected:
+    // Every byte of a save passes through here. Returns the reason of a failure,
+    // or an empty string. Tests override it to stand in for a failing disk.
+    virtual QString writeBytes(QFileDevice& device, const QByteArray& bytes);
+};

@@ -1,0 +1,155 @@
+#include "FileCommands.h"
+
+#include "AppInfo.h"
+#include "MainWindow.h"
+#include "ProgressBarShown.h"
+#include "SequenceFileReader.h"
+
+#include <QAction>
+#include <QFileInfo>
+
+FileCommands::FileCommands(MainWindow& window)
+    : QObject()
+    , m_window(window)
+    , m_writer(std::make_unique<SequenceFileWriter>())
+{
+    connect(window.menuOpen(), &QAction::triggered, this, &FileCommands::open);
+    connect(window.menuSave(), &QAction::triggered, this, &FileCommands::save);
+    connect(window.menuMerge(), &QAction::triggered, this, &FileCommands::merge);
+}
+
+FileCommands::~FileCommands() = default;
+
+QString FileCommands::openTitle()
+{
+    return QStringLiteral("Open STROBIX Programmable LED Sequencer/Flasher Data File");
+}
+
+QString FileCommands::saveTitle()
+{
+    return QStringLiteral("Save STROBIX Programmable LED Sequencer/Flasher Data File");
+}
+
+QString FileCommands::mergeTitle()
+{
+    return QStringLiteral("Merge STROBIX Programmable LED Sequencer/Flasher Data File");
+}
+
+QString FileCommands::filter()
+{
+    return QStringLiteral("Data Files (*.DAT);;All Files (*.*)");
+}
+
+void FileCommands::setWriter(std::unique_ptr<SequenceFileWriter> writer)
+{
+    m_writer = std::move(writer);
+}
+
+void FileCommands::open()
+{
+    m_window.stopTestIfRunning();
+    const QString path = chooseFile(UserPrompts::FileRequest::Mode::Open, openTitle(), {});
+    if (path.isEmpty())
+        return;
+    const std::optional<SequenceFile> file = readChecked(path);
+    if (!file)
+        return;
+    file->openInto(m_window.sequence(), m_window.settings());
+    m_window.setRememberedFile(path);
+    showFileInCaption(path);
+}
+
+void FileCommands::merge()
+{
+    // A running test goes on and plays the merged sequence.
+    const QString path = chooseFile(UserPrompts::FileRequest::Mode::Open, mergeTitle(), {});
+    if (path.isEmpty())
+        return;
+    const std::optional<SequenceFile> file = readChecked(path);
+    if (!file)
+        return;
+    file->mergeInto(m_window.sequence(), m_window.settings());
+    m_window.setRememberedFile(path);
+    showFileInCaption(path);
+}
+
+void FileCommands::save()
+{
+    m_window.stopTestIfRunning();
+    const QString path = chooseSaveTarget();
+    if (path.isEmpty())
+        return;
+    if (write(path))
+        showFileInCaption(path);
+}
+
+QString FileCommands::chooseFile(UserPrompts::FileRequest::Mode mode, const QString& title,
+                                 const QString& initialName)
+{
+    return m_window.prompts().chooseFile({mode, title, filter(), initialName});
+}
+
+QString FileCommands::chooseSaveTarget()
+{
+    QString offered = m_window.rememberedFile();
+    for (;;) {
+        const QString path = chooseFile(UserPrompts::FileRequest::Mode::Save, saveTitle(), offered);
+        if (path.isEmpty())
+            return {};
+        // Save offers this name next time, whatever happens to this save.
+        m_window.setRememberedFile(path);
+        if (!QFileInfo::exists(path))
+            return path;
+        const UserPrompts::Answer answer = m_window.prompts().ask(
+            {QString(), QStringLiteral("Replace existing file - ") + path + QStringLiteral("?"),
+             UserPrompts::Icon::Question, UserPrompts::Buttons::YesNoCancel});
+        if (answer == UserPrompts::Answer::Yes)
+            return path;
+        if (answer != UserPrompts::Answer::Cancel)
+            return {};
+        offered = path; // Cancel: choose again, starting from this name
+    }
+}
+
+std::optional<SequenceFile> FileCommands::readChecked(const QString& path)
+{
+    SequenceFileReader::Result result;
+    {
+        const ProgressBarShown progress(m_window.progressBar());
+        result = SequenceFileReader::read(path, std::cref(progress));
+    }
+    if (!result.ok()) {
+        showProblem(QStringLiteral("Cannot read ") + path + QStringLiteral("\r") + result.problem
+                    + QStringLiteral("\rNothing was changed."));
+        return std::nullopt;
+    }
+    return result.file;
+}
+
+bool FileCommands::write(const QString& path)
+{
+    const SequenceFile file = SequenceFile::capture(m_window.sequence(), m_window.settings());
+    SequenceFileWriter::Result result;
+    {
+        const ProgressBarShown progress(m_window.progressBar());
+        result = m_writer->save(path, file, std::cref(progress));
+    }
+    if (!result.ok) {
+        showProblem(QStringLiteral("Cannot save ") + path + QStringLiteral("\r") + result.error
+                    + QStringLiteral("\rThe sequence was not saved; an existing file of that name "
+                                     "was left as it was."));
+        return false;
+    }
+    return true;
+}
+
+void FileCommands::showFileInCaption(const QString& path)
+{
+    m_window.setWindowTitle(AppInfo::fileCaptionPrefix() + QFileInfo(path).fileName());
+}
+
+void FileCommands::showProblem(const QString& text)
+{
+    m_window.prompts().ask(
+        {QString(), text, UserPrompts::Icon::Exclamation, UserPrompts::Buttons::Ok});
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "SequenceFile.h"
+#include "SequenceFileWriter.h"
+#include "UserPrompts.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class MainWindow;
+
+// The Open, Save and Merge commands of the main window.
+//
+// No work is ever lost: Save replaces a file only once the new one is
+// completely on disk and reports every failure; Open and Merge check the whole
+// file before touching the sequence, so a rejected file changes nothing (not
+// the sequence, the settings, the caption or the remembered file).
+class FileCommands : public QObject {
+    Q_OBJECT
+public:
+    explicit FileCommands(MainWindow& window);
+    ~FileCommands() override;
+
+    static QString openTitle();
+    static QString saveTitle();
+    static QString mergeTitle();
+    // Two choices: the data files (matched without regard to case) and all files.
+    static QString filter();
+
+    // Tests put a failing disk in place of the real one.
+    void setWriter(std::unique_ptr<SequenceFileWriter> writer);
+
+    void open();
+    void save();
+    void merge();
+
+private:
+    QString chooseFile(UserPrompts::FileRequest::Mode mode, const QString& title,
+                       const QString& initialName);
+    // The path to save to, after the replace question; empty when the user
+    // cancelled or answered No.
+    QString chooseSaveTarget();
+    std::optional<SequenceFile> readChecked(const QString& path);
+    bool write(const QString& path);
+    void showFileInCaption(const QString& path);
+    void showProblem(const QString& text);
+
+    MainWindow& m_window;
+    std::unique_ptr<SequenceFileWriter> m_writer;
+};

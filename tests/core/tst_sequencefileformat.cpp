@@ -1,0 +1,293 @@
+// The data file's bytes: what the writer produces and what the reader accepts
+// or rejects.
+#include "SequenceFileReader.h"
+#include "SequenceFileWriter.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray dataFile(const char* name)
+{
+    QFile file(QStringLiteral(STROBIX_TEST_DATA "/") + QLatin1String(name));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing test data %s", name);
+    return file.readAll();
+}
+
+SequenceFile workedExample()
+{
+    SequenceFile file;
+    file.events[0] = 1;
+    file.events[1] = 2;
+    file.events[2] = 5;
+    return file;
+}
+
+SequenceFile allSettingsChanged()
+{
+    SequenceFile file;
+    for (int event = 0; event < SequenceFile::EventCount; ++event)
+        file.events[event] = (event * 7) % 16;
+    file.ledColors = {1, 2, 3, 4};
+    file.spareColors = {-5, 300, -32768, 32767};
+    file.lastEvent = 12;
+    file.servoModes = {0, 3, 14, 15};
+    file.picSpeed = 100;
+    file.pcSpeed = 1;
+    return file;
+}
+
+QByteArray lines(const QList<QByteArray>& values, const QByteArray& separator = "\r\n")
+{
+    return values.join(separator) + separator;
+}
+
+// The 65 values of the worked example as bare fields.
+QList<QByteArray> workedExampleFields()
+{
+    QList<QByteArray> fields{"1", "2", "5"};
+    for (int i = 3; i < 50; ++i)
+        fields << "0";
+    fields << "7" << "7" << "7" << "7" << "0" << "0" << "0" << "0" << "49" << "15" << "15" << "15"
+           << "15" << "30" << "20";
+    return fields;
+}
+
+QByteArray withField(int position, const QByteArray& text)
+{
+    QList<QByteArray> fields = workedExampleFields();
+    fields[position] = text;
+    return lines(fields);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(SequenceFile)
+
+class TestSequenceFileFormat : public QObject {
+    Q_OBJECT
+private slots:
+    void writerMatchesGoldenFiles_data();
+    void writerMatchesGoldenFiles();
+    void writerLineForm_data();
+    void writerLineForm();
+
+    void readerAcceptsLenientForms_data();
+    void readerAcceptsLenientForms();
+    void readerKeepsOutOfRangeEventValues();
+    void readerTakesNoServoChoiceAsNone();
+    void readerRoundTripsWrittenFiles();
+    void readerReportsEventProgress();
+
+    void readerRejects_data();
+    void readerRejects();
+
+    void readRejectsHugeFileQuickly();
+    void readAcceptsValidStartOfLongFile();
+};
+
+void TestSequenceFileFormat::writerMatchesGoldenFiles_data()
+{
+    QTest::addColumn<SequenceFile>("file");
+    QTest::addColumn<QByteArray>("golden");
+    QTest::newRow("worked example, 302 bytes") << workedExample() << dataFile("worked-example.dat");
+    QTest::newRow("new sequence") << SequenceFile() << dataFile("new-sequence.dat");
+    QTest::newRow("every value changed") << allSettingsChanged() << dataFile("all-settings.dat");
+}
+
+void TestSequenceFileFormat::writerMatchesGoldenFiles()
+{
+    QFETCH(SequenceFile, file);
+    QFETCH(QByteArray, golden);
+    QCOMPARE(SequenceFileWriter::encode(file), golden);
+}
+
+void TestSequenceFileFormat::writerLineForm_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("event 15 takes two digits") << 0 << 15 << QByteArray("\"15\"\r\n");
+    QTest::newRow("last event is bare") << 49 << 0 << QByteArray("\"0\"\r\n");
+    QTest::newRow("colour is bare") << 50 << 7 << QByteArray("7\r\n");
+    QTest::newRow("negative spare colour") << 54 << -1 << QByteArray("-1\r\n");
+    QTest::newRow("test speed") << 64 << 100 << QByteArray("100\r\n");
+}
+
+void TestSequenceFileFormat::writerLineForm()
+{
+    QFETCH(int, position);
+    QFETCH(int, value);
+    QFETCH(QByteArray, line);
+    QCOMPARE(SequenceFileWriter::encodeLine(position, value), line);
+}
+
+void TestSequenceFileFormat::readerAcceptsLenientForms_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QList<QByteArray> fields = workedExampleFields();
+    QList<QByteArray> quotedEverywhere;
+    QList<QByteArray> blanksInFront;
+    for (const QByteArray& field : fields) {
+        quotedEverywhere << '"' + field + '"';
+        blanksInFront << "  \t " + field;
+    }
+    QTest::newRow("as written") << dataFile("worked-example.dat");
+    QTest::newRow("one line, commas") << fields.join(',') + "\r\n";
+    QTest::newRow("one line, commas, no line end") << fields.join(',');
+    QTest::newRow("quoted one line") << quotedEverywhere.join(',');
+    QTest::newRow("no quotes") << lines(fields);
+    QTest::newRow("every value quoted") << lines(quotedEverywhere);
+    QTest::newRow("blanks in front") << lines(blanksInFront);
+    QTest::newRow("blanks around commas") << fields.join(" , ");
+    QTest::newRow("LF only") << lines(fields, "\n");
+    QTest::newRow("five values a line")
+        << [&] {
+               QByteArray bytes;
+               for (int i = 0; i < fields.size(); ++i)
+                   bytes += fields[i] + ((i % 5 == 4) ? "\r\n" : ",");
+               return bytes;
+           }();
+    QTest::newRow("more than 65 values")
+        << dataFile("worked-example.dat") + "\"3\"\r\n99\r\nnot a number\r\n";
+    QTest::newRow("junk after the 65th value") << dataFile("worked-example.dat") + QByteArray(100, '\0');
+}
+
+void TestSequenceFileFormat::readerAcceptsLenientForms()
+{
+    QFETCH(QByteArray, bytes);
+    const SequenceFileReader::Result result = SequenceFileReader::parse(bytes);
+    QVERIFY2(result.ok(), qPrintable(result.problem));
+    QCOMPARE(*result.file, workedExample());
+}
+
+void TestSequenceFileFormat::readerKeepsOutOfRangeEventValues()
+{
+    QByteArray bytes = withField(0, "16");
+    bytes = bytes.replace("\r\n2\r\n", "\r\n-1\r\n");
+    const SequenceFileReader::Result result = SequenceFileReader::parse(bytes);
+    QVERIFY2(result.ok(), qPrintable(result.problem));
+    QCOMPARE(result.file->events[0], 16);
+    QCOMPARE(result.file->events[1], -1);
+    for (int led = 0; led < SequenceFile::LedCount; ++led) {
+        QVERIFY(!SequenceFile::lightsLed(16, led));
+        QVERIFY(!SequenceFile::lightsLed(-1, led));
+    }
+}
+
+void TestSequenceFileFormat::readerTakesNoServoChoiceAsNone()
+{
+    QList<QByteArray> fields = workedExampleFields();
+    fields[SequenceFile::FirstServoMode] = "0";
+    fields[SequenceFile::FirstServoMode + 1] = "-1";
+    const SequenceFileReader::Result result = SequenceFileReader::parse(lines(fields));
+    QVERIFY2(result.ok(), qPrintable(result.problem));
+    QCOMPARE(result.file->servoModes[0], ServoControl::Off);
+    QCOMPARE(result.file->servoModes[1], ServoControl::None);
+}
+
+void TestSequenceFileFormat::readerRoundTripsWrittenFiles()
+{
+    for (const SequenceFile& file : {SequenceFile(), workedExample(), allSettingsChanged()}) {
+        const QByteArray bytes = SequenceFileWriter::encode(file);
+        const SequenceFileReader::Result result = SequenceFileReader::parse(bytes);
+        QVERIFY2(result.ok(), qPrintable(result.problem));
+        QCOMPARE(SequenceFileWriter::encode(*result.file), bytes);
+    }
+}
+
+void TestSequenceFileFormat::readerReportsEventProgress()
+{
+    QList<int> reported;
+    SequenceFileReader::parse(dataFile("worked-example.dat"), true,
+                              [&](int events) { reported << events; });
+    QList<int> expected;
+    for (int events = 1; events <= SequenceFile::EventCount; ++events)
+        expected << events;
+    QCOMPARE(reported, expected);
+}
+
+void TestSequenceFileFormat::readerRejects_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("problem");
+    QByteArray shortFile = dataFile("worked-example.dat");
+    shortFile.chop(QByteArray("20\r\n").size());
+    QTest::newRow("empty file") << QByteArray()
+                                << "Line 1: expected value 1 of 65, the value of event 0 (-32768 to "
+                                   "32767), found the end of the file.";
+    QTest::newRow("64 values") << shortFile
+                               << "Line 65: expected value 65 of 65, the test speed (1 to 100), found "
+                                  "the end of the file.";
+    QTest::newRow("event not a number") << withField(3, "x3")
+                                        << "Line 4: expected value 4 of 65, the value of event 3 "
+                                           "(-32768 to 32767), found \"x3\".";
+    QTest::newRow("fraction") << withField(3, "1.5") << "Line 4: expected value 4";
+    QTest::newRow("empty line") << withField(3, "") << "found nothing.";
+    QTest::newRow("event beyond 16 bits") << withField(3, "40000") << "Line 4: expected value 4";
+    QTest::newRow("huge digits") << withField(3, QByteArray(40, '9')) << "\"99999999999999999999...\"";
+    QTest::newRow("colour 8") << withField(51, "8")
+                              << "Line 52: expected value 52 of 65, the colour of LED#2 (0 to 7), "
+                                 "found \"8\".";
+    QTest::newRow("colour -1") << withField(50, "-1") << "the colour of LED#1 (0 to 7)";
+    QTest::newRow("spare colour beyond 16 bits") << withField(57, "32768") << "spare colour entry 4";
+    QTest::newRow("last event 50") << withField(58, "50") << "Line 59: expected value 59 of 65, the last event (0 to 49), found \"50\".";
+    QTest::newRow("last event -1") << withField(58, "-1") << "the last event (0 to 49)";
+    QTest::newRow("servo 16") << withField(62, "16")
+                              << "the servo-control choice of LED#4 (-1 to 15), found \"16\".";
+    QTest::newRow("servo -2") << withField(59, "-2") << "the servo-control choice of LED#1";
+    QTest::newRow("sequencer speed 0") << withField(63, "0") << "the sequencer speed (1 to 100)";
+    QTest::newRow("test speed 101") << withField(64, "101") << "the test speed (1 to 100)";
+    QTest::newRow("missing closing quote") << QByteArray("\"1\r\n\"2\"\r\n")
+                                           << "Line 1: expected value 1 of 65, the value of event 0 "
+                                              "(-32768 to 32767), found a text without its closing "
+                                              "double quote.";
+    QTest::newRow("text after quote") << QByteArray("\"1\"x\r\n") << "found \"1\" followed by other text.";
+    QTest::newRow("line counted across commas") << QByteArray("1,2,3\r\n4,x\r\n")
+                                                << "Line 2: expected value 5 of 65";
+    QTest::newRow("binary bytes") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)
+                                  << "Line 1: expected value 1 of 65, the value of event 0 (-32768 to "
+                                     "32767), found \"?PNG\".";
+}
+
+void TestSequenceFileFormat::readerRejects()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, problem);
+    const SequenceFileReader::Result result = SequenceFileReader::parse(bytes);
+    QVERIFY(!result.ok());
+    QVERIFY2(result.problem.contains(problem), qPrintable(result.problem));
+}
+
+void TestSequenceFileFormat::readRejectsHugeFileQuickly()
+{
+    // A gigabyte without a line break; sparse, so it costs no disk space.
+    QTemporaryDir dir;
+    QFile huge(dir.filePath(QStringLiteral("huge.dat")));
+    QVERIFY(huge.open(QIODevice::WriteOnly));
+    QVERIFY(huge.write(QByteArray(16, '7')));
+    QVERIFY(huge.resize(qint64(1) << 30));
+    huge.close();
+    const SequenceFileReader::Result result = SequenceFileReader::read(huge.fileName());
+    QVERIFY(!result.ok());
+    QVERIFY2(result.problem.contains(QStringLiteral("larger than 64 KB")), qPrintable(result.problem));
+}
+
+void TestSequenceFileFormat::readAcceptsValidStartOfLongFile()
+{
+    // Everything after the 65th value is ignored, however long the rest is.
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("long.dat")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.write(dataFile("worked-example.dat") + QByteArray(SequenceFileReader::MaxBytes, 'x')));
+    file.close();
+    const SequenceFileReader::Result result = SequenceFileReader::read(file.fileName());
+    QVERIFY2(result.ok(), qPrintable(result.problem));
+    QCOMPARE(*result.file, workedExample());
+}
+
+QTEST_GUILESS_MAIN(TestSequenceFileFormat)
+#include "tst_sequencefileformat.moc"

@@ -1,0 +1,175 @@
+// The real file dialog: Qt's own widget, with the program's filter, asking no
+// question of its own and adding or changing no extension.
+#include "DialogPrompts.h"
+#include "FileCommands.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+using Request = UserPrompts::FileRequest;
+
+// Runs `inspect` on the open file dialog once it has listed its folder, then
+// lets `inspect` accept or reject it. Any message box that shows up meanwhile
+// is recorded and closed.
+QString runDialog(const Request& request, const std::function<void(QFileDialog&)>& inspect,
+                  QStringList* strayBoxes)
+{
+    QWidget owner;
+    DialogPrompts prompts(&owner);
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            *strayBoxes << box->text();
+            box->reject();
+            return;
+        }
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        if (!dialog || !dialog->property("inspected").isNull())
+            return;
+        dialog->setProperty("inspected", true);
+        inspect(*dialog);
+    });
+    watcher.start(10);
+    return prompts.chooseFile(request);
+}
+
+QStringList listedFiles(QFileDialog& dialog)
+{
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    const QModelIndex folder = model->index(dialog.directory().absolutePath());
+    if (!QTest::qWaitFor([&] { return model->rowCount(folder) > 0; }, 2000))
+        return {};
+    QTest::qWait(50); // let the listing settle after a filter change
+    QStringList names;
+    for (int row = 0; row < model->rowCount(folder); ++row)
+        names << model->fileName(model->index(row, 0, folder));
+    names.sort(Qt::CaseInsensitive);
+    return names;
+}
+
+QLineEdit* nameBox(QFileDialog& dialog)
+{
+    return dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+}
+
+void makeFiles(const QTemporaryDir& dir)
+{
+    for (const char* name : {"a.dat", "B.DAT", "c.txt", "README"}) {
+        QFile file(dir.filePath(QLatin1String(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+}
+
+} // namespace
+
+class TestDialogPrompts : public QObject {
+    Q_OBJECT
+private slots:
+    void saveDialogListsFilesAndKeepsTypedName();
+    void saveDialogTakesExistingFileWithoutAsking_data();
+    void saveDialogTakesExistingFileWithoutAsking();
+    void cancelReturnsNothing();
+};
+
+void TestDialogPrompts::saveDialogListsFilesAndKeepsTypedName()
+{
+    QTemporaryDir dir;
+    makeFiles(dir);
+    const Request request{Request::Mode::Save, FileCommands::saveTitle(), FileCommands::filter(),
+                          dir.filePath(QStringLiteral("last.dat"))};
+    QStringList strayBoxes;
+    QString title, firstName, nameAfterSwitch, nameAfterSwitchBack;
+    QStringList filters, dataFiles, allFiles;
+    bool confirmsOverwrite = true, native = true;
+    QString suffix = QStringLiteral("unset"), folder;
+
+    const QString chosen = runDialog(
+        request,
+        [&](QFileDialog& dialog) {
+            title = dialog.windowTitle();
+            filters = dialog.nameFilters();
+            confirmsOverwrite = !dialog.testOption(QFileDialog::DontConfirmOverwrite);
+            native = !dialog.testOption(QFileDialog::DontUseNativeDialog);
+            suffix = dialog.defaultSuffix();
+            folder = dialog.directory().absolutePath();
+            firstName = nameBox(dialog)->text();
+            dataFiles = listedFiles(dialog);
+            auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            types->setFocus();
+            QTest::keyClick(types, Qt::Key_Down);
+            nameAfterSwitch = nameBox(dialog)->text();
+            allFiles = listedFiles(dialog);
+            QTest::keyClick(types, Qt::Key_Up);
+            nameAfterSwitchBack = nameBox(dialog)->text();
+            dialog.reject();
+        },
+        &strayBoxes);
+
+    QVERIFY(chosen.isEmpty());
+    QCOMPARE(title, FileCommands::saveTitle());
+    QCOMPARE(filters, (QStringList{QStringLiteral("Data Files (*.DAT)"), QStringLiteral("All Files (*.*)")}));
+    QVERIFY(!confirmsOverwrite);
+    QVERIFY(!native);
+    QCOMPARE(suffix, QString());
+    QCOMPARE(folder, QDir(dir.path()).absolutePath());
+    QCOMPARE(firstName, QStringLiteral("last.dat"));
+    QCOMPARE(dataFiles, (QStringList{QStringLiteral("a.dat"), QStringLiteral("B.DAT")}));
+    QCOMPARE(allFiles, (QStringList{QStringLiteral("a.dat"), QStringLiteral("B.DAT"),
+                                    QStringLiteral("c.txt"), QStringLiteral("README")}));
+    QCOMPARE(nameAfterSwitch, QStringLiteral("last.dat"));
+    QCOMPARE(nameAfterSwitchBack, QStringLiteral("last.dat"));
+    QVERIFY(strayBoxes.isEmpty());
+}
+
+void TestDialogPrompts::saveDialogTakesExistingFileWithoutAsking_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("existing file") << "c.txt";
+    QTest::newRow("name without extension") << "plain";
+}
+
+void TestDialogPrompts::saveDialogTakesExistingFileWithoutAsking()
+{
+    QFETCH(QString, typed);
+    QTemporaryDir dir;
+    makeFiles(dir);
+    const Request request{Request::Mode::Save, FileCommands::saveTitle(), FileCommands::filter(),
+                          dir.filePath(QStringLiteral("x.dat"))};
+    QStringList strayBoxes;
+    const QString chosen = runDialog(
+        request,
+        [&](QFileDialog& dialog) {
+            nameBox(dialog)->setText(typed);
+            static_cast<QDialog&>(dialog).accept(); // as the Save button does
+        },
+        &strayBoxes);
+    QCOMPARE(chosen, dir.filePath(typed));
+    QVERIFY2(strayBoxes.isEmpty(), qPrintable(strayBoxes.join('\n')));
+}
+
+void TestDialogPrompts::cancelReturnsNothing()
+{
+    QTemporaryDir dir;
+    QStringList strayBoxes;
+    const Request request{Request::Mode::Open, FileCommands::openTitle(), FileCommands::filter(),
+                          QString()};
+    const QString chosen =
+        runDialog(request, [](QFileDialog& dialog) { dialog.reject(); }, &strayBoxes);
+    QVERIFY(chosen.isEmpty());
+}
+
+QTEST_MAIN(TestDialogPrompts)
+#include "tst_dialogprompts.moc"

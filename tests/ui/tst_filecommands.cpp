@@ -1,0 +1,455 @@
+// Open, Save and Merge driven through the main window's menu and buttons, with
+// scripted answers for the dialogs.
+#include "AppInfo.h"
+#include "FileCommands.h"
+#include "ScriptedPrompts.h"
+#include "SequenceFileWriter.h"
+#include "TestWindow.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+using Answer = UserPrompts::Answer;
+
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+SequenceFile richFile()
+{
+    SequenceFile file;
+    for (int event = 0; event < SequenceFile::EventCount; ++event)
+        file.events[event] = (event * 3) % 16;
+    file.ledColors = {1, 2, 3, 4};
+    file.spareColors = {-1, 5, 300, 0};
+    file.lastEvent = 17;
+    file.servoModes = {0, 6, 9, 15};
+    file.picSpeed = 64;
+    file.pcSpeed = 9;
+    return file;
+}
+
+// Everything a rejected command must leave alone.
+struct Snapshot {
+    QByteArray sequence;
+    QString caption;
+    QString remembered;
+
+    static Snapshot of(MainWindow& window)
+    {
+        return {SequenceFileWriter::encode(
+                    SequenceFile::capture(window.sequence(), window.settings())),
+                window.windowTitle(), window.rememberedFile()};
+    }
+    bool operator==(const Snapshot& other) const
+    {
+        return sequence == other.sequence && caption == other.caption
+               && remembered == other.remembered;
+    }
+};
+
+class FullDiskWriter : public SequenceFileWriter {
+protected:
+    QString writeBytes(QFileDevice&, const QByteArray&) override
+    {
+        return QStringLiteral("No space left on device");
+    }
+};
+
+// Records whether the progress bar was shown while it moved, and where it went.
+struct ProgressWatch {
+    QList<int> values;
+    bool alwaysVisible = true;
+
+    explicit ProgressWatch(QProgressBar* bar)
+    {
+        QObject::connect(bar, &QProgressBar::valueChanged, bar, [this, bar](int value) {
+            values << value;
+            alwaysVisible = alwaysVisible && bar->isVisible();
+        });
+    }
+};
+
+QList<int> oneToFifty()
+{
+    QList<int> values;
+    for (int i = 1; i <= 50; ++i)
+        values << i;
+    return values;
+}
+
+enum class Command { Open, Save, Merge };
+
+void trigger(MainWindow& window, Command command)
+{
+    switch (command) {
+    case Command::Open:
+        window.menuOpen()->trigger();
+        break;
+    case Command::Save:
+        window.menuSave()->trigger();
+        break;
+    case Command::Merge:
+        window.menuMerge()->trigger();
+        break;
+    }
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Command)
+
+class TestFileCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void dialogSettings_data();
+    void dialogSettings();
+    void buttonsRunTheCommands();
+    void testStoppedByOpenAndSaveOnly_data();
+    void testStoppedByOpenAndSaveOnly();
+
+    void saveWritesExactBytes();
+    void saveOffersRememberedFile();
+    void replaceQuestion_data();
+    void replaceQuestion();
+    void failedSaveKeepsOldFile();
+    void saveToMissingFolderIsReported();
+
+    void openRestoresEverythingAndSavesSameBytes();
+    void rejectedFileChangesNothing_data();
+    void rejectedFileChangesNothing();
+    void mergeAddsCellsKeepsColours();
+};
+
+void TestFileCommands::dialogSettings_data()
+{
+    QTest::addColumn<Command>("command");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("saving");
+    QTest::newRow("open") << Command::Open
+                          << "Open STROBIX Programmable LED Sequencer/Flasher Data File" << false;
+    QTest::newRow("save") << Command::Save
+                          << "Save STROBIX Programmable LED Sequencer/Flasher Data File" << true;
+    QTest::newRow("merge") << Command::Merge
+                           << "Merge STROBIX Programmable LED Sequencer/Flasher Data File" << false;
+}
+
+void TestFileCommands::dialogSettings()
+{
+    QFETCH(Command, command);
+    QFETCH(QString, title);
+    QFETCH(bool, saving);
+    TestWindow window;
+    window->setRememberedFile(window.dirPath() + QStringLiteral("/last.dat"));
+    const Snapshot before = Snapshot::of(window.window());
+    window.prompts().nextFile(QString()); // the user cancels
+
+    trigger(window.window(), command);
+
+    QCOMPARE(window.prompts().fileRequests.size(), 1);
+    const UserPrompts::FileRequest request = window.prompts().fileRequests.first();
+    QCOMPARE(request.title, title);
+    QCOMPARE(request.filter, QStringLiteral("Data Files (*.DAT);;All Files (*.*)"));
+    QCOMPARE(request.mode, saving ? UserPrompts::FileRequest::Mode::Save
+                                  : UserPrompts::FileRequest::Mode::Open);
+    // Only Save offers a name: the file last chosen.
+    QCOMPARE(request.initialName, saving ? window->rememberedFile() : QString());
+    QVERIFY(Snapshot::of(window.window()) == before);
+    QCOMPARE(QDir(window.dirPath()).entryList(QDir::Files), QStringList());
+    QVERIFY(window.prompts().messages.isEmpty());
+}
+
+void TestFileCommands::buttonsRunTheCommands()
+{
+    TestWindow window;
+    window.prompts().nextFile(QString());
+    window.prompts().nextFile(QString());
+    window->openButton()->click();
+    window->saveButton()->click();
+    QCOMPARE(window.prompts().fileRequests.size(), 2);
+    QCOMPARE(window.prompts().fileRequests[0].title, FileCommands::openTitle());
+    QCOMPARE(window.prompts().fileRequests[1].title, FileCommands::saveTitle());
+}
+
+void TestFileCommands::testStoppedByOpenAndSaveOnly_data()
+{
+    QTest::addColumn<Command>("command");
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<bool>("runningAfter");
+    QTest::newRow("open, cancelled") << Command::Open << true << false;
+    QTest::newRow("save, cancelled") << Command::Save << true << false;
+    QTest::newRow("merge, cancelled") << Command::Merge << true << true;
+    QTest::newRow("open") << Command::Open << false << false;
+    QTest::newRow("save") << Command::Save << false << false;
+    QTest::newRow("merge") << Command::Merge << false << true;
+}
+
+void TestFileCommands::testStoppedByOpenAndSaveOnly()
+{
+    QFETCH(Command, command);
+    QFETCH(bool, cancel);
+    QFETCH(bool, runningAfter);
+    TestWindow window;
+    const QString path = window.dirPath() + QStringLiteral("/test.dat");
+    if (command != Command::Save)
+        writeFile(path, SequenceFileWriter::encode(richFile()));
+    window->playback().start();
+    bool runningInDialog = false;
+    window.prompts().nextFile([&](const UserPrompts::FileRequest&) {
+        runningInDialog = window->playback().isRunning();
+        return cancel ? QString() : path;
+    });
+
+    trigger(window.window(), command);
+
+    QCOMPARE(runningInDialog, runningAfter);
+    QCOMPARE(window->playback().isRunning(), runningAfter);
+    QVERIFY2(window.prompts().unexpected.isEmpty(), qPrintable(window.prompts().unexpected.join('\n')));
+}
+
+void TestFileCommands::saveWritesExactBytes()
+{
+    TestWindow window;
+    LedSequence& sequence = window->sequence();
+    sequence.setCell(0, 0, 1);
+    sequence.setCell(1, 1, 1);
+    sequence.setCell(0, 2, 1);
+    sequence.setCell(2, 2, 1);
+    const QString path = window.dirPath() + QStringLiteral("/example"); // no extension added
+    window.prompts().nextFile(path);
+    ProgressWatch progress(window->progressBar());
+
+    trigger(window.window(), Command::Save);
+
+    QFile golden(QStringLiteral(STROBIX_TEST_DATA "/worked-example.dat"));
+    QVERIFY(golden.open(QIODevice::ReadOnly));
+    QCOMPARE(contentOf(path), golden.readAll());
+    QCOMPARE(QDir(window.dirPath()).entryList(QDir::Files), QStringList{QStringLiteral("example")});
+    QCOMPARE(window->windowTitle(), AppInfo::fileCaptionPrefix() + QStringLiteral("example"));
+    QCOMPARE(window->rememberedFile(), path);
+    QCOMPARE(progress.values, oneToFifty());
+    QVERIFY(progress.alwaysVisible);
+    QVERIFY(window->progressBar()->isHidden());
+    QVERIFY(window.prompts().messages.isEmpty());
+}
+
+void TestFileCommands::saveOffersRememberedFile()
+{
+    TestWindow window;
+    const QString first = window.dirPath() + QStringLiteral("/first.dat");
+    writeFile(first, SequenceFileWriter::encode(richFile()));
+    window.prompts().nextFile(first);
+    trigger(window.window(), Command::Merge);
+    window.prompts().nextFile(QString());
+    trigger(window.window(), Command::Save);
+    QCOMPARE(window.prompts().fileRequests.last().initialName, first);
+}
+
+void TestFileCommands::replaceQuestion_data()
+{
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("yes replaces") << Answer::Yes << true;
+    QTest::newRow("no writes nothing") << Answer::No << false;
+    QTest::newRow("cancel asks for a name again") << Answer::Cancel << false;
+}
+
+void TestFileCommands::replaceQuestion()
+{
+    QFETCH(Answer, answer);
+    QFETCH(bool, replaced);
+    TestWindow window;
+    const QString path = writeFile(window.dirPath() + QStringLiteral("/old.dat"), "old content");
+    const QString caption = window->windowTitle();
+    window.prompts().nextFile(path);
+    window.prompts().nextAnswer(answer);
+    if (answer == Answer::Cancel)
+        window.prompts().nextFile(QString());
+
+    trigger(window.window(), Command::Save);
+
+    QCOMPARE(window.prompts().messages.size(), 1);
+    const UserPrompts::Message question = window.prompts().messages.first();
+    QCOMPARE(question.text, QStringLiteral("Replace existing file - ") + path + QStringLiteral("?"));
+    QCOMPARE(question.icon, UserPrompts::Icon::Question);
+    QCOMPARE(question.buttons, UserPrompts::Buttons::YesNoCancel);
+    QVERIFY(question.title.isEmpty());
+    QCOMPARE(window->rememberedFile(), path);
+    if (answer == Answer::Cancel) {
+        QCOMPARE(window.prompts().fileRequests.size(), 2);
+        QCOMPARE(window.prompts().fileRequests[1].initialName, path);
+    }
+    QCOMPARE(contentOf(path) != "old content", replaced);
+    QCOMPARE(window->windowTitle(),
+             replaced ? AppInfo::fileCaptionPrefix() + QStringLiteral("old.dat") : caption);
+    QCOMPARE(QDir(window.dirPath()).entryList(QDir::Files), QStringList{QStringLiteral("old.dat")});
+}
+
+void TestFileCommands::failedSaveKeepsOldFile()
+{
+    TestWindow window;
+    window->fileCommands()->setWriter(std::make_unique<FullDiskWriter>());
+    const QByteArray old = SequenceFileWriter::encode(richFile());
+    const QString path = writeFile(window.dirPath() + QStringLiteral("/keep.dat"), old);
+    const QString caption = window->windowTitle();
+    window.prompts().nextFile(path);
+    window.prompts().nextAnswer(Answer::Yes);
+    window.prompts().nextAnswer(Answer::Ok);
+
+    trigger(window.window(), Command::Save);
+
+    QCOMPARE(window.prompts().messages.size(), 2);
+    const UserPrompts::Message failure = window.prompts().messages.last();
+    QCOMPARE(failure.icon, UserPrompts::Icon::Exclamation);
+    QCOMPARE(failure.buttons, UserPrompts::Buttons::Ok);
+    QVERIFY(failure.text.startsWith(QStringLiteral("Cannot save ") + path + QStringLiteral("\r")));
+    QVERIFY(failure.text.contains(QStringLiteral("No space left on device")));
+    QCOMPARE(contentOf(path), old);
+    QCOMPARE(window->windowTitle(), caption);
+    QVERIFY(window->progressBar()->isHidden());
+}
+
+void TestFileCommands::saveToMissingFolderIsReported()
+{
+    TestWindow window;
+    const QString path = window.dirPath() + QStringLiteral("/missing/new.dat");
+    window.prompts().nextFile(path);
+    window.prompts().nextAnswer(Answer::Ok);
+    trigger(window.window(), Command::Save);
+    QCOMPARE(window.prompts().messages.size(), 1);
+    QVERIFY(window.prompts().messages.first().text.contains(path));
+    QCOMPARE(window->windowTitle(), AppInfo::startupCaption());
+}
+
+void TestFileCommands::openRestoresEverythingAndSavesSameBytes()
+{
+    TestWindow window;
+    const QByteArray bytes = SequenceFileWriter::encode(richFile());
+    const QString path = writeFile(window.dirPath() + QStringLiteral("/rich.DAT"), bytes);
+    window->sequence().setCell(3, 0, 1); // replaced by the file's cells
+    window.prompts().nextFile(path);
+    ProgressWatch progress(window->progressBar());
+
+    trigger(window.window(), Command::Open);
+
+    QCOMPARE(window->sequence().mem(0), QStringLiteral("0"));
+    QCOMPARE(window->sequence().mem(5), QStringLiteral("15"));
+    QCOMPARE(window->sequence().spareColor(2), std::int16_t(300));
+    QCOMPARE(window->settings().picSpeed(), 64);
+    QCOMPARE(window->settings().pcSpeed(), 9);
+    QCOMPARE(window->servoControl(1)->currentIndex(), 6);
+    QCOMPARE(window->windowTitle(), AppInfo::fileCaptionPrefix() + QStringLiteral("rich.DAT"));
+    QCOMPARE(window->rememberedFile(), path);
+    QCOMPARE(progress.values, oneToFifty());
+    QVERIFY(progress.alwaysVisible);
+    QVERIFY(window->progressBar()->isHidden());
+
+    const QString copy = window.dirPath() + QStringLiteral("/copy.dat");
+    window.prompts().nextFile(copy);
+    trigger(window.window(), Command::Save);
+    QCOMPARE(contentOf(copy), bytes);
+    QVERIFY(window.prompts().messages.isEmpty());
+}
+
+void TestFileCommands::rejectedFileChangesNothing_data()
+{
+    QTest::addColumn<Command>("command");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("problem");
+    QByteArray badColour = SequenceFileWriter::encode(richFile());
+    badColour.replace("\r\n1\r\n2\r\n", "\r\n1\r\n8\r\n");
+    QByteArray shortFile = SequenceFileWriter::encode(richFile());
+    shortFile.chop(3);
+    shortFile.chop(shortFile.size() - shortFile.lastIndexOf('\n') - 1);
+    for (const auto& [name, command] :
+         {std::pair{"open", Command::Open}, std::pair{"merge", Command::Merge}}) {
+        QTest::addRow("%s: colour 8", name) << command << badColour << "Line 52:";
+        QTest::addRow("%s: 64 values", name) << command << shortFile << "found the end of the file";
+        QTest::addRow("%s: picture", name) << command << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << "Line 1:";
+        QTest::addRow("%s: missing file", name) << command << QByteArray() << "";
+    }
+}
+
+void TestFileCommands::rejectedFileChangesNothing()
+{
+    QFETCH(Command, command);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, problem);
+    TestWindow window;
+    window->sequence().setCell(2, 4, 1);
+    window->sequence().setSpareColor(1, 33);
+    window->settings().setPcSpeed(44);
+    window->setRememberedFile(QStringLiteral("/somewhere/else.dat"));
+    const QString path = window.dirPath() + QStringLiteral("/bad.dat");
+    if (!bytes.isNull())
+        writeFile(path, bytes);
+    const Snapshot before = Snapshot::of(window.window());
+    window.prompts().nextFile(path);
+    window.prompts().nextAnswer(Answer::Ok);
+
+    trigger(window.window(), command);
+
+    QCOMPARE(window.prompts().messages.size(), 1);
+    const UserPrompts::Message message = window.prompts().messages.first();
+    QCOMPARE(message.icon, UserPrompts::Icon::Exclamation);
+    QVERIFY2(message.text.startsWith(QStringLiteral("Cannot read ") + path + QStringLiteral("\r")),
+             qPrintable(message.text));
+    QVERIFY2(message.text.contains(problem), qPrintable(message.text));
+    QVERIFY(Snapshot::of(window.window()) == before);
+    QCOMPARE(contentOf(path), bytes);
+    QVERIFY(window->progressBar()->isHidden());
+}
+
+void TestFileCommands::mergeAddsCellsKeepsColours()
+{
+    TestWindow window;
+    SequenceFile file;
+    file.events[0] = 5;
+    file.events[1] = 1;
+    file.ledColors = {0, 1, 2, 3};
+    file.spareColors = {9, 9, 9, 9};
+    file.lastEvent = 3;
+    file.servoModes = {1, 2, 3, 4};
+    file.pcSpeed = 99;
+    const QString path =
+        writeFile(window.dirPath() + QStringLiteral("/add.dat"), SequenceFileWriter::encode(file));
+    window->sequence().setCell(0, 0, 1);
+    window->sequence().setCell(1, 0, 1); // 3
+    window->sequence().setCell(0, 1, 1);
+    window->sequence().setCell(1, 1, 1); // 3
+    window->sequence().setLedColor(0, 5);
+    window.prompts().nextFile(path);
+
+    trigger(window.window(), Command::Merge);
+
+    QCOMPARE(window->sequence().mem(0), QStringLiteral("7"));
+    QCOMPARE(window->sequence().mem(1), QStringLiteral("3"));
+    QCOMPARE(window->sequence().ledColor(0), 5);
+    QCOMPARE(window->sequence().ledColor(1), ColorTable::White);
+    QCOMPARE(window->sequence().spareColor(0), std::int16_t(0));
+    QCOMPARE(window->sequence().lastEvent(), 3);
+    QCOMPARE(window->sequence().servoMode(3), 4);
+    QCOMPARE(window->settings().pcSpeed(), 99);
+    QCOMPARE(window->windowTitle(), AppInfo::fileCaptionPrefix() + QStringLiteral("add.dat"));
+    QCOMPARE(window->rememberedFile(), path);
+}
+
+QTEST_MAIN(TestFileCommands)
+#include "tst_filecommands.moc"
