@@ -60,12 +60,23 @@ GridGeometry::Hit SequenceGrid::hitAt(QPoint position) const
 
 void SequenceGrid::mousePressEvent(QMouseEvent* event)
 {
+    m_doubleClicks.notePress(event);
     const GridGeometry::Hit hit = hitAt(event->position().toPoint());
     m_pressed = hit;
     m_dragging = false;
     m_lastPosition = event->position().toPoint();
     if (hit.isValid())
         m_dragStart = hit.column;
+}
+
+// The second click of a double-click on a cell toggles it again, like any click;
+// one whose first click went to a pop-up list is dropped.
+void SequenceGrid::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (m_doubleClicks.isOwnDoubleClick(event))
+        mousePressEvent(event);
+    else
+        m_pressed = {};
 }
 
 void SequenceGrid::mouseMoveEvent(QMouseEvent* event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DoubleClickGuard.h"
 #include "GridGeometry.h"
 
 #include <QWidget>
@@ -31,6 +32,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
@@ -46,4 +48,5 @@ private:
     GridGeometry::Hit m_pressed;
     QPoint m_lastPosition;
     bool m_dragging = false;
+    DoubleClickGuard m_doubleClicks;
 };

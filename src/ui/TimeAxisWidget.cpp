@@ -118,8 +118,15 @@ void TimeAxisWidget::drawLabel(QPainter& painter, int event, const QRect& dirty)
                      labelText(event));
 }
 
+void TimeAxisWidget::mousePressEvent(QMouseEvent* event)
+{
+    m_doubleClicks.notePress(event);
+}
+
 void TimeAxisWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    if (!m_doubleClicks.isOwnDoubleClick(event))
+        return;
     const int index = eventAt(event->position().toPoint());
     if (index >= 0)
         emit doubleClicked(index);

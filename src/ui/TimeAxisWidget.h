@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DoubleClickGuard.h"
+
 #include <QColor>
 #include <QWidget>
 
@@ -36,6 +38,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
@@ -46,4 +49,5 @@ private:
     int m_eventCount;
     int m_marked = -1;
     int m_highlighted = -1;
+    DoubleClickGuard m_doubleClicks;
 };

@@ -16,6 +16,8 @@ class ColorAndMarkerUiTest : public QObject {
 private slots:
     void init();
     void cleanup();
+    void doubleClickOnEntryActsOnlyOnTheList_data();
+    void doubleClickOnEntryActsOnlyOnTheList();
 
     void mouseChoiceColoursLabel_data();
     void mouseChoiceColoursLabel();
@@ -232,6 +234,31 @@ void ColorAndMarkerUiTest::singleClickLeavesMarker()
     TestWindow::click(axis, axis->labelCenter(20));
     QCOMPARE((*m_window)->sequence().lastEvent(), LedSequence::DefaultLastEvent);
     QCOMPARE(axis->markedEvent(), LedSequence::DefaultLastEvent);
+}
+
+void ColorAndMarkerUiTest::doubleClickOnEntryActsOnlyOnTheList_data()
+{
+    QTest::addColumn<int>("color");
+    // Entries that lie over grid cells and over the time axis.
+    QTest::newRow("Red, over the grid") << 1;
+    QTest::newRow("Magenta, over the grid") << 5;
+    QTest::newRow("White, over the time axis") << 7;
+}
+
+// The first click picks the colour and hides the list; the second click of the
+// double-click then lands on what lay under the list and must change nothing.
+void ColorAndMarkerUiTest::doubleClickOnEntryActsOnlyOnTheList()
+{
+    QFETCH(int, color);
+    openFor(0);
+    const QPoint entry = m_list->viewport()->mapTo(
+        &m_window->window(), m_list->visualItemRect(m_list->item(color)).center());
+    QTest::mouseDClick((*m_window)->windowHandle(), Qt::LeftButton, Qt::NoModifier, entry);
+
+    QCOMPARE((*m_window)->sequence().ledColor(0), color);
+    QCOMPARE((*m_window)->sequence().lastEvent(), 49);
+    for (int event = 0; event < LedSequence::EventCount; ++event)
+        QCOMPARE((*m_window)->sequence().mem(event), QStringLiteral("0"));
 }
 
 QTEST_MAIN(ColorAndMarkerUiTest)
