@@ -45,6 +45,8 @@ void TestPlayback::start()
     if (m_playing && m_highlighted)
         emit stepEnded(m_event);
     m_playing = true;
+    ++m_runNumber;
+    m_holds = 0;
     m_tickWhileHeld = false;
     m_highlighted = false;
     m_event = -1;

@@ -53,6 +53,9 @@ public:
     void hold();
     void release();
     bool isHeld() const { return m_holds > 0; }
+    // Counts the runs: holds belong to the run they were taken in, so a test
+    // started while a pop-up list is open plays instead of waiting for it.
+    int runNumber() const { return m_runNumber; }
 
     // The settled position of the servo stick (100..199; others are ignored).
     int stickValue() const { return m_stickValue; }
@@ -89,6 +92,7 @@ private:
     bool m_running = false;
     bool m_playing = false;
     int m_holds = 0;
+    int m_runNumber = 0;
     bool m_tickWhileHeld = false;
 
     qint64 m_periodNs = 0;

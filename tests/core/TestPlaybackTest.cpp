@@ -93,6 +93,7 @@ private slots:
     void holdKeepsTheEventAndResumesWithFreshSchedule();
     void shortHoldKeepsTheSchedule();
     void stopWhileHeldEndsAfterRelease();
+    void holdsBelongToTheirRun();
 };
 
 void TestPlaybackTest::passesPlayEventsZeroToLast_data()
@@ -426,6 +427,30 @@ void TestPlaybackTest::stopWhileHeldEndsAfterRelease()
     QVERIFY(!rig.playback.isPlaying());
     QCOMPARE(rig.log.last(), QStringLiteral("finished"));
     QCOMPARE(rig.playback.lampColors(), TestPlayback::LampColors{});
+}
+
+// A pop-up list opened before the test started, or during an earlier run,
+// must not freeze a test started while it is open.
+void TestPlaybackTest::holdsBelongToTheirRun()
+{
+    Rig rig;
+    {
+        PlaybackHold beforeStart(&rig.playback);
+        rig.playback.start();
+        QVERIFY(!rig.playback.isHeld());
+        rig.steps(1);
+        QCOMPARE(rig.shown, (QList<int>{0, 1}));
+    }
+    QVERIFY(!rig.playback.isHeld());
+
+    auto fromFirstRun = std::make_unique<PlaybackHold>(&rig.playback);
+    QVERIFY(rig.playback.isHeld());
+    rig.playback.stop();
+    rig.playback.start();
+    QVERIFY(!rig.playback.isHeld());
+    PlaybackHold fromSecondRun(&rig.playback);
+    fromFirstRun.reset(); // must not release the second run's hold
+    QVERIFY(rig.playback.isHeld());
 }
 
 QTEST_GUILESS_MAIN(TestPlaybackTest)
