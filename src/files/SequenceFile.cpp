@@ -89,6 +89,5 @@ void SequenceFile::applySharedSettings(LedSequence& sequence, ProgramSettings& s
     sequence.setLastEvent(lastEvent);
     for (int led = 0; led < LedCount; ++led)
         sequence.setServoMode(led, servoModes[led]);
-    settings.setPicSpeed(picSpeed);
-    settings.setPcSpeed(pcSpeed);
+    settings.loadSpeeds(picSpeed, pcSpeed);
 }

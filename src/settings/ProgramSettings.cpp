@@ -28,3 +28,12 @@ void ProgramSettings::setPicSpeed(int delay)
     m_picSpeed = delay;
     emit picSpeedChanged(delay);
 }
+
+void ProgramSettings::loadSpeeds(int picSpeed, int pcSpeed)
+{
+    if (!isValidSpeed(picSpeed) || !isValidSpeed(pcSpeed))
+        return;
+    setPicSpeed(picSpeed);
+    setPcSpeed(pcSpeed);
+    emit speedsLoaded(picSpeed, pcSpeed);
+}

@@ -30,11 +30,15 @@ public:
     void setCommPort(int port);
     void setPcSpeed(int ms);
     void setPicSpeed(int delay);
+    // Both speeds as a data file carries them. Announced even when they equal
+    // the speeds in force, so the settings dialog's lists show them again.
+    void loadSpeeds(int picSpeed, int pcSpeed);
 
 signals:
     void commPortChanged(int port);
     void pcSpeedChanged(int ms);
     void picSpeedChanged(int delay);
+    void speedsLoaded(int picSpeed, int pcSpeed);
 
 private:
     int m_commPort = DefaultPort;

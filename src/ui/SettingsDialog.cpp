@@ -82,6 +82,12 @@ SettingsDialog::SettingsDialog(ProgramSettings& settings, QWidget* parent)
             [this](int ms) { m_pcSpeedCombo->setCurrentIndex(ms - 1); });
     connect(&m_settings, &ProgramSettings::picSpeedChanged, m_picSpeedCombo,
             [this](int delay) { m_picSpeedCombo->setCurrentIndex(delay - 1); });
+    // ... and show the file's speeds even where the user had changed a list
+    // without pressing OK.
+    connect(&m_settings, &ProgramSettings::speedsLoaded, this, [this](int picSpeed, int pcSpeed) {
+        m_picSpeedCombo->setCurrentIndex(picSpeed - 1);
+        m_pcSpeedCombo->setCurrentIndex(pcSpeed - 1);
+    });
 }
 
 void SettingsDialog::createSoftwareFrame()

@@ -72,6 +72,7 @@ private slots:
     void closeButtonDiscardsDialog();
     void settingsCommandStopsTestAndStaysNonModal();
     void speedListsFollowSettingsChangedElsewhere();
+    void loadedSpeedsReplaceCancelledChoices();
     void unwritableConfigIsReportedAndSettingsKept();
     void portDeviceFollowsChosenPort();
 };
@@ -230,6 +231,24 @@ void SettingsDialogTest::speedListsFollowSettingsChangedElsewhere()
     QCOMPARE(dialog.picSpeedCombo()->currentText(), QStringLiteral(" 45"));
     QCOMPARE(dialog.pcSpeedCombo()->currentText(), QStringLiteral(" 12"));
     QVERIFY(!dialog.isVisible());
+}
+
+// A data file's speeds are shown even when they equal the speeds in force and
+// the user had picked other entries and then cancelled.
+void SettingsDialogTest::loadedSpeedsReplaceCancelledChoices()
+{
+    TestWindow test;
+    SettingsDialog& dialog = dialogOf(test.window());
+    dialog.present();
+    choose(dialog, 1, 50, 60);
+    press(dialog.cancelButton());
+    test->settings().loadSpeeds(30, 20);
+    QCOMPARE(shownBy(dialog).pcSpeed, 20);
+    QCOMPARE(shownBy(dialog).picSpeed, 30);
+    dialog.present();
+    press(dialog.okButton());
+    QCOMPARE(test->settings().pcSpeed(), 20);
+    QCOMPARE(test->settings().picSpeed(), 30);
 }
 
 void SettingsDialogTest::unwritableConfigIsReportedAndSettingsKept()
