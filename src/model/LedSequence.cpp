@@ -23,8 +23,9 @@ void LedSequence::setCell(int led, int event, int value)
     if (m_cells[led][event] == bit)
         return;
     m_cells[led][event] = bit;
-    emit cellChanged(led, event);
+    // The value text first, so whoever hears of the cell sees a current mem.
     refreshReadout(event);
+    emit cellChanged(led, event);
 }
 
 int LedSequence::eventValue(int event) const
@@ -103,7 +104,7 @@ void LedSequence::setSpareColor(int index, std::int16_t value)
 
 void LedSequence::clear()
 {
-    // Column by column, LED#4 down to LED#1, so each column's value text settles once.
+    // Column by column, LED#4 down to LED#1.
     for (int event = 0; event < EventCount; ++event)
         for (int led = LedCount - 1; led >= 0; --led)
             setCell(led, event, 0);

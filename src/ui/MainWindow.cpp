@@ -24,6 +24,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -201,29 +202,36 @@ void MainWindow::createSequenceRows(QWidget* area)
 
 void MainWindow::createCommandButtons(QWidget* area)
 {
-    m_openButton = makeCommandButton(area, QStringLiteral("OpenButton"),
-                                     QStringLiteral("&Open File..."),
-                                     QStringLiteral("Click here to open and load a  LED sequence..."),
-                                     Twips::rect(240, 2280, 2175, 495));
-    m_testButton = makeCommandButton(
-        area, QStringLiteral("TestButton"), QStringLiteral("&Test"),
-        QStringLiteral("Click here to Start/Stop the visual test of the LED sequence..."),
-        Twips::rect(3840, 2280, 2175, 495));
-    m_downloadButton = makeCommandButton(
-        area, QStringLiteral("DownloadButton"), QStringLiteral("&DOWNLOAD"),
-        QStringLiteral("Click here to Download data to Strobix Sequencer/Flasher..."),
-        Twips::rect(7200, 2280, 2175, 495));
-    m_saveButton = makeCommandButton(area, QStringLiteral("SaveButton"),
-                                     QStringLiteral("&Save File..."),
-                                     QStringLiteral("Click here to save the current LED sequence..."),
-                                     Twips::rect(240, 3000, 2175, 495));
-    m_settingsButton = makeCommandButton(
-        area, QStringLiteral("Settings_button"), QStringLiteral("S&ettings..."),
-        QStringLiteral("Click here to change Software/Strobix Settings..."),
-        Twips::rect(3840, 3000, 2175, 495));
-    m_exitButton = makeCommandButton(area, QStringLiteral("Exit_button"), QStringLiteral("E&xit"),
-                                     QStringLiteral("Exit software..."),
-                                     Twips::rect(7200, 3000, 2175, 495));
+    struct ButtonSpec {
+        QPushButton* MainWindow::*member;
+        const char* name;
+        const char* text;
+        const char* toolTip;
+        int left, top;
+    };
+    static constexpr std::array<ButtonSpec, 6> Buttons{{
+        {&MainWindow::m_openButton, "OpenButton", "&Open File...",
+         "Click here to open and load a  LED sequence...", 240, 2280},
+        {&MainWindow::m_testButton, "TestButton", "&Test",
+         "Click here to Start/Stop the visual test of the LED sequence...", 3840, 2280},
+        {&MainWindow::m_downloadButton, "DownloadButton", "&DOWNLOAD",
+         "Click here to Download data to Strobix Sequencer/Flasher...", 7200, 2280},
+        {&MainWindow::m_saveButton, "SaveButton", "&Save File...",
+         "Click here to save the current LED sequence...", 240, 3000},
+        {&MainWindow::m_settingsButton, "Settings_button", "S&ettings...",
+         "Click here to change Software/Strobix Settings...", 3840, 3000},
+        {&MainWindow::m_exitButton, "Exit_button", "E&xit", "Exit software...", 7200, 3000},
+    }};
+    for (const ButtonSpec& spec : Buttons) {
+        this->*spec.member = makeCommandButton(
+            area, QLatin1String(spec.name), QLatin1String(spec.text),
+            QLatin1String(spec.toolTip), Twips::rect(spec.left, spec.top, 2175, 495));
+    }
+    // Test, Settings and Download share their access keys with the menu bar's
+    // commands of the same name; leave Alt+key to the menu bar, which runs the
+    // very same command, so one press is enough.
+    for (QPushButton* button : {m_testButton, m_settingsButton, m_downloadButton})
+        button->setShortcut(QKeySequence());
 }
 
 void MainWindow::createServoStickGroup(QWidget* area)
@@ -249,7 +257,7 @@ void MainWindow::createServoStickGroup(QWidget* area)
 
     m_servoHint = makeLabel(area, QStringLiteral("Label2"),
                             QStringLiteral("(Use Mouse or Left + Right Arrow key to change servo position)"),
-                            Twips::rect(2520, 3480, 4575, 255));
+                            Twips::rect(2430, 3480, 4755, 255));
     m_servoHint->setAlignment(Qt::AlignCenter);
     m_servoHint->setToolTip(
         QStringLiteral("Use the Mouse or Left + Right Arrow key to change servo position..."));

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -141,6 +142,13 @@ void SettingsDialog::createButtons()
 
     connect(m_cancelButton, &QPushButton::clicked, this, &QWidget::hide);
     connect(m_okButton, &QPushButton::clicked, this, &SettingsDialog::applyChoices);
+    // The keys users expect of a dialog: Esc cancels, Enter confirms.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, m_cancelButton, &QPushButton::click);
+    for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(key), this);
+        connect(enter, &QShortcut::activated, m_okButton, &QPushButton::click);
+    }
 }
 
 // Fills the lists in the order the dialog always has (sequencer delay, test

@@ -28,21 +28,21 @@ QString TimeAxisWidget::labelText(int event)
 
 void TimeAxisWidget::setMarkedEvent(int event)
 {
-    if (event == m_marked)
-        return;
-    const int previous = m_marked;
-    m_marked = event;
-    update(labelRect(previous));
-    update(labelRect(event));
+    moveTo(m_marked, event);
 }
 
 void TimeAxisWidget::setHighlightedEvent(int event)
 {
-    if (event == m_highlighted)
+    moveTo(m_highlighted, event);
+}
+
+// Moves a one-label state (the mark or the highlight) and repaints both labels.
+void TimeAxisWidget::moveTo(int& slot, int event)
+{
+    if (event == slot)
         return;
-    const int previous = m_highlighted;
-    m_highlighted = event;
-    update(labelRect(previous));
+    update(labelRect(slot));
+    slot = event;
     update(labelRect(event));
 }
 

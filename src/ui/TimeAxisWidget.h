@@ -43,6 +43,7 @@ protected:
 
 private:
     QRect labelRect(int event) const;
+    void moveTo(int& slot, int event);
     void drawLabel(QPainter& painter, int event, const QRect& dirty) const;
     int eventAt(QPoint position) const;
 

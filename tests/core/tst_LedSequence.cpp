@@ -69,7 +69,11 @@ void TestLedSequence::cellChangeTouchesOnlyItsColumn()
     LedSequence sequence;
     QSignalSpy cells(&sequence, &LedSequence::cellChanged);
     QSignalSpy mems(&sequence, &LedSequence::memChanged);
+    QString memWhenCellReported;
+    connect(&sequence, &LedSequence::cellChanged, this,
+            [&](int, int event) { memWhenCellReported = sequence.mem(event); });
     sequence.setCell(2, 7, 1);
+    QCOMPARE(memWhenCellReported, QStringLiteral("4"));
     QCOMPARE(cells.count(), 1);
     QCOMPARE(cells.first(), (QList<QVariant>{2, 7}));
     QCOMPARE(mems.count(), 1);
@@ -138,6 +142,7 @@ void TestLedSequence::lastEventSignalCarriesBothEnds()
 
 void TestLedSequence::servoEntries_data()
 {
+    QCOMPARE(ServoControl::entries().size(), 16);
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("text");
     QTest::newRow("0") << 0 << "OFF";
@@ -155,7 +160,6 @@ void TestLedSequence::servoEntries()
 {
     QFETCH(int, mode);
     QFETCH(QString, text);
-    QCOMPARE(ServoControl::entries().size(), 16);
     QCOMPARE(ServoControl::entries().at(mode), text);
 }
 

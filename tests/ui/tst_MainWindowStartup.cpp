@@ -12,6 +12,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 
 class TestMainWindowStartup : public QObject {
@@ -26,6 +27,8 @@ private slots:
     void buttons();
     void hiddenControls();
     void menus();
+    void accessKeysRunTheirCommandAtOnce_data();
+    void accessKeysRunTheirCommandAtOnce();
     void layoutKeepsControlsApart();
 };
 
@@ -176,6 +179,11 @@ void TestMainWindowStartup::hiddenControls()
     QCOMPARE(window->pulseWidth()->text(), QStringLiteral("1500"));
     QCOMPARE(window->progressBar()->maximum(), 56);
     QCOMPARE(window->downloadLabel()->text(), QStringLiteral("Downloading to STROBIX ..."));
+
+    // Shown later, over the place of the Settings button: none of these texts may be cut off.
+    for (QLabel* label : {window->servoHint(), window->pulseWidthLabel1(), window->downloadLabel()})
+        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
+                 qPrintable(label->objectName()));
 }
 
 void TestMainWindowStartup::menus()
@@ -192,6 +200,33 @@ void TestMainWindowStartup::menus()
     QCOMPARE(file, (QStringList{"&New/Clear", "&Open...", "&Merge...", "&Save...", "E&xit"}));
     QCOMPARE(window->menuHowto()->text(), QStringLiteral("&Users' Manual..."));
     QVERIFY(window->menuAbout()->shortcut().isEmpty());
+}
+
+void TestMainWindowStartup::accessKeysRunTheirCommandAtOnce_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("action");
+    QTest::newRow("Alt+T: Test") << int(Qt::Key_T) << "MENUtest";
+    QTest::newRow("Alt+E: Settings") << int(Qt::Key_E) << "MENUsettings";
+    QTest::newRow("Alt+D: Download") << int(Qt::Key_D) << "MENUdownload";
+    QTest::newRow("Alt+O: Open File button") << int(Qt::Key_O) << "MENUopen";
+    QTest::newRow("Alt+S: Save File button") << int(Qt::Key_S) << "MENUsave";
+}
+
+// A button and a menu-bar command with the same access key must not make the
+// user press it twice.
+void TestMainWindowStartup::accessKeysRunTheirCommandAtOnce()
+{
+    QFETCH(int, key);
+    QFETCH(QString, action);
+    TestWindow window;
+    auto* command = window->findChild<QAction*>(action);
+    QVERIFY(command);
+    // Only whether the command is reached matters here, not what it does.
+    command->disconnect();
+    QSignalSpy triggered(command, &QAction::triggered);
+    QTest::keyClick(&window.window(), Qt::Key(key), Qt::AltModifier);
+    QTRY_COMPARE(triggered.count(), 1); // a button's access key clicks it a moment later
 }
 
 // Neighbouring controls must not overlap: the grid, the lamps, the row buttons,

@@ -73,6 +73,8 @@ private slots:
     void settingsCommandStopsTestAndStaysNonModal();
     void speedListsFollowSettingsChangedElsewhere();
     void loadedSpeedsReplaceCancelledChoices();
+    void escapeCancelsAndEnterConfirms_data();
+    void escapeCancelsAndEnterConfirms();
     void unwritableConfigIsReportedAndSettingsKept();
     void portDeviceFollowsChosenPort();
 };
@@ -249,6 +251,29 @@ void SettingsDialogTest::loadedSpeedsReplaceCancelledChoices()
     press(dialog.okButton());
     QCOMPARE(test->settings().pcSpeed(), 20);
     QCOMPARE(test->settings().picSpeed(), 30);
+}
+
+void SettingsDialogTest::escapeCancelsAndEnterConfirms_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("pcSpeedAfter");
+    QTest::newRow("Esc") << int(Qt::Key_Escape) << 20;
+    QTest::newRow("Return") << int(Qt::Key_Return) << 55;
+    QTest::newRow("Enter") << int(Qt::Key_Enter) << 55;
+}
+
+void SettingsDialogTest::escapeCancelsAndEnterConfirms()
+{
+    QFETCH(int, key);
+    QFETCH(int, pcSpeedAfter);
+    TestWindow test;
+    SettingsDialog& dialog = dialogOf(test.window());
+    dialog.present();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    choose(dialog, 1, 55, 30);
+    QTest::keyClick(dialog.windowHandle(), Qt::Key(key));
+    QTRY_VERIFY(!dialog.isVisible());
+    QCOMPARE(test->settings().pcSpeed(), pcSpeedAfter);
 }
 
 void SettingsDialogTest::unwritableConfigIsReportedAndSettingsKept()
