@@ -4,6 +4,7 @@
 #include "BgrColor.h"
 #include "ClickableLabel.h"
 #include "DialogPrompts.h"
+#include "DownloadCommand.h"
 #include "LampWidget.h"
 #include "LedConfig.h"
 #include "SequenceGrid.h"
@@ -105,6 +106,7 @@ MainWindow::MainWindow(const QString& configPath, QWidget* parent)
     createMenus();
     connectModel();
     startUp();
+    m_download = std::make_unique<DownloadCommand>(*this);
 }
 
 MainWindow::~MainWindow() = default;

@@ -11,6 +11,7 @@
 #include <memory>
 
 class ClickableLabel;
+class DownloadCommand;
 class LampWidget;
 class QAction;
 class QCheckBox;
@@ -43,6 +44,9 @@ public:
     // Tests answer the program's questions through their own prompts.
     void setPromptBackend(std::unique_ptr<UserPrompts> backend);
     QString configPath() const { return m_configPath; }
+
+    // The Download command; also tells the settings dialog which device a port reaches.
+    DownloadCommand& downloadCommand() const { return *m_download; }
 
     // Stops a running visual test (StopTest for the commands that need it).
     void stopTestIfRunning();
@@ -148,4 +152,7 @@ private:
     QAction* m_menuSettings = nullptr;
     QAction* m_menuAbout = nullptr;
     QAction* m_menuHowto = nullptr;
+
+    // Last, so it is destroyed first, while the controls it restores still exist.
+    std::unique_ptr<DownloadCommand> m_download;
 };
