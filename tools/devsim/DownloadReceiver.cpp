@@ -6,6 +6,8 @@
 
 #include <cerrno>
 #include <poll.h>
+#include <pthread.h>
+#include <sched.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -27,6 +29,13 @@ int bytesFor(int records)
 }
 
 } // namespace
+
+bool DownloadReceiver::raisePriority()
+{
+    sched_param parameters{};
+    parameters.sched_priority = sched_get_priority_min(SCHED_FIFO);
+    return pthread_setschedparam(pthread_self(), SCHED_FIFO, &parameters) == 0;
+}
 
 DownloadReceiver::DownloadReceiver(PseudoTerminal& terminal, Options options)
     : m_terminal(terminal)

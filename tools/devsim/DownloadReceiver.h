@@ -38,6 +38,11 @@ public:
 
     Reception receive();
 
+    // Asks for real-time scheduling of the calling thread where the system
+    // allows it (root, or a real-time limit), so that arrival stamps are not
+    // delayed by other busy programs. Returns whether it was granted.
+    static bool raisePriority();
+
 private:
     bool readAvailable(Reception& reception);
     void checkLine(Reception& reception);

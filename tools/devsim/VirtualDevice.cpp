@@ -16,6 +16,7 @@ VirtualDevice::~VirtualDevice()
 void VirtualDevice::start()
 {
     m_thread = std::thread([this] {
+        m_realTime = DownloadReceiver::raisePriority();
         DownloadReceiver receiver(m_terminal, m_options);
         m_reception = receiver.receive();
     });
@@ -26,4 +27,11 @@ DownloadReceiver::Reception VirtualDevice::finish()
     if (m_thread.joinable())
         m_thread.join();
     return m_reception;
+}
+
+bool VirtualDevice::hasRealTimeStamps()
+{
+    if (m_thread.joinable())
+        m_thread.join();
+    return m_realTime;
 }

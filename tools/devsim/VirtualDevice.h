@@ -23,11 +23,14 @@ public:
     void stop() { m_stop = true; }
     // Waits until the receiver has ended and returns what it got.
     DownloadReceiver::Reception finish();
+    // After finish(): whether the receiving thread ran at real-time priority.
+    bool hasRealTimeStamps();
 
 private:
     PseudoTerminal m_terminal;
     DownloadReceiver::Options m_options;
     std::atomic<bool> m_stop{false};
     DownloadReceiver::Reception m_reception;
+    bool m_realTime = false;
     std::thread m_thread;
 };

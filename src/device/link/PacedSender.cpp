@@ -25,10 +25,8 @@ void PacedSender::start(const QByteArray& stream)
     m_stream = stream;
     m_next = 0;
     m_state = State::Pausing;
-    if (!handOver(m_stream.left(DownloadStream::RecordSize))) {
-        fail(MarkerIndex, tr("The serial port is not open."));
+    if (!handOver(MarkerIndex))
         return;
-    }
     emit markerSent();
     if (m_state == State::Pausing)
         waitBeforeRecord(MarkerPause + RecordPause);
@@ -41,10 +39,16 @@ void PacedSender::abort()
     m_link.abandon();
 }
 
-bool PacedSender::handOver(const QByteArray& bytes)
+bool PacedSender::handOver(int index)
 {
-    if (!m_link.write(bytes))
+    m_current = index;
+    const int offset = DownloadStream::RecordSize * (index + 1);
+    if (!m_link.write(m_stream.mid(offset, DownloadStream::RecordSize))) {
+        // A failing write has usually been reported by the link already.
+        if (m_state != State::Idle)
+            fail(index, tr("The serial port is not open."));
         return false;
+    }
     // The pause before the next record counts from this hand-over.
     m_sinceHandOver.start();
     return true;
@@ -76,11 +80,8 @@ void PacedSender::onTimer()
 void PacedSender::sendDueRecord()
 {
     const int index = m_next;
-    const int offset = DownloadStream::RecordSize * (index + 1);
-    if (!handOver(m_stream.mid(offset, DownloadStream::RecordSize))) {
-        fail(index, tr("The serial port is not open."));
+    if (!handOver(index))
         return;
-    }
     ++m_next;
     emit recordSent(index);
     if (m_state != State::Pausing)
@@ -116,9 +117,9 @@ void PacedSender::onLinkFailed(const QString& reason)
 {
     if (m_state == State::Idle)
         return;
-    // Errors surface after the hand-over of the record whose bytes could not
-    // be written, that is the last one handed over.
-    fail(m_next - 1, reason);
+    // Errors surface while a record is handed over or, for a line that breaks
+    // afterwards, before the next one: either way that record may be lost.
+    fail(m_current, reason);
 }
 
 void PacedSender::fail(int index, const QString& reason)

@@ -50,7 +50,7 @@ private:
     void onTimer();
     void onLinkFailed(const QString& reason);
     void fail(int index, const QString& reason);
-    bool handOver(const QByteArray& bytes);
+    bool handOver(int index);
     void waitBeforeRecord(std::chrono::nanoseconds pause);
     void sendDueRecord();
     void drain();
@@ -62,6 +62,7 @@ private:
     QElapsedTimer m_sinceDrainStart;
     std::chrono::nanoseconds m_pause{0};
     QByteArray m_stream;
-    int m_next = 0; // index of the next record to write
+    int m_next = 0;                // index of the next record to write
+    int m_current = MarkerIndex;   // the record being or last handed over
     State m_state = State::Idle;
 };

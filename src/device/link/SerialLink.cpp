@@ -31,7 +31,7 @@ SerialLink::SerialLink(QObject* parent)
 
 SerialLink::~SerialLink()
 {
-    abandon();
+    SerialLink::abandon();
 }
 
 void SerialLink::configure()
@@ -85,7 +85,10 @@ bool SerialLink::write(const QByteArray& bytes)
 {
     if (!m_port.isOpen())
         return false;
-    return m_port.write(bytes) == bytes.size();
+    // QSerialPort would pass the bytes to the system only on its next event
+    // loop turn; flush() passes them now, without blocking, so that the pause
+    // before the next write really counts from the moment they left.
+    return m_port.write(bytes) == bytes.size() && m_port.flush();
 }
 
 bool SerialLink::outputPending() const

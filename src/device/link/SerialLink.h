@@ -8,7 +8,8 @@
 // bits, 1 stop bit, no flow control, write-only (the device never answers).
 // Once open, any error the port reports means the line is gone: the port is
 // closed at once (QSerialPort repeats the error until it is) and failed() is
-// emitted a single time.
+// emitted a single time. The sending operations are virtual so that tests can
+// stand in a line that records when each write was handed over.
 class SerialLink : public QObject {
     Q_OBJECT
 public:
@@ -32,17 +33,18 @@ public:
     bool isOpen() const { return m_port.isOpen(); }
     QString device() const { return m_device; }
 
-    // Hands the bytes to the serial facility; false when the port is closed.
-    bool write(const QByteArray& bytes);
+    // Hands the bytes to the system's serial driver at once; false when the
+    // port is closed or the write failed (failed() has then been emitted).
+    virtual bool write(const QByteArray& bytes);
     // True while written bytes wait in Qt's buffer or the system's output queue.
-    bool outputPending() const;
+    virtual bool outputPending() const;
 
     // Normal end: the caller has let the output drain. Restores the port's
     // previous settings.
-    void close();
+    virtual void close();
     // After a failure or when the program ends mid-stream: drops what is
     // still queued and closes without waiting for the line.
-    void abandon();
+    virtual void abandon();
 
     static OpenProblem classify(QSerialPort::SerialPortError error, bool exists, bool writable);
 
