@@ -1,5 +1,7 @@
 #include "VirtualDevice.h"
 
+#include <future>
+
 VirtualDevice::VirtualDevice(DownloadReceiver::Options options)
     : m_options(options)
 {
@@ -15,11 +17,17 @@ VirtualDevice::~VirtualDevice()
 
 void VirtualDevice::start()
 {
-    m_thread = std::thread([this] {
+    std::promise<void> listening;
+    std::future<void> ready = listening.get_future();
+    m_thread = std::thread([this, &listening] {
         m_realTime = DownloadReceiver::raisePriority();
         DownloadReceiver receiver(m_terminal, m_options);
+        listening.set_value();
         m_reception = receiver.receive();
     });
+    // A download may start at once; a thread still starting up would stamp
+    // the first bytes late.
+    ready.wait();
 }
 
 DownloadReceiver::Reception VirtualDevice::finish()
