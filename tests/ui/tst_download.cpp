@@ -1,10 +1,12 @@
 #include "DownloadCommand.h"
+#include "PortLocator.h"
 #include "ScriptedPrompts.h"
 #include "StreamAnalysis.h"
 #include "TestWindow.h"
 #include "VirtualDevice.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPoint>
 #include <QProcess>
@@ -12,6 +14,7 @@
 #include <QPushButton>
 #include <QSerialPort>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 // The Download command end to end: the real window and command, a real serial
@@ -320,21 +323,29 @@ void DownloadTest::hangUpMidStream()
 
 void DownloadTest::devsimProgramChecksDownload()
 {
+    // The simulator links its terminal where a USB adapter would appear, and
+    // the port number reaches it through the same rule as a real adapter.
+    QTemporaryDir devices;
     QProcess devsim;
     devsim.start(QStringLiteral(STROBIX_DEVSIM),
                  {QStringLiteral("--timeout"), QStringLiteral("20"), QStringLiteral("--tolerance-ms"),
-                  QString::number(BusyToleranceMs)});
+                  QString::number(BusyToleranceMs), QStringLiteral("--link"),
+                  devices.filePath(QStringLiteral("ttyUSB1"))});
     QVERIFY(devsim.waitForStarted());
     QString path;
     while (path.isEmpty() && devsim.waitForReadyRead(5000)) {
-        const QString line = QString::fromLocal8Bit(devsim.readLine()).trimmed();
-        if (line.startsWith(QStringLiteral("device: ")))
-            path = line.mid(8);
+        while (devsim.canReadLine()) {
+            const QString line = QString::fromLocal8Bit(devsim.readLine()).trimmed();
+            if (line.startsWith(QStringLiteral("link: ")))
+                path = line.mid(6).section(QStringLiteral(" -> "), 0, 0);
+        }
     }
-    QVERIFY(!path.isEmpty());
+    QCOMPARE(path, devices.filePath(QStringLiteral("ttyUSB1")));
 
     TestWindow window;
-    pointAt(window, path);
+    const PortLocator locator(PortLocator::Platform::Linux, devices.path());
+    window->downloadCommand().setPortResolver([locator](int port) { return locator.device(port); });
+    window->settings().setCommPort(2);
     window->sequence().setCell(0, 0, 1);
     window->sequence().setCell(2, 0, 1);
     window->sequence().setCell(1, 1, 1);
@@ -347,6 +358,7 @@ void DownloadTest::devsimProgramChecksDownload()
 
     QVERIFY(devsim.waitForFinished(5000));
     const QString report = QString::fromLocal8Bit(devsim.readAll());
+    QVERIFY(!QFileInfo::exists(path)); // the simulator removes its link
     QCOMPARE(devsim.exitCode(), 0);
     for (const QString& line :
          {QStringLiteral("LED#1   #................................................."),
