@@ -175,6 +175,7 @@ void DownloadTest::streamReachesDevice()
     window->sequence().setLastEvent(lastEvent);
     window->settings().setPicSpeed(picSpeed);
     window->playback().start(); // a running visual test is stopped first
+    QVERIFY(window->playback().isRunning());
 
     bool askedWithPortOpen = false;
     bool askedWithButtonsDisabled = false;
