@@ -21,11 +21,9 @@
 namespace {
 
 constexpr int Runs = 3;
-// The first download in a process also paints the label and progress bar for
-// the first time, right after the start marker. On a busy machine that burst of
-// work can delay the kernel's delivery of the marker to the virtual device by a
-// few milliseconds, which makes the first pause look short on the device's
-// side. One download before the measured ones takes that out.
+// The first download in a process also lays out and paints the label and the
+// progress bar for the first time, right after the start marker; one download
+// before the measured ones keeps that one-off cost out of the figures.
 constexpr int WarmUpRuns = 1;
 constexpr double IdealTotalMs = 3300.0;
 
@@ -102,7 +100,9 @@ int main(int argc, char* argv[])
     std::printf("goal: largest gap below 52 ms: %.3f ms, %s\n", maxGap, verdict(maxGap < 52.0));
     std::printf("goal: total within 1%% of 3300 ms: worst %.2f%% off, %s\n", worstTotalError * 100,
                 verdict(worstTotalError <= 0.01));
-    std::printf("(gaps are as the device saw them; on a busy machine the kernel can deliver a\n"
-                " record to the device a few ms late, which shortens the gap after it)\n");
+    std::printf("(as the device saw them: the kernel passes pseudo-terminal data on through a\n"
+                " worker thread, so on a busy machine a record can reach the device a few ms\n"
+                " late, which shortens the gap after it; a busy machine also wakes the\n"
+                " program's timer late, which lengthens gaps)\n");
     return 0;
 }
