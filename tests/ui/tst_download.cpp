@@ -44,8 +44,8 @@ using Outcome = DownloadCommand::Outcome;
 // worker thread, so on a busy machine a few milliseconds of delay occur even
 // when the device thread runs at real-time priority; without it, more. The
 // sender's own never-early pacing is checked exactly in tst_pacedsender.
-constexpr double RealTimeToleranceMs = 8.0;
-constexpr double BusyToleranceMs = 15.0;
+constexpr double RealTimeToleranceMs = 10.0;
+constexpr double BusyToleranceMs = 20.0;
 constexpr int DownloadTimeoutMs = 15000;
 
 const QString Title = QStringLiteral("Download to STROBIX  -  Programmable LED Sequencer/Flasher...");
