@@ -6,6 +6,7 @@
 #include "ColorChoiceController.h"
 #include "DialogPrompts.h"
 #include "EndMarkerController.h"
+#include "DownloadCommand.h"
 #include "FileCommands.h"
 #include "LampWidget.h"
 #include "LedConfig.h"
@@ -121,6 +122,10 @@ MainWindow::MainWindow(const QString& configPath, QWidget* parent)
     m_shellCommands = std::make_unique<ShellCommands>(*this);
     m_testController = std::make_unique<TestController>(*this);
     m_fileCommands = std::make_unique<FileCommands>(*this);
+    m_download = std::make_unique<DownloadCommand>(*this);
+    // The settings dialog tells which device a port number reaches, by the download's own rule.
+    m_settingsCommand->setPortDescriber(
+        [this](int port) { return m_download->describePort(port); });
 }
 
 MainWindow::~MainWindow() = default;

@@ -12,6 +12,7 @@
 
 class ClickableLabel;
 class ColorChoiceController;
+class DownloadCommand;
 class EndMarkerController;
 class FileCommands;
 class LampWidget;
@@ -52,6 +53,9 @@ public:
     void setPromptBackend(std::unique_ptr<UserPrompts> backend);
     QString configPath() const { return m_configPath; }
     FileCommands* fileCommands() const { return m_fileCommands.get(); }
+
+    // The Download command; also tells the settings dialog which device a port reaches.
+    DownloadCommand& downloadCommand() const { return *m_download; }
 
     // Stops a running visual test (StopTest for the commands that need it).
     void stopTestIfRunning();
@@ -172,4 +176,6 @@ private:
     std::unique_ptr<ShellCommands> m_shellCommands;
     std::unique_ptr<TestController> m_testController;
     std::unique_ptr<FileCommands> m_fileCommands;
+    // Last, so it is destroyed first, while the controls it restores still exist.
+    std::unique_ptr<DownloadCommand> m_download;
 };

@@ -1,0 +1,131 @@
+#include "PacedSender.h"
+
+#include "DownloadStream.h"
+#include "SerialLink.h"
+
+using namespace std::chrono;
+
+PacedSender::PacedSender(SerialLink& link, QObject* parent)
+    : QObject(parent)
+    , m_link(link)
+{
+    m_timer.setSingleShot(true);
+    m_timer.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer, &QTimer::timeout, this, &PacedSender::onTimer);
+    connect(&m_link, &SerialLink::failed, this, &PacedSender::onLinkFailed);
+}
+
+int PacedSender::recordCount() const
+{
+    return (m_stream.size() - DownloadStream::RecordSize) / DownloadStream::RecordSize;
+}
+
+void PacedSender::start(const QByteArray& stream)
+{
+    m_stream = stream;
+    m_next = 0;
+    m_state = State::Pausing;
+    if (!handOver(MarkerIndex))
+        return;
+    emit markerSent();
+    if (m_state == State::Pausing)
+        waitBeforeRecord(MarkerPause + RecordPause);
+}
+
+void PacedSender::abort()
+{
+    m_timer.stop();
+    m_state = State::Idle;
+    m_link.abandon();
+}
+
+bool PacedSender::handOver(int index)
+{
+    m_current = index;
+    const int offset = DownloadStream::RecordSize * (index + 1);
+    if (!m_link.write(m_stream.mid(offset, DownloadStream::RecordSize))) {
+        // A failing write has usually been reported by the link already.
+        if (m_state != State::Idle)
+            fail(index, tr("The serial port is not open."));
+        return false;
+    }
+    // The pause before the next record counts from this hand-over.
+    m_sinceHandOver.start();
+    return true;
+}
+
+void PacedSender::waitBeforeRecord(nanoseconds pause)
+{
+    m_pause = pause;
+    m_timer.start(duration_cast<milliseconds>(pause));
+}
+
+void PacedSender::onTimer()
+{
+    if (m_state == State::Draining) {
+        drain();
+        return;
+    }
+    if (m_state != State::Pausing)
+        return;
+    const nanoseconds left = m_pause - nanoseconds(m_sinceHandOver.nsecsElapsed());
+    if (left > nanoseconds::zero()) {
+        // Woken early: never send before the pause is over.
+        m_timer.start(ceil<milliseconds>(left));
+        return;
+    }
+    sendDueRecord();
+}
+
+void PacedSender::sendDueRecord()
+{
+    const int index = m_next;
+    if (!handOver(index))
+        return;
+    ++m_next;
+    emit recordSent(index);
+    if (m_state != State::Pausing)
+        return; // a receiver of recordSent aborted the download
+    if (m_next < recordCount()) {
+        waitBeforeRecord(RecordPause);
+        return;
+    }
+    m_state = State::Draining;
+    m_sinceDrainStart.start();
+    m_timer.start(DrainPoll);
+}
+
+void PacedSender::drain()
+{
+    const bool settled = nanoseconds(m_sinceHandOver.nsecsElapsed()) >= LineSettle;
+    if (settled && !m_link.outputPending()) {
+        m_state = State::Idle;
+        m_link.close();
+        emit finished();
+        return;
+    }
+    if (nanoseconds(m_sinceDrainStart.nsecsElapsed()) >= DrainTimeout) {
+        fail(recordCount() - 1,
+             tr("The serial port did not finish sending within %1 seconds.")
+                 .arg(duration_cast<seconds>(DrainTimeout).count()));
+        return;
+    }
+    m_timer.start(DrainPoll);
+}
+
+void PacedSender::onLinkFailed(const QString& reason)
+{
+    if (m_state == State::Idle)
+        return;
+    // Errors surface while a record is handed over or, for a line that breaks
+    // afterwards, before the next one: either way that record may be lost.
+    fail(m_current, reason);
+}
+
+void PacedSender::fail(int index, const QString& reason)
+{
+    m_timer.stop();
+    m_state = State::Idle;
+    m_link.abandon();
+    emit failed(index, reason);
+}

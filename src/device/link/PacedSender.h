@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+
+#include <chrono>
+
+class SerialLink;
+
+// Sends a download stream at the device's pace: the start marker, then each
+// three-byte record no sooner than 50 ms after the previous write was handed
+// over (550 ms after the marker: its 500 ms pause plus the record's own 50 ms).
+// The pauses are minimum times measured on a monotonic clock; a timer drives
+// every step, so the window stays responsive and nothing sleeps.
+// At the end the output is drained before the port is closed, because closing
+// a serial port drops whatever has not yet been written.
+class PacedSender : public QObject {
+    Q_OBJECT
+public:
+    static constexpr std::chrono::milliseconds MarkerPause{500};
+    static constexpr std::chrono::milliseconds RecordPause{50};
+    // The last record needs 3 x 10 bits / 2400 baud = 12.5 ms on the wire after
+    // the system's queue is empty; wait twice that before closing.
+    static constexpr std::chrono::milliseconds LineSettle{25};
+    static constexpr std::chrono::milliseconds DrainPoll{5};
+    static constexpr std::chrono::milliseconds DrainTimeout{2000};
+    static constexpr int MarkerIndex = -1; // the failed "record" when the marker fails
+
+    explicit PacedSender(SerialLink& link, QObject* parent = nullptr);
+
+    // stream: the start marker followed by the records (DownloadStream::build).
+    void start(const QByteArray& stream);
+    // Stops at once and closes the port without waiting; emits nothing.
+    void abort();
+    bool isSending() const { return m_state != State::Idle; }
+
+signals:
+    void markerSent();
+    void recordSent(int index);
+    // Every record is on the line and the port is closed.
+    void finished();
+    // The port is closed; index is the record that failed (MarkerIndex for the marker).
+    void failed(int index, const QString& reason);
+
+private:
+    enum class State { Idle, Pausing, Draining };
+
+    void onTimer();
+    void onLinkFailed(const QString& reason);
+    void fail(int index, const QString& reason);
+    bool handOver(int index);
+    void waitBeforeRecord(std::chrono::nanoseconds pause);
+    void sendDueRecord();
+    void drain();
+    int recordCount() const;
+
+    SerialLink& m_link;
+    QTimer m_timer;
+    QElapsedTimer m_sinceHandOver;
+    QElapsedTimer m_sinceDrainStart;
+    std::chrono::nanoseconds m_pause{0};
+    QByteArray m_stream;
+    int m_next = 0;                // index of the next record to write
+    int m_current = MarkerIndex;   // the record being or last handed over
+    State m_state = State::Idle;
+};

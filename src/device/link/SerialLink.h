@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+
+// The programming cable's serial line: opened at 2400 baud, no parity, 8 data
+// bits, 1 stop bit, no flow control, write-only (the device never answers).
+// Once open, any error the port reports means the line is gone: the port is
+// closed at once (QSerialPort repeats the error until it is) and failed() is
+// emitted a single time. The sending operations are virtual so that tests can
+// stand in a line that records when each write was handed over.
+class SerialLink : public QObject {
+    Q_OBJECT
+public:
+    static constexpr qint32 BaudRate = 2400;
+    static constexpr int BitsPerCharacter = 10; // start bit, 8 data bits, stop bit
+
+    enum class OpenProblem { None, Missing, NoPermission, Busy, Unusable };
+
+    struct OpenResult {
+        OpenProblem problem = OpenProblem::None;
+        QString reason; // the system's words, when the port could not be opened
+        bool ok() const { return problem == OpenProblem::None; }
+    };
+
+    explicit SerialLink(QObject* parent = nullptr);
+    ~SerialLink() override;
+
+    // Closes the port first if it is still open, then opens the device and
+    // applies the line settings.
+    OpenResult open(const QString& device);
+    bool isOpen() const { return m_port.isOpen(); }
+    QString device() const { return m_device; }
+
+    // Hands the bytes to the system's serial driver at once; false when the
+    // port is closed or the write failed (failed() has then been emitted).
+    virtual bool write(const QByteArray& bytes);
+    // True while written bytes wait in Qt's buffer or the system's output queue.
+    virtual bool outputPending() const;
+
+    // Normal end: the caller has let the output drain. Restores the port's
+    // previous settings.
+    virtual void close();
+    // After a failure or when the program ends mid-stream: drops what is
+    // still queued and closes without waiting for the line.
+    virtual void abandon();
+
+    static OpenProblem classify(QSerialPort::SerialPortError error, bool exists, bool writable);
+
+signals:
+    void failed(const QString& reason);
+
+private:
+    void onError(QSerialPort::SerialPortError error);
+    void configure();
+
+    QSerialPort m_port;
+    QString m_device;
+    bool m_watching = false; // report errors only once the port is open
+};

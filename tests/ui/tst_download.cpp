@@ -1,0 +1,396 @@
+#include "DownloadCommand.h"
+#include "PortLocator.h"
+#include "ScriptedPrompts.h"
+#include "StreamAnalysis.h"
+#include "TestWindow.h"
+#include "VirtualDevice.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPoint>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSerialPort>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The Download command end to end: the real window and command, a real serial
+// port opened on a pseudo-terminal, and the virtual device receiving on its own
+// thread with arrival stamps.
+class DownloadTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void streamReachesDevice_data();
+    void streamReachesDevice();
+    void cancelWritesNothing();
+    void portCannotBeOpened_data();
+    void portCannotBeOpened();
+    void hangUpMidStream();
+    void devsimProgramChecksDownload();
+    void closingWindowClosesPort(); // last: closing the main window quits the application
+};
+
+namespace {
+
+using Answer = UserPrompts::Answer;
+using Outcome = DownloadCommand::Outcome;
+
+// Allowance for a byte noticed late on the device's side, which shortens the
+// gap after it. The kernel hands pseudo-terminal data to the reader through a
+// worker thread, so on a busy machine a few milliseconds of delay occur even
+// when the device thread runs at real-time priority; without it, more. The
+// sender's own never-early pacing is checked exactly in tst_pacedsender.
+constexpr double RealTimeToleranceMs = 10.0;
+constexpr double BusyToleranceMs = 20.0;
+constexpr int DownloadTimeoutMs = 15000;
+
+const QString Title = QStringLiteral("Download to STROBIX  -  Programmable LED Sequencer/Flasher...");
+const QString Instructions = QStringLiteral(
+    "\r 1) Cycle power/Connect Strobix to programming cable (All LEDs flash), then\r\r"
+    " 2)  Wait till all LEDS come on and stay on, then\r\r"
+    " 3)  With all LEDs lit, Press 'OK' to download to Strobix...");
+
+QByteArray hex(const QString& text)
+{
+    return QByteArray::fromHex(QString(text).remove(QLatin1Char(' ')).toLatin1());
+}
+
+QString repeat(const QString& record, int times)
+{
+    QStringList records;
+    for (int i = 0; i < times; ++i)
+        records << record;
+    return records.join(QLatin1Char(' '));
+}
+
+// Nobody holds the port: a second opener gets it (the program's lock file and
+// exclusive mode would refuse it otherwise).
+bool portIsFree(const QString& path)
+{
+    QSerialPort port(path);
+    if (!port.open(QIODevice::WriteOnly))
+        return false;
+    port.close();
+    return true;
+}
+
+QList<QPushButton*> commandButtons(MainWindow& window)
+{
+    return {window.testButton(), window.settingsButton(), window.downloadButton(),
+            window.openButton(), window.saveButton()};
+}
+
+QList<QAction*> lockedActions(MainWindow& window)
+{
+    return {window.menuDownload(), window.menuTest(), window.menuOpen(), window.menuSave(),
+            window.menuMerge(), window.menuNew(), window.menuSettings(), window.menuExit()};
+}
+
+void verifyWindowNormal(MainWindow& window)
+{
+    for (QPushButton* button : commandButtons(window))
+        QVERIFY2(button->isEnabled(), qPrintable(button->objectName()));
+    for (QAction* action : lockedActions(window))
+        QVERIFY2(action->isEnabled(), qPrintable(action->objectName()));
+    QVERIFY(window.exitButton()->isEnabled());
+    QVERIFY(window.settingsButton()->isVisible());
+    QVERIFY(!window.downloadLabel()->isVisible());
+    QVERIFY(!window.progressBar()->isVisible());
+}
+
+void verifyWindowSending(MainWindow& window)
+{
+    for (QPushButton* button : commandButtons(window))
+        QVERIFY2(!button->isEnabled(), qPrintable(button->objectName()));
+    for (QAction* action : lockedActions(window))
+        QVERIFY2(!action->isEnabled(), qPrintable(action->objectName()));
+    QVERIFY(!window.exitButton()->isEnabled());
+    QVERIFY(!window.settingsButton()->isVisible());
+    QVERIFY(window.downloadLabel()->isVisible());
+    QVERIFY(window.progressBar()->isVisible());
+}
+
+void pointAt(TestWindow& window, const QString& device)
+{
+    window->downloadCommand().setPortResolver([device](int) { return device; });
+}
+
+Outcome waitForEnd(QSignalSpy& ended)
+{
+    if (ended.isEmpty() && !ended.wait(DownloadTimeoutMs))
+        return Outcome::Abandoned;
+    return ended.first().first().value<Outcome>();
+}
+
+} // namespace
+
+void DownloadTest::streamReachesDevice_data()
+{
+    QTest::addColumn<QList<QPoint>>("litCells"); // (led, event)
+    QTest::addColumn<QList<int>>("servoModes");
+    QTest::addColumn<int>("picSpeed");
+    QTest::addColumn<int>("lastEvent");
+    QTest::addColumn<bool>("viaButton");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("start-up state, DOWNLOAD button")
+        << QList<QPoint>{} << QList<int>{15, 15, 15, 15} << 30 << 49 << true
+        << hex(QStringLiteral("2A 0D 0A ") + repeat(QStringLiteral("00 0D 0A"), 50) + QLatin1Char(' ')
+               + repeat(QStringLiteral("0F 0D 0A"), 4) + QStringLiteral(" 1E 0D 0A 31 0D 0A"));
+    QTest::newRow("worked example, Download menu")
+        << QList<QPoint>{{0, 0}, {2, 0}, {1, 1}} << QList<int>{0, 15, 15, 15} << 30 << 1 << false
+        << hex(QStringLiteral("2A 0D 0A 05 0D 0A 02 0D 0A ") + repeat(QStringLiteral("00 0D 0A"), 48)
+               + QStringLiteral(" 00 0D 0A ") + repeat(QStringLiteral("0F 0D 0A"), 3)
+               + QStringLiteral(" 1E 0D 0A 01 0D 0A"));
+    QTest::newRow("LF, CR and * as values, last event 0")
+        << QList<QPoint>{{1, 0}, {3, 0}, {0, 1}, {2, 1}, {3, 1}} << QList<int>{15, 15, 15, 15} << 42
+        << 0 << false
+        << hex(QStringLiteral("2A 0D 0A 0A 0D 0A 0D 0D 0A ") + repeat(QStringLiteral("00 0D 0A"), 48)
+               + QLatin1Char(' ') + repeat(QStringLiteral("0F 0D 0A"), 4)
+               + QStringLiteral(" 2A 0D 0A 00 0D 0A"));
+}
+
+void DownloadTest::streamReachesDevice()
+{
+    QFETCH(QList<QPoint>, litCells);
+    QFETCH(QList<int>, servoModes);
+    QFETCH(int, picSpeed);
+    QFETCH(int, lastEvent);
+    QFETCH(bool, viaButton);
+    QFETCH(QByteArray, expected);
+
+    TestWindow window;
+    VirtualDevice device;
+    QVERIFY(device.isValid());
+    device.start();
+    pointAt(window, device.path());
+    for (const QPoint& cell : litCells)
+        window->sequence().setCell(cell.x(), cell.y(), 1);
+    for (int led = 0; led < 4; ++led)
+        window->sequence().setServoMode(led, servoModes[led]);
+    window->sequence().setLastEvent(lastEvent);
+    window->settings().setPicSpeed(picSpeed);
+    window->playback().start(); // a running visual test is stopped first
+    QVERIFY(window->playback().isRunning());
+
+    bool askedWithPortOpen = false;
+    bool askedWithButtonsDisabled = false;
+    bool askedWithTestStopped = false;
+    window.prompts().nextAnswer([&](const UserPrompts::Message&) {
+        askedWithPortOpen = !portIsFree(device.path());
+        askedWithButtonsDisabled = !window->downloadButton()->isEnabled()
+            && !window->settingsButton()->isEnabled() && window->settingsButton()->isVisible();
+        askedWithTestStopped = !window->playback().isRunning();
+        return Answer::Ok;
+    });
+    QSignalSpy ended(&window->downloadCommand(), &DownloadCommand::ended);
+    QSignalSpy progress(window->progressBar(), &QProgressBar::valueChanged);
+
+    if (viaButton)
+        TestWindow::click(window->downloadButton(), window->downloadButton()->rect().center());
+    else
+        window->menuDownload()->trigger();
+
+    QVERIFY(askedWithPortOpen);
+    QVERIFY(askedWithButtonsDisabled);
+    QVERIFY(askedWithTestStopped);
+    QTRY_VERIFY(window->progressBar()->value() >= 1);
+    verifyWindowSending(window.window());
+    // Edits made while the stream goes out do not change what is sent.
+    window->sequence().setCell(3, 49, 1);
+
+    QCOMPARE(waitForEnd(ended), Outcome::Completed);
+    const DownloadReceiver::Reception reception = device.finish();
+    QCOMPARE(reception.bytes.toHex(' '), expected.toHex(' '));
+    QCOMPARE(reception.lineProblems, QStringList());
+    const double tolerance = device.hasRealTimeStamps() ? RealTimeToleranceMs : BusyToleranceMs;
+    const StreamAnalysis analysis(reception.bytes, reception.arrivalNs, 56, tolerance);
+    QVERIFY2(analysis.ok(), qPrintable(analysis.violations().join(QLatin1Char('\n'))));
+
+    QCOMPARE(window.prompts().messages.size(), 1); // no message on success
+    const UserPrompts::Message& box = window.prompts().messages.first();
+    QCOMPARE(box.title, Title);
+    QCOMPARE(box.text, Instructions);
+    QCOMPARE(box.icon, UserPrompts::Icon::Exclamation);
+    QCOMPARE(box.buttons, UserPrompts::Buttons::OkCancel);
+
+    QCOMPARE(progress.size(), 56); // 0 at the marker, then each record's index up to 55
+    for (int step = 0; step < progress.size(); ++step)
+        QCOMPARE(progress.at(step).first().toInt(), step);
+    QCOMPARE(window->progressBar()->maximum(), 56);
+    verifyWindowNormal(window.window());
+    QVERIFY(portIsFree(device.path()));
+}
+
+void DownloadTest::cancelWritesNothing()
+{
+    TestWindow window;
+    VirtualDevice device;
+    device.start();
+    pointAt(window, device.path());
+    window.prompts().nextAnswer(Answer::Cancel);
+    QSignalSpy ended(&window->downloadCommand(), &DownloadCommand::ended);
+
+    window->menuDownload()->trigger();
+
+    QCOMPARE(waitForEnd(ended), Outcome::Cancelled);
+    QVERIFY(portIsFree(device.path()));
+    verifyWindowNormal(window.window());
+    QTest::qWait(700); // longer than the marker's pause: nothing may follow later
+    device.stop();
+    QCOMPARE(device.finish().bytes, QByteArray());
+    QCOMPARE(window.prompts().messages.size(), 1);
+}
+
+void DownloadTest::portCannotBeOpened_data()
+{
+    QTest::addColumn<QString>("device"); // "%1": the pseudo-terminal
+    QTest::addColumn<bool>("heldElsewhere");
+    QTest::addColumn<QStringList>("told");
+
+    QTest::newRow("number reaches no device")
+        << QString() << false
+        << QStringList{QStringLiteral("Serial port 3 reaches no device"), QStringLiteral("Plug in")};
+    QTest::newRow("adapter unplugged")
+        << QStringLiteral("/dev/ttyUSB-strobix-unplugged") << false
+        << QStringList{QStringLiteral("Serial port 3 (/dev/ttyUSB-strobix-unplugged) could not be opened"),
+                       QStringLiteral("No such file or directory"), QStringLiteral("Plug in")};
+    QTest::newRow("port held by another program")
+        << QStringLiteral("%1") << true
+        << QStringList{QStringLiteral("Serial port 3 (%1) could not be opened"),
+                       QStringLiteral("Another program is using this port")};
+}
+
+void DownloadTest::portCannotBeOpened()
+{
+    QFETCH(QString, device);
+    QFETCH(bool, heldElsewhere);
+    QFETCH(QStringList, told);
+
+    TestWindow window;
+    VirtualDevice terminal;
+    terminal.start();
+    const QString path = QString(device).replace(QStringLiteral("%1"), terminal.path());
+    QSerialPort other(path);
+    if (heldElsewhere)
+        QVERIFY(other.open(QIODevice::WriteOnly));
+    pointAt(window, path);
+    window->settings().setCommPort(3);
+    window.prompts().nextAnswer(Answer::Ok);
+    QSignalSpy ended(&window->downloadCommand(), &DownloadCommand::ended);
+
+    window->menuDownload()->trigger();
+
+    QCOMPARE(waitForEnd(ended), Outcome::NotOpened);
+    QCOMPARE(window.prompts().messages.size(), 1); // the error, not the instructions
+    const UserPrompts::Message& box = window.prompts().messages.first();
+    for (const QString& part : told)
+        QVERIFY2(box.text.contains(QString(part).replace(QStringLiteral("%1"), terminal.path())),
+                 qPrintable(box.text));
+    QCOMPARE(box.buttons, UserPrompts::Buttons::Ok);
+    verifyWindowNormal(window.window());
+    other.close();
+    terminal.stop();
+    QCOMPARE(terminal.finish().bytes, QByteArray());
+}
+
+void DownloadTest::hangUpMidStream()
+{
+    TestWindow window;
+    DownloadReceiver::Options options;
+    options.hangUpAfter = 10;
+    VirtualDevice device(options);
+    device.start();
+    pointAt(window, device.path());
+    window.prompts().nextAnswer(Answer::Ok);
+    window.prompts().nextAnswer(Answer::Ok);
+    QSignalSpy ended(&window->downloadCommand(), &DownloadCommand::ended);
+
+    window->menuDownload()->trigger();
+
+    QCOMPARE(waitForEnd(ended), Outcome::Failed);
+    QCOMPARE(device.finish().end, DownloadReceiver::End::HungUp);
+    QCOMPARE(window.prompts().messages.size(), 2);
+    const QString told = window.prompts().messages.last().text;
+    QVERIFY2(told.contains(QStringLiteral("record 11 of 56")), qPrintable(told));
+    QVERIFY2(told.contains(QStringLiteral("serial port 1 (%1)").arg(device.path())), qPrintable(told));
+    QCOMPARE(window.prompts().unexpected, QStringList());
+    verifyWindowNormal(window.window());
+}
+
+void DownloadTest::devsimProgramChecksDownload()
+{
+    // The simulator links its terminal where a USB adapter would appear, and
+    // the port number reaches it through the same rule as a real adapter.
+    QTemporaryDir devices;
+    QProcess devsim;
+    devsim.start(QStringLiteral(STROBIX_DEVSIM),
+                 {QStringLiteral("--timeout"), QStringLiteral("20"), QStringLiteral("--tolerance-ms"),
+                  QString::number(BusyToleranceMs), QStringLiteral("--link"),
+                  devices.filePath(QStringLiteral("ttyUSB1"))});
+    QVERIFY(devsim.waitForStarted());
+    QString path;
+    while (path.isEmpty() && devsim.waitForReadyRead(5000)) {
+        while (devsim.canReadLine()) {
+            const QString line = QString::fromLocal8Bit(devsim.readLine()).trimmed();
+            if (line.startsWith(QStringLiteral("link: ")))
+                path = line.mid(6).section(QStringLiteral(" -> "), 0, 0);
+        }
+    }
+    QCOMPARE(path, devices.filePath(QStringLiteral("ttyUSB1")));
+
+    TestWindow window;
+    const PortLocator locator(PortLocator::Platform::Linux, devices.path());
+    window->downloadCommand().setPortResolver([locator](int port) { return locator.device(port); });
+    window->settings().setCommPort(2);
+    window->sequence().setCell(0, 0, 1);
+    window->sequence().setCell(2, 0, 1);
+    window->sequence().setCell(1, 1, 1);
+    window->sequence().setServoMode(0, 0);
+    window->sequence().setLastEvent(1);
+    window.prompts().nextAnswer(Answer::Ok);
+    QSignalSpy ended(&window->downloadCommand(), &DownloadCommand::ended);
+    window->menuDownload()->trigger();
+    QCOMPARE(waitForEnd(ended), Outcome::Completed);
+
+    QVERIFY(devsim.waitForFinished(5000));
+    const QString report = QString::fromLocal8Bit(devsim.readAll());
+    QVERIFY(!QFileInfo::exists(path)); // the simulator removes its link
+    QCOMPARE(devsim.exitCode(), 0);
+    for (const QString& line :
+         {QStringLiteral("LED#1   #................................................."),
+          QStringLiteral("LED#2   .#................................................"),
+          QStringLiteral("LED#3   #................................................."),
+          QStringLiteral("Servo mode LED#1:  0 OFF"), QStringLiteral("Servo mode LED#4: 15 NONE"),
+          QStringLiteral("PICSpeed: 30"), QStringLiteral("LastEvent: 1"),
+          QStringLiteral("Line settings: 2400 baud, 8N1, raw"), QStringLiteral("Verdict: OK")})
+        QVERIFY2(report.contains(line), qPrintable(report));
+}
+
+void DownloadTest::closingWindowClosesPort()
+{
+    TestWindow window;
+    VirtualDevice device;
+    device.start();
+    pointAt(window, device.path());
+    window.prompts().nextAnswer(Answer::Ok);
+    QSignalSpy ended(&window->downloadCommand(), &DownloadCommand::ended);
+    window->menuDownload()->trigger();
+    QTRY_VERIFY(window->progressBar()->value() >= 2);
+
+    window->close();
+
+    QCOMPARE(ended.size(), 1);
+    QCOMPARE(ended.first().first().value<Outcome>(), Outcome::Abandoned);
+    QVERIFY(portIsFree(device.path()));
+    device.stop();
+    QVERIFY(device.finish().bytes.size() < 171);
+    QCOMPARE(window.prompts().messages.size(), 1);
+}
+
+QTEST_MAIN(DownloadTest)
+#include "tst_download.moc"
