@@ -3,9 +3,18 @@
 #include "SequenceFileReader.h"
 #include "SequenceFileWriter.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -63,6 +72,41 @@ QByteArray withField(int position, const QByteArray& text)
     return lines(fields);
 }
 
+// While it lives, releases anyone blocked opening the pipe for reading (by
+// opening and closing its other end), so that a reader that wrongly opens a
+// pipe makes the test fail instead of hanging it.
+class PipeReleaser {
+public:
+    explicit PipeReleaser(const QString& pipe)
+        : m_pipe(QFile::encodeName(pipe))
+        , m_thread([this] { run(); })
+    {
+    }
+    ~PipeReleaser()
+    {
+        m_stop = true;
+        m_thread.join();
+    }
+    PipeReleaser(const PipeReleaser&) = delete;
+    PipeReleaser& operator=(const PipeReleaser&) = delete;
+
+private:
+    void run()
+    {
+        while (!m_stop) {
+            // Succeeds only while someone has the pipe open for reading.
+            const int fd = ::open(m_pipe.constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0)
+                ::close(fd);
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    }
+
+    QByteArray m_pipe;
+    std::atomic<bool> m_stop{false};
+    std::thread m_thread;
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(SequenceFile)
@@ -87,6 +131,8 @@ private slots:
 
     void readRejectsHugeFileQuickly();
     void readAcceptsValidStartOfLongFile();
+    void readRejectsWhatIsNotARegularFile_data();
+    void readRejectsWhatIsNotARegularFile();
 };
 
 void TestSequenceFileFormat::writerMatchesGoldenFiles_data()
@@ -287,6 +333,35 @@ void TestSequenceFileFormat::readAcceptsValidStartOfLongFile()
     const SequenceFileReader::Result result = SequenceFileReader::read(file.fileName());
     QVERIFY2(result.ok(), qPrintable(result.problem));
     QCOMPARE(*result.file, workedExample());
+}
+
+void TestSequenceFileFormat::readRejectsWhatIsNotARegularFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("pipe") << QStringLiteral("pipe");
+    QTest::newRow("link to a pipe") << QStringLiteral("link");
+    QTest::newRow("folder") << QStringLiteral("folder");
+}
+
+void TestSequenceFileFormat::readRejectsWhatIsNotARegularFile()
+{
+    // Opening a pipe without a writer would block the program.
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("pipe.dat"));
+    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+    const PipeReleaser releaser(pipe);
+    QString path = pipe;
+    if (kind == QLatin1String("link")) {
+        path = dir.filePath(QStringLiteral("link.dat"));
+        QVERIFY(QFile::link(pipe, path));
+    } else if (kind == QLatin1String("folder")) {
+        path = dir.filePath(QStringLiteral("folder.dat"));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.dat")));
+    }
+    const SequenceFileReader::Result result = SequenceFileReader::read(path);
+    QVERIFY(!result.ok());
+    QCOMPARE(result.problem, SequenceFileReader::notRegularFileProblem());
 }
 
 QTEST_GUILESS_MAIN(TestSequenceFileFormat)
