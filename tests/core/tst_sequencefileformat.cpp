@@ -1,5 +1,6 @@
 // The data file's bytes: what the writer produces and what the reader accepts
 // or rejects.
+#include "FieldScanner.h"
 #include "SequenceFileReader.h"
 #include "SequenceFileWriter.h"
 
@@ -125,6 +126,7 @@ private slots:
     void readerTakesNoServoChoiceAsNone();
     void readerRoundTripsWrittenFiles();
     void readerReportsEventProgress();
+    void scannerKeepsTextOfATemporary();
 
     void readerRejects_data();
     void readerRejects();
@@ -254,6 +256,16 @@ void TestSequenceFileFormat::readerReportsEventProgress()
     for (int events = 1; events <= SequenceFile::EventCount; ++events)
         expected << events;
     QCOMPARE(reported, expected);
+}
+
+void TestSequenceFileFormat::scannerKeepsTextOfATemporary()
+{
+    // The bytes given are gone once the constructor returns (caught by the
+    // address sanitizer if the scanner only referred to them).
+    FieldScanner scanner(QByteArray("12,\"34\"").append(QByteArray(64, ' ')), true);
+    QCOMPARE(scanner.next().text, QByteArray("12"));
+    QCOMPARE(scanner.next().text, QByteArray("34"));
+    QCOMPARE(scanner.next().status, FieldScanner::Status::EndOfData);
 }
 
 void TestSequenceFileFormat::readerRejects_data()
