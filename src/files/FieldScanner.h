@@ -40,7 +40,9 @@ private:
     // is something else.
     bool consumeDelimiter();
 
-    const QByteArray& m_data;
+    // Held by value (implicitly shared, so not copied): a scanner built from a
+    // temporary stays valid. Const, so reading it never detaches.
+    const QByteArray m_data;
     bool m_complete;
     qsizetype m_pos = 0;
     int m_line = 1;

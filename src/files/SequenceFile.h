@@ -1,22 +1,22 @@
 #pragma once
 
 #include "ColorTable.h"
+#include "LedSequence.h"
 #include "ProgramSettings.h"
 #include "ServoControl.h"
 
 #include <array>
 #include <cstdint>
 
-class LedSequence;
-
 // The content of one sequence data file: 65 values in a fixed order (the 50
 // event values, eight colour entries, the last event, four servo-control
 // choices, the sequencer speed and the test speed). Every value held here is in
 // the range the program can use; the reader rejects files that are not.
 struct SequenceFile {
-    static constexpr int EventCount = 50;
-    static constexpr int LedCount = 4;
-    static constexpr int SpareColorCount = 4;
+    // The file holds exactly what the sequence holds.
+    static constexpr int EventCount = LedSequence::EventCount;
+    static constexpr int LedCount = LedSequence::LedCount;
+    static constexpr int SpareColorCount = LedSequence::SpareColorCount;
     static constexpr int ValueCount = 65;
 
     // Positions (0-based) of the groups of values in a file.
@@ -26,6 +26,7 @@ struct SequenceFile {
     static constexpr int FirstServoMode = LastEventIndex + 1;              // 59
     static constexpr int PicSpeedIndex = FirstServoMode + LedCount;        // 63
     static constexpr int PcSpeedIndex = PicSpeedIndex + 1;                 // 64
+    static_assert(ValueCount == PcSpeedIndex + 1, "the test speed is the last value");
 
     using Values = std::array<int, ValueCount>;
 
@@ -34,7 +35,7 @@ struct SequenceFile {
     std::array<int, LedCount> ledColors{ColorTable::White, ColorTable::White, ColorTable::White,
                                         ColorTable::White};
     std::array<std::int16_t, SpareColorCount> spareColors{};
-    int lastEvent = EventCount - 1;
+    int lastEvent = LedSequence::DefaultLastEvent;
     std::array<int, LedCount> servoModes{ServoControl::None, ServoControl::None, ServoControl::None,
                                          ServoControl::None};
     int picSpeed = ProgramSettings::DefaultPicSpeed;

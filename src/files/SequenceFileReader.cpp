@@ -3,6 +3,7 @@
 #include "FieldScanner.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <limits>
 
@@ -141,8 +142,20 @@ SequenceFileReader::Result SequenceFileReader::parse(const QByteArray& bytes, bo
     return {SequenceFile::fromValues(values), {}};
 }
 
+QString SequenceFileReader::notRegularFileProblem()
+{
+    return QStringLiteral("This is not a regular file (it is a folder, a device or a pipe) and "
+                          "cannot hold sequence data.");
+}
+
 SequenceFileReader::Result SequenceFileReader::read(const QString& path, const Progress& progress)
 {
+    // Opening a pipe or a device would wait for a writer or read forever,
+    // blocking the program; only regular files (symbolic links followed) are
+    // read. A missing file is left to open() to report.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return {std::nullopt, notRegularFileProblem()};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {std::nullopt, file.errorString()};

@@ -34,5 +34,8 @@ public:
     static Result parse(const QByteArray& bytes, bool complete = true,
                         const Progress& progress = {});
 
+    // Rejects anything but a regular file (after following symbolic links)
+    // before opening it: a pipe or device would block the caller.
     static Result read(const QString& path, const Progress& progress = {});
+    static QString notRegularFileProblem();
 };

@@ -1,30 +1,8 @@
 #include "SequenceFileWriter.h"
 
+#include "SaveFileCommit.h"
+
 #include <QSaveFile>
-
-#ifdef Q_OS_UNIX
-#include <cerrno>
-#include <cstring>
-#include <unistd.h>
-#endif
-
-namespace {
-
-// QSaveFile::commit() ignores a failing flush of its buffer and a failing sync
-// (Qt 6.4): on a full disk it would replace the old file with an empty one and
-// report success. So the bytes are pushed to the disk and checked here first.
-QString pushToDisk(QSaveFile& file)
-{
-    if (!file.flush())
-        return file.errorString();
-#ifdef Q_OS_UNIX
-    if (::fsync(file.handle()) != 0)
-        return QString::fromLocal8Bit(std::strerror(errno));
-#endif
-    return {};
-}
-
-} // namespace
 
 QByteArray SequenceFileWriter::encodeLine(int position, int value)
 {
@@ -62,12 +40,8 @@ SequenceFileWriter::Result SequenceFileWriter::save(const QString& path, const S
         if (progress && position < SequenceFile::EventCount)
             progress(position + 1);
     }
-    if (const QString error = pushToDisk(target); !error.isEmpty()) {
-        target.cancelWriting();
+    if (const QString error = SaveFileCommit::commit(target); !error.isEmpty())
         return {false, error};
-    }
-    if (!target.commit())
-        return {false, target.errorString()};
     return {true, {}};
 }
 

@@ -1,6 +1,7 @@
 #include "LedConfig.h"
 
 #include "ProgramSettings.h"
+#include "SaveFileCommit.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -46,8 +47,14 @@ WriteResult writePort(int port, const QString& path)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {false, file.errorString()};
-    if (file.write(encodePort(port)) < 0 || !file.commit())
-        return {false, file.errorString()};
+    const QByteArray bytes = encodePort(port);
+    if (file.write(bytes) != bytes.size()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return {false, error};
+    }
+    if (const QString error = SaveFileCommit::commit(file); !error.isEmpty())
+        return {false, error};
     return {true, {}};
 }
 

@@ -47,28 +47,26 @@ void FileCommands::setWriter(std::unique_ptr<SequenceFileWriter> writer)
 
 void FileCommands::open()
 {
-    m_window.stopTestIfRunning();
-    const QString path = chooseFile(UserPrompts::FileRequest::Mode::Open, openTitle(), {});
-    if (path.isEmpty())
-        return;
-    const std::optional<SequenceFile> file = readChecked(path);
-    if (!file)
-        return;
-    file->openInto(m_window.sequence(), m_window.settings());
-    m_window.setRememberedFile(path);
-    showFileInCaption(path);
+    load(openTitle(), RunningTest::Stop, &SequenceFile::openInto);
 }
 
 void FileCommands::merge()
 {
     // A running test goes on and plays the merged sequence.
-    const QString path = chooseFile(UserPrompts::FileRequest::Mode::Open, mergeTitle(), {});
+    load(mergeTitle(), RunningTest::KeepPlaying, &SequenceFile::mergeInto);
+}
+
+void FileCommands::load(const QString& title, RunningTest runningTest, ApplyFile apply)
+{
+    if (runningTest == RunningTest::Stop)
+        m_window.stopTestIfRunning();
+    const QString path = chooseFile(UserPrompts::FileRequest::Mode::Open, title, {});
     if (path.isEmpty())
         return;
     const std::optional<SequenceFile> file = readChecked(path);
     if (!file)
         return;
-    file->mergeInto(m_window.sequence(), m_window.settings());
+    ((*file).*apply)(m_window.sequence(), m_window.settings());
     m_window.setRememberedFile(path);
     showFileInCaption(path);
 }

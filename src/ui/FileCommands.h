@@ -38,6 +38,11 @@ public:
     void merge();
 
 private:
+    enum class RunningTest { Stop, KeepPlaying };
+    using ApplyFile = void (SequenceFile::*)(LedSequence&, ProgramSettings&) const;
+
+    // Open and Merge: choose a file, check all of it, then apply it.
+    void load(const QString& title, RunningTest runningTest, ApplyFile apply);
     QString chooseFile(UserPrompts::FileRequest::Mode mode, const QString& title,
                        const QString& initialName);
     // The path to save to, after the replace question; empty when the user

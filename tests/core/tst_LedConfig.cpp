@@ -1,5 +1,8 @@
+#include "FileFixtures.h"
 #include "LedConfig.h"
+#include "SaveFileCommit.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,6 +16,7 @@ private slots:
     void writesNumberThenCrLf();
     void missingFileGivesPortOne();
     void failedWriteReportsAndKeepsOldFile();
+    void failedFlushKeepsOldFile();
 };
 
 void TestLedConfig::parsesLeniently_data()
@@ -94,6 +98,23 @@ void TestLedConfig::failedWriteReportsAndKeepsOldFile()
     QVERIFY(!result.error.isEmpty());
     QVERIFY(QFileInfo(path).isDir());
     QCOMPARE(LedConfig::readPort(path), 1);
+}
+
+void TestLedConfig::failedFlushKeepsOldFile()
+{
+    // A full disk shows up only when the buffered bytes are pushed out; the
+    // old file must not be replaced by an empty one.
+    QTemporaryDir dir;
+    const QString path =
+        FileFixtures::writeFile(dir.filePath(QStringLiteral("LED.cfg")), QByteArrayLiteral("6\r\n"));
+    const SaveFileCommit::InjectedFault fault(QStringLiteral("No space left on device"));
+
+    const LedConfig::WriteResult result = LedConfig::writePort(2, path);
+
+    QVERIFY(!result.ok);
+    QCOMPARE(result.error, QStringLiteral("No space left on device"));
+    QCOMPARE(FileFixtures::contentOf(path), QByteArrayLiteral("6\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("LED.cfg")});
 }
 
 QTEST_APPLESS_MAIN(TestLedConfig)

@@ -1,7 +1,9 @@
 // Open and Merge applied to the sequence and the settings.
+#include "FileFixtures.h"
 #include "LedSequence.h"
 #include "ProgramSettings.h"
 #include "SequenceFile.h"
+#include "SequenceFileReader.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -15,15 +17,11 @@ void setEventValue(LedSequence& sequence, int event, int value)
         sequence.setCell(led, event, (value >> led) & 1);
 }
 
+// Every setting changed, no cell lit.
 SequenceFile fileWithSettings()
 {
-    SequenceFile file;
-    file.ledColors = {1, 2, 3, 0};
-    file.spareColors = {-1, 2, 300, 4};
-    file.lastEvent = 9;
-    file.servoModes = {0, 5, 14, 15};
-    file.picSpeed = 77;
-    file.pcSpeed = 3;
+    SequenceFile file = FileFixtures::richFile();
+    file.events = {};
     return file;
 }
 
@@ -37,9 +35,9 @@ struct Editor {
 class TestSequenceFileApply : public QObject {
     Q_OBJECT
 private slots:
-    void openReplacesEverything();
     void openThenCaptureGivesTheFileBack();
-    void openLeavesOutOfRangeEventsDark();
+    void outOfRangeEventValuesLightNothing_data();
+    void outOfRangeEventValuesLightNothing();
 
     void mergeGivesUnionOfCells_data();
     void mergeGivesUnionOfCells();
@@ -48,53 +46,61 @@ private slots:
 
 };
 
-void TestSequenceFileApply::openReplacesEverything()
+void TestSequenceFileApply::openThenCaptureGivesTheFileBack()
 {
+    // Start far from the file: every cell lit, every setting changed.
     Editor editor;
     for (int event = 0; event < LedSequence::EventCount; ++event)
         setEventValue(editor.sequence, event, 15);
-    editor.sequence.setSpareColor(0, 42);
-    SequenceFile file = fileWithSettings();
-    file.events[4] = 6;
-
-    file.openInto(editor.sequence, editor.settings);
-
-    for (int event = 0; event < LedSequence::EventCount; ++event) {
-        const int expected = event == 4 ? 6 : 0;
-        QCOMPARE(editor.sequence.eventValue(event), expected);
-        QCOMPARE(editor.sequence.mem(event), QString::number(expected));
-    }
     for (int led = 0; led < LedSequence::LedCount; ++led) {
-        QCOMPARE(editor.sequence.ledColor(led), file.ledColors[led]);
-        QCOMPARE(editor.sequence.servoMode(led), file.servoModes[led]);
-        QCOMPARE(editor.sequence.spareColor(led), file.spareColors[led]);
+        editor.sequence.setLedColor(led, 7);
+        editor.sequence.setServoMode(led, 8);
+        editor.sequence.setSpareColor(led, 42);
     }
-    QCOMPARE(editor.sequence.lastEvent(), 9);
-    QCOMPARE(editor.settings.picSpeed(), 77);
-    QCOMPARE(editor.settings.pcSpeed(), 3);
-}
+    editor.sequence.setLastEvent(30);
+    editor.settings.setPicSpeed(50);
+    editor.settings.setPcSpeed(50);
+    const SequenceFile file = FileFixtures::richFile();
 
-void TestSequenceFileApply::openThenCaptureGivesTheFileBack()
-{
-    Editor editor;
-    SequenceFile file = fileWithSettings();
-    for (int event = 0; event < SequenceFile::EventCount; ++event)
-        file.events[event] = (event * 5) % 16;
     file.openInto(editor.sequence, editor.settings);
+
     QVERIFY(SequenceFile::capture(editor.sequence, editor.settings) == file);
+    for (int event = 0; event < LedSequence::EventCount; ++event)
+        QCOMPARE(editor.sequence.mem(event), QString::number(file.events[event]));
 }
 
-void TestSequenceFileApply::openLeavesOutOfRangeEventsDark()
+void TestSequenceFileApply::outOfRangeEventValuesLightNothing_data()
 {
-    Editor editor;
-    setEventValue(editor.sequence, 0, 15);
-    setEventValue(editor.sequence, 1, 15);
-    SequenceFile file;
-    file.events[0] = 16;
-    file.events[1] = -1;
-    file.openInto(editor.sequence, editor.settings);
-    QCOMPARE(editor.sequence.mem(0), QStringLiteral("0"));
-    QCOMPARE(editor.sequence.mem(1), QStringLiteral("0"));
+    QTest::addColumn<int>("value");
+    QTest::newRow("16") << 16;
+    QTest::newRow("-1") << -1;
+    QTest::newRow("largest") << 32767;
+    QTest::newRow("smallest") << -32768;
+}
+
+void TestSequenceFileApply::outOfRangeEventValuesLightNothing()
+{
+    // Such a value is read and kept as it is, but lights no cell: Open
+    // leaves the event dark, Merge adds nothing to it.
+    QFETCH(int, value);
+    SequenceFile written;
+    written.events[7] = value;
+    const SequenceFileReader::Result read =
+        SequenceFileReader::parse(SequenceFileWriter::encode(written));
+    QVERIFY2(read.ok(), qPrintable(read.problem));
+    QCOMPARE(read.file->events[7], value);
+
+    Editor opened;
+    setEventValue(opened.sequence, 7, 15);
+    read.file->openInto(opened.sequence, opened.settings);
+    QCOMPARE(opened.sequence.eventValue(7), 0);
+    QCOMPARE(opened.sequence.mem(7), QStringLiteral("0"));
+
+    Editor merged;
+    setEventValue(merged.sequence, 7, 6);
+    read.file->mergeInto(merged.sequence, merged.settings);
+    QCOMPARE(merged.sequence.eventValue(7), 6);
+    QCOMPARE(merged.sequence.mem(7), QStringLiteral("6"));
 }
 
 void TestSequenceFileApply::mergeGivesUnionOfCells_data()
@@ -106,8 +112,6 @@ void TestSequenceFileApply::mergeGivesUnionOfCells_data()
     QTest::newRow("3 with 1") << 3 << 1 << 3;
     QTest::newRow("empty with 9") << 0 << 9 << 9;
     QTest::newRow("12 with 0") << 12 << 0 << 12;
-    QTest::newRow("6 with 16 lights nothing") << 6 << 16 << 6;
-    QTest::newRow("6 with -1 lights nothing") << 6 << -1 << 6;
 }
 
 void TestSequenceFileApply::mergeGivesUnionOfCells()
@@ -137,11 +141,11 @@ void TestSequenceFileApply::mergeKeepsColoursAndReplacesTheRest()
     QCOMPARE(editor.sequence.ledColor(2), 4);
     QCOMPARE(editor.sequence.spareColor(3), std::int16_t(99));
     QCOMPARE(editor.sequence.spareColor(0), std::int16_t(0));
-    QCOMPARE(editor.sequence.lastEvent(), 9);
+    QCOMPARE(editor.sequence.lastEvent(), file.lastEvent);
     for (int led = 0; led < LedSequence::LedCount; ++led)
         QCOMPARE(editor.sequence.servoMode(led), file.servoModes[led]);
-    QCOMPARE(editor.settings.picSpeed(), 77);
-    QCOMPARE(editor.settings.pcSpeed(), 3);
+    QCOMPARE(editor.settings.picSpeed(), file.picSpeed);
+    QCOMPARE(editor.settings.pcSpeed(), file.pcSpeed);
 }
 
 void TestSequenceFileApply::mergingTwiceChangesNothingMore()

@@ -1,68 +1,49 @@
 // Saving to disk: exact bytes, atomic replacement, and failures that keep the
 // old file and are always reported.
+#include "FileFixtures.h"
+#include "SaveFileCommit.h"
 #include "SequenceFileWriter.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileDevice>
 #include <QProcess>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 #include <unistd.h>
+
+using namespace FileFixtures;
 
 namespace {
 
-QByteArray dataFile(const char* name)
-{
-    QFile file(QStringLiteral(STROBIX_TEST_DATA "/") + QLatin1String(name));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing test data %s", name);
-    return file.readAll();
-}
-
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-SequenceFile workedExample()
-{
-    SequenceFile file;
-    file.events[0] = 1;
-    file.events[1] = 2;
-    file.events[2] = 5;
-    return file;
-}
-
-// A disk that fills up after a given number of bytes.
-class FullDiskWriter : public SequenceFileWriter {
+// A small tmpfs mounted on a folder for as long as the object lives, so that
+// it is unmounted however the test ends (a failed check returns early).
+class TmpfsMount {
 public:
-    explicit FullDiskWriter(qint64 capacity)
-        : m_capacity(capacity)
+    explicit TmpfsMount(const QString& folder)
+        : m_folder(folder)
+        , m_mounted(QProcess::execute(QStringLiteral("mount"),
+                                      {QStringLiteral("-t"), QStringLiteral("tmpfs"),
+                                       QStringLiteral("-o"), QStringLiteral("size=16k"),
+                                       QStringLiteral("tmpfs"), folder})
+                    == 0)
     {
     }
+    ~TmpfsMount()
+    {
+        if (m_mounted)
+            QProcess::execute(QStringLiteral("umount"), {m_folder});
+    }
+    TmpfsMount(const TmpfsMount&) = delete;
+    TmpfsMount& operator=(const TmpfsMount&) = delete;
 
-protected:
-    QString writeBytes(QFileDevice& device, const QByteArray& bytes) override
-    {
-        if (m_written + bytes.size() > m_capacity)
-            return QStringLiteral("No space left on device");
-        m_written += bytes.size();
-        return SequenceFileWriter::writeBytes(device, bytes);
-    }
+    bool mounted() const { return m_mounted; }
 
 private:
-    qint64 m_capacity;
-    qint64 m_written = 0;
+    QString m_folder;
+    bool m_mounted;
 };
 
 } // namespace
@@ -87,16 +68,14 @@ void TestSequenceFileSave::savesExactBytesWithProgress()
         writer.save(path, workedExample(), [&](int events) { progress << events; });
     QVERIFY2(result.ok, qPrintable(result.error));
     QCOMPARE(contentOf(path), dataFile("worked-example.dat"));
-    QCOMPARE(progress.size(), SequenceFile::EventCount);
-    QCOMPARE(progress.first(), 1);
-    QCOMPARE(progress.last(), SequenceFile::EventCount);
+    QCOMPARE(progress, everyEventCount());
 }
 
 void TestSequenceFileSave::replacesExistingFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("old.dat"));
-    QVERIFY(writeFile(path, QByteArray(5000, 'x')));
+    writeFile(path, QByteArray(5000, 'x'));
     SequenceFileWriter writer;
     QVERIFY(writer.save(path, SequenceFile()).ok);
     QCOMPARE(contentOf(path), dataFile("new-sequence.dat"));
@@ -105,24 +84,35 @@ void TestSequenceFileSave::replacesExistingFile()
 void TestSequenceFileSave::failingDiskKeepsOldFile_data()
 {
     QTest::addColumn<qint64>("capacity");
-    QTest::newRow("full from the start") << qint64(0);
-    QTest::newRow("full within the events") << qint64(100);
-    QTest::newRow("full at the last line") << qint64(300);
+    QTest::addColumn<QString>("flushFault"); // empty: the final flush works
+    QTest::addColumn<QString>("error");
+    const QString full = FullDiskWriter::reason();
+    QTest::newRow("full from the start") << qint64(0) << QString() << full;
+    QTest::newRow("full within the events") << qint64(100) << QString() << full;
+    QTest::newRow("full at the last line") << qint64(300) << QString() << full;
+    // Every write fits the buffer; the disk fails only when the bytes are
+    // pushed out just before the old file would be replaced.
+    QTest::newRow("flush fails") << qint64(1000) << QStringLiteral("Input/output error")
+                                 << QStringLiteral("Input/output error");
 }
 
 void TestSequenceFileSave::failingDiskKeepsOldFile()
 {
     QFETCH(qint64, capacity);
+    QFETCH(QString, flushFault);
+    QFETCH(QString, error);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("keep.dat"));
     const QByteArray old = dataFile("all-settings.dat");
-    QVERIFY(writeFile(path, old));
+    const QString path = writeFile(dir.filePath(QStringLiteral("keep.dat")), old);
+    std::optional<SaveFileCommit::InjectedFault> fault;
+    if (!flushFault.isEmpty())
+        fault.emplace(flushFault);
 
     FullDiskWriter writer(capacity);
     const SequenceFileWriter::Result result = writer.save(path, workedExample());
 
     QVERIFY(!result.ok);
-    QCOMPARE(result.error, QStringLiteral("No space left on device"));
+    QCOMPARE(result.error, error);
     QCOMPARE(contentOf(path), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.dat")});
 }
@@ -133,17 +123,12 @@ void TestSequenceFileSave::fullTmpfsKeepsOldFile()
         QSKIP("mounting a small tmpfs needs root");
     QTemporaryDir dir;
     const QString mountPoint = dir.path();
-    if (QProcess::execute(QStringLiteral("mount"),
-                          {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                           QStringLiteral("size=16k"), QStringLiteral("tmpfs"), mountPoint})
-        != 0)
+    const TmpfsMount tmpfs(mountPoint);
+    if (!tmpfs.mounted())
         QSKIP("cannot mount a tmpfs here");
-    const auto unmount = qScopeGuard(
-        [&] { QProcess::execute(QStringLiteral("umount"), {mountPoint}); });
 
-    const QString path = dir.filePath(QStringLiteral("keep.dat"));
     const QByteArray old = dataFile("all-settings.dat");
-    QVERIFY(writeFile(path, old));
+    const QString path = writeFile(dir.filePath(QStringLiteral("keep.dat")), old);
     // Fill every remaining byte of the disk.
     QFile filler(dir.filePath(QStringLiteral("filler")));
     QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
