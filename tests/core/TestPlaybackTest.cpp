@@ -15,18 +15,12 @@ constexpr std::uint32_t Red = 0x0000FF;
 constexpr int GreenIndex = 2;
 constexpr int RedIndex = 1;
 
-std::unique_ptr<StepClock> trackedClock(ManualStepClock*& clock)
-{
-    auto owned = std::make_unique<ManualStepClock>();
-    clock = owned.get();
-    return owned;
-}
-
 // A playback on a hand-driven clock that logs what it shows:
 // "show 3", "end 3", "finished".
 struct Rig {
     explicit Rig(int speedMs = 20)
-        : playback(sequence, settings, nullptr, trackedClock(clock))
+        : playback(sequence, settings)
+        , clock(ManualStepClock::installIn(playback))
     {
         settings.setPcSpeed(speedMs);
         QObject::connect(&playback, &TestPlayback::stepShown,
@@ -50,8 +44,8 @@ struct Rig {
 
     LedSequence sequence;
     ProgramSettings settings;
-    ManualStepClock* clock = nullptr;
     TestPlayback playback;
+    ManualStepClock* clock;
     QStringList log;
     QList<int> shown;
     TestPlayback::LampColors lastLamps{};
