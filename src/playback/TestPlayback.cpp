@@ -135,11 +135,15 @@ void TestPlayback::onClockTimeout()
         m_tickWhileHeld = true;
         return;
     }
-    if (m_tickWhileHeld) {
-        // Resuming after a hold: the next step starts now and the schedule
-        // counts from here, rather than catching up on the steps missed.
+    // Resuming after a hold, or woken a whole step late (heavy load, a long
+    // paint): the next step starts now and the schedule counts from here,
+    // rather than racing through the steps missed. A wake-up late by less than
+    // a step keeps the schedule, so ordinary jitter does not drift.
+    const qint64 now = m_clock->now();
+    const qint64 lateness = now - (m_scheduleStart + m_stepsScheduled * m_periodNs);
+    if (m_tickWhileHeld || lateness >= m_periodNs) {
         m_tickWhileHeld = false;
-        m_scheduleStart = m_clock->now() - m_stepsScheduled * m_periodNs;
+        m_scheduleStart = now - m_stepsScheduled * m_periodNs;
     }
     endStep();
 }

@@ -17,7 +17,9 @@ class ProgramSettings;
 //
 // A timer-driven state machine: each step highlights its event and works out
 // the four lamps at its start, then waits for its deadline; steps start at
-// t0 + k * PCSpeed on a monotonic clock, so a long run does not drift.
+// t0 + k * PCSpeed on a monotonic clock, so a long run does not drift. A
+// wake-up a whole step late (or more) starts a fresh schedule instead of
+// racing through the missed steps.
 // LastEvent is read once per pass; cells, colours and servo modes at every
 // step, so edits made during the test show from the next step on.
 //

@@ -15,18 +15,12 @@ constexpr std::uint32_t Red = 0x0000FF;
 constexpr int GreenIndex = 2;
 constexpr int RedIndex = 1;
 
-std::unique_ptr<StepClock> trackedClock(ManualStepClock*& clock)
-{
-    auto owned = std::make_unique<ManualStepClock>();
-    clock = owned.get();
-    return owned;
-}
-
 // A playback on a hand-driven clock that logs what it shows:
 // "show 3", "end 3", "finished".
 struct Rig {
     explicit Rig(int speedMs = 20)
-        : playback(sequence, settings, nullptr, trackedClock(clock))
+        : playback(sequence, settings)
+        , clock(ManualStepClock::installIn(playback))
     {
         settings.setPcSpeed(speedMs);
         QObject::connect(&playback, &TestPlayback::stepShown,
@@ -50,8 +44,8 @@ struct Rig {
 
     LedSequence sequence;
     ProgramSettings settings;
-    ManualStepClock* clock = nullptr;
     TestPlayback playback;
+    ManualStepClock* clock;
     QStringList log;
     QList<int> shown;
     TestPlayback::LampColors lastLamps{};
@@ -84,6 +78,7 @@ private slots:
     void lampsFollowCellsColoursAndServoModes_data();
     void lampsFollowCellsColoursAndServoModes();
     void stickOutsideItsRangeIsIgnored();
+    void stepsKeepTheirDeadlines_data();
     void stepsKeepTheirDeadlines();
     void speedIsReadAtEachStart();
     void stopEndsAfterTheCurrentStep_data();
@@ -246,8 +241,27 @@ void TestPlaybackTest::stickOutsideItsRangeIsIgnored()
     }
 }
 
+void TestPlaybackTest::stepsKeepTheirDeadlines_data()
+{
+    QTest::addColumn<qint64>("lateness");
+    QTest::addColumn<qint64>("nextStepAfterWake");
+
+    // A wake-up late by less than a step shortens the next step instead of
+    // shifting all later ones; one late by a whole step or more starts a new
+    // schedule, so the missed steps are not played back to back.
+    QTest::newRow("on time") << qint64(0) << 20 * Ms;
+    QTest::newRow("late by half a step") << 10 * Ms << 10 * Ms;
+    QTest::newRow("late by just under a step") << 20 * Ms - 1 << qint64(1);
+    QTest::newRow("late by exactly a step") << 20 * Ms << 20 * Ms;
+    QTest::newRow("late by a step and a half") << 30 * Ms << 20 * Ms;
+    QTest::newRow("late by several steps") << 75 * Ms << 20 * Ms;
+}
+
 void TestPlaybackTest::stepsKeepTheirDeadlines()
 {
+    QFETCH(qint64, lateness);
+    QFETCH(qint64, nextStepAfterWake);
+
     Rig rig(20);
     const qint64 t0 = rig.clock->now();
     rig.playback.start();
@@ -259,15 +273,17 @@ void TestPlaybackTest::stepsKeepTheirDeadlines()
     QCOMPARE(rig.shown.size(), 2);
     QCOMPARE(rig.clock->deadline(), t0 + 40 * Ms);
 
-    // A late wake-up shortens the next step instead of shifting all later ones.
-    rig.clock->advance(30 * Ms);
+    rig.clock->advance(20 * Ms + lateness);
     QCOMPARE(rig.shown.size(), 3);
-    QCOMPARE(rig.clock->deadline(), t0 + 60 * Ms);
-    rig.clock->advance(9 * Ms);
+    const qint64 wake = rig.clock->now();
+    QCOMPARE(rig.clock->deadline(), wake + nextStepAfterWake);
+
+    // The step after that gets a whole step again: no burst to catch up.
+    rig.clock->advance(nextStepAfterWake - 1);
     QCOMPARE(rig.shown.size(), 3);
-    rig.clock->advance(1 * Ms);
-    QCOMPARE(rig.shown.size(), 4);
-    QCOMPARE(rig.clock->deadline(), t0 + 80 * Ms);
+    rig.clock->advance(1);
+    QCOMPARE(rig.shown, (QList<int>{0, 1, 2, 3}));
+    QCOMPARE(rig.clock->deadline(), wake + nextStepAfterWake + 20 * Ms);
 }
 
 void TestPlaybackTest::speedIsReadAtEachStart()

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "StepClock.h"
+#include "TestPlayback.h"
+
+#include <memory>
 
 // A step clock that tests move by hand: time stands still until advance() or
 // fire(), and a due wake-up is delivered once, like a timer tick that comes
@@ -8,6 +11,16 @@
 class ManualStepClock : public StepClock {
 public:
     static constexpr qint64 NsPerMs = 1000000;
+
+    // Puts a new manual clock into the playback (which owns it) and returns it
+    // so the test can move time.
+    static ManualStepClock* installIn(TestPlayback& playback)
+    {
+        auto clock = std::make_unique<ManualStepClock>();
+        ManualStepClock* raw = clock.get();
+        playback.setStepClock(std::move(clock));
+        return raw;
+    }
 
     qint64 now() const override { return m_now; }
     void wakeAt(qint64 deadline) override

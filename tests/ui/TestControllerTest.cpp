@@ -14,15 +14,6 @@
 
 namespace {
 
-// Lets the tests decide when a step's time is up.
-ManualStepClock* useManualClock(MainWindow& window)
-{
-    auto clock = std::make_unique<ManualStepClock>();
-    ManualStepClock* raw = clock.get();
-    window.playback().setStepClock(std::move(clock));
-    return raw;
-}
-
 QList<QWidget*> stickGroup(MainWindow& window)
 {
     return {window.servoStick(), window.pulseWidthLabel1(), window.pulseWidth(),
@@ -95,7 +86,7 @@ private slots:
 void TestControllerTest::captionFollowsStartAndStop()
 {
     TestWindow window;
-    useManualClock(window.window());
+    ManualStepClock::installIn(window->playback());
     QPushButton* button = window->testButton();
     QCOMPARE(button->text(), QStringLiteral("&Test"));
 
@@ -128,7 +119,7 @@ void TestControllerTest::stickGroupReplacesSettingsWhileServoControlled()
     QFETCH(bool, stickShown);
 
     TestWindow window;
-    ManualStepClock* clock = useManualClock(window.window());
+    ManualStepClock* clock = ManualStepClock::installIn(window->playback());
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window.window()));
     for (int led = 0; led < MainWindow::LedCount; ++led)
@@ -156,7 +147,7 @@ void TestControllerTest::stickGroupReplacesSettingsWhileServoControlled()
 void TestControllerTest::stopTestIfRunningStopsLikeTheButton()
 {
     TestWindow window;
-    ManualStepClock* clock = useManualClock(window.window());
+    ManualStepClock* clock = ManualStepClock::installIn(window->playback());
     window->sequence().setServoMode(2, 6);
     window->sequence().setCell(2, 0, 1);
     window->menuTest()->trigger();
@@ -179,7 +170,7 @@ void TestControllerTest::stopTestIfRunningStopsLikeTheButton()
 void TestControllerTest::restartWhileWindingDownChecksServoModesAgain()
 {
     TestWindow window;
-    useManualClock(window.window());
+    ManualStepClock::installIn(window->playback());
     window->sequence().setServoMode(0, 0);
     window->menuTest()->trigger();
     window->menuTest()->trigger(); // stopped; the current step still runs
@@ -196,7 +187,7 @@ void TestControllerTest::restartWhileWindingDownChecksServoModesAgain()
 void TestControllerTest::lampsAndHighlightMirrorEachStep()
 {
     TestWindow window;
-    ManualStepClock* clock = useManualClock(window.window());
+    ManualStepClock* clock = ManualStepClock::installIn(window->playback());
     LedSequence& sequence = window->sequence();
     sequence.setLedColor(0, 1); // red
     sequence.setCell(0, 0, 1);
@@ -227,7 +218,7 @@ void TestControllerTest::lampsAndHighlightMirrorEachStep()
 void TestControllerTest::openPromptHoldsTheShownEvent()
 {
     TestWindow window;
-    ManualStepClock* clock = useManualClock(window.window());
+    ManualStepClock* clock = ManualStepClock::installIn(window->playback());
     window->menuTest()->trigger();
     clock->fire();
     QCOMPARE(window->timeAxis()->highlightedEvent(), 1);
@@ -272,7 +263,7 @@ void TestControllerTest::settledStickValueSetsReadoutAndZone()
     QFETCH(int, zoneBit);
 
     TestWindow window;
-    useManualClock(window.window());
+    ManualStepClock::installIn(window->playback());
     window->sequence().setServoMode(0, 1);
     window->menuTest()->trigger();
     QScrollBar* stick = window->servoStick();
@@ -305,7 +296,7 @@ void TestControllerTest::settledStickValueSetsReadoutAndZone()
 void TestControllerTest::thumbDragSettlesOnlyOnRelease()
 {
     TestWindow window;
-    useManualClock(window.window());
+    ManualStepClock::installIn(window->playback());
     window->sequence().setServoMode(1, 4);
     window->menuTest()->trigger();
     QScrollBar* stick = window->servoStick();

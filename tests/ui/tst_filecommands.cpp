@@ -3,9 +3,12 @@
 #include "AppInfo.h"
 #include "FileCommands.h"
 #include "FileFixtures.h"
+#include "LampWidget.h"
+#include "ManualStepClock.h"
 #include "ScriptedPrompts.h"
 #include "SequenceFileWriter.h"
 #include "TestWindow.h"
+#include "TimeAxisWidget.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -71,6 +74,14 @@ void trigger(MainWindow& window, Command command)
     }
 }
 
+QList<QColor> lampColors(MainWindow& window)
+{
+    QList<QColor> colors;
+    for (int led = 0; led < MainWindow::LedCount; ++led)
+        colors << window.lamp(led)->fillColor();
+    return colors;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Command)
@@ -83,6 +94,8 @@ private slots:
     void buttonsRunTheCommands();
     void testStoppedByOpenAndSaveOnly_data();
     void testStoppedByOpenAndSaveOnly();
+    void openDuringTestEndsItAfterTheStep();
+    void mergeDuringTestPlaysTheMergedCells();
 
     void saveWritesExactBytes();
     void saveOffersRememberedFile();
@@ -166,6 +179,7 @@ void TestFileCommands::testStoppedByOpenAndSaveOnly()
     QFETCH(bool, cancel);
     QFETCH(bool, runningAfter);
     TestWindow window;
+    ManualStepClock::installIn(window->playback()); // no step ends on its own
     const QString path = window.dirPath() + QStringLiteral("/test.dat");
     if (command != Command::Save)
         writeFile(path, SequenceFileWriter::encode(richFile()));
@@ -180,6 +194,55 @@ void TestFileCommands::testStoppedByOpenAndSaveOnly()
 
     QCOMPARE(runningInDialog, runningAfter);
     QCOMPARE(window->playback().isRunning(), runningAfter);
+    QVERIFY2(window.prompts().unexpected.isEmpty(), qPrintable(window.prompts().unexpected.join('\n')));
+}
+
+// The step under way when Open stops the test completes; then the lamps go
+// dark and the Settings button is back in place of the servo stick.
+void TestFileCommands::openDuringTestEndsItAfterTheStep()
+{
+    TestWindow window;
+    ManualStepClock* clock = ManualStepClock::installIn(window->playback());
+    const QString path = writeFile(window.dirPath() + QStringLiteral("/test.dat"),
+                                   SequenceFileWriter::encode(richFile()));
+    window->sequence().setCell(0, 0, 1);
+    window->sequence().setServoMode(1, 0); // servo controlled: the stick replaces Settings
+    window->menuTest()->trigger();
+    QVERIFY(!window->settingsButton()->isVisible());
+    QCOMPARE(window->lamp(0)->fillColor(), QColor(Qt::white));
+    window.prompts().nextFile(path);
+
+    window->menuOpen()->trigger();
+    QVERIFY(!window->playback().isRunning());
+    QCOMPARE(window->lamp(0)->fillColor(), QColor(Qt::white)); // until the step ends
+
+    clock->fire();
+    QVERIFY(!window->playback().isPlaying());
+    QCOMPARE(lampColors(window.window()),
+             (QList<QColor>{Qt::black, Qt::black, Qt::black, Qt::black}));
+    QCOMPARE(window->timeAxis()->highlightedEvent(), -1);
+    QVERIFY(window->settingsButton()->isVisible());
+}
+
+void TestFileCommands::mergeDuringTestPlaysTheMergedCells()
+{
+    TestWindow window;
+    ManualStepClock* clock = ManualStepClock::installIn(window->playback());
+    SequenceFile merged;
+    merged.events[1] = 0b0100; // lights LED#3 in event 1
+    const QString path = writeFile(window.dirPath() + QStringLiteral("/merged.dat"),
+                                   SequenceFileWriter::encode(merged));
+    window->menuTest()->trigger();
+    QCOMPARE(window->timeAxis()->highlightedEvent(), 0);
+    window.prompts().nextFile(path);
+
+    window->menuMerge()->trigger();
+    QVERIFY(window->playback().isRunning());
+    clock->fire();
+    QVERIFY(window->playback().isRunning());
+    QCOMPARE(window->timeAxis()->highlightedEvent(), 1);
+    QCOMPARE(lampColors(window.window()),
+             (QList<QColor>{Qt::black, Qt::black, Qt::white, Qt::black}));
     QVERIFY2(window.prompts().unexpected.isEmpty(), qPrintable(window.prompts().unexpected.join('\n')));
 }
 
