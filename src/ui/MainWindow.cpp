@@ -11,6 +11,7 @@
 #include "LampWidget.h"
 #include "LedConfig.h"
 #include "NewClearCommand.h"
+#include "RowOptionsButton.h"
 #include "RowOptionsController.h"
 #include "SequenceGrid.h"
 #include "SettingsCommand.h"
@@ -177,7 +178,7 @@ void MainWindow::createSequenceRows(QWidget* area)
         lamp->setGeometry(Twips::rect(1200, top, 255, 255));
         m_lamps[led] = lamp;
 
-        auto* rowButton = new QPushButton(area);
+        auto* rowButton = new RowOptionsButton(area);
         rowButton->setObjectName(QStringLiteral("RowOptions%1").arg(led));
         rowButton->setGeometry(Twips::rect(1560, top, 135, 135));
         rowButton->setToolTip(QStringLiteral("Click here to change %1 flash pattern").arg(ledName(led)));
