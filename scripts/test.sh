@@ -1,19 +1,12 @@
 #!/usr/bin/env bash
-# Builds Strobix and runs every test: once with warnings as errors, once
-# under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Builds Strobix and runs every test: a bounded fuzzing run of the data file
+# reader, then every test suite once with warnings as errors and once under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --test
 jobs="$(nproc)"
 export QT_QPA_PLATFORM=offscreen
-
-for preset in ci asan; do
-    echo "=== $preset: build"
-    cmake --preset "$preset" >/dev/null
-    cmake --build --preset "$preset" --parallel "$jobs"
-    echo "=== $preset: test"
-    ctest --preset "$preset" --parallel "$jobs"
-done
 
 # The data file reader takes files from anywhere: fuzz it for a bounded time.
 # libFuzzer exits non-zero on any crash, sanitizer report, leak or hang.
@@ -23,6 +16,19 @@ cmake --build --preset fuzz --parallel "$jobs"
 echo "=== fuzz: data file reader, 60 s"
 fuzz_dir="build/fuzz/run"
 rm -rf "$fuzz_dir" && mkdir -p "$fuzz_dir/corpus" "$fuzz_dir/artifacts"
-build/fuzz/fuzz/sequence_file_fuzzer -max_total_time=60 -max_len=4096 -timeout=10 \
-    -print_final_stats=1 -artifact_prefix="$fuzz_dir/artifacts/" \
-    "$fuzz_dir/corpus" fuzz/corpus
+if ! build/fuzz/fuzz/sequence_file_fuzzer -max_total_time=60 -max_len=4096 -timeout=10 \
+        -rss_limit_mb=4096 -print_final_stats=1 -artifact_prefix="$fuzz_dir/artifacts/" \
+        "$fuzz_dir/corpus" fuzz/corpus >"$fuzz_dir/log" 2>&1; then
+    tail -n 60 "$fuzz_dir/log"
+    echo "fuzzing found a problem; the input is in $fuzz_dir/artifacts" >&2
+    exit 1
+fi
+grep -E '^(Done|stat::(number_of_executed_units|peak_rss_mb))' "$fuzz_dir/log"
+
+for preset in ci asan; do
+    echo "=== $preset: build"
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" --parallel "$jobs"
+    echo "=== $preset: test"
+    ctest --preset "$preset" --parallel "$jobs"
+done
