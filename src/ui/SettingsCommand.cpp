@@ -11,7 +11,9 @@ SettingsCommand::SettingsCommand(MainWindow& window)
     : QObject()
     , m_window(window)
 {
-    load();
+    // The dialog is loaded when it is first needed rather than at start-up: it
+    // then starts from the settings in force, exactly as a dialog loaded earlier
+    // and kept in step with them would show, and the main window appears sooner.
     connect(window.menuSettings(), &QAction::triggered, this, &SettingsCommand::show);
 }
 

@@ -13,7 +13,6 @@ class MainWindow;
 class SettingsCommand : public QObject {
     Q_OBJECT
 public:
-    // Loads the dialog hidden, from the settings in force now.
     explicit SettingsCommand(MainWindow& window);
 
     // The dialog, loaded again if the user discarded it.

@@ -98,24 +98,28 @@ void TimeAxisWidget::paintEvent(QPaintEvent* paintEvent)
     // Unmarked labels first, then the marked one: two font changes per paint.
     painter.setFont(UiFonts::arial(NormalPointSize));
     painter.setPen(Qt::black);
+    const QFontMetricsF normal(painter.font());
     for (int event = 0; event < m_eventCount; ++event)
         if (event != m_marked)
-            drawLabel(painter, event, paintEvent->rect());
+            drawLabel(painter, normal, event, paintEvent->rect());
     if (m_marked >= 0 && m_marked < m_eventCount) {
         painter.setFont(UiFonts::arial(MarkedPointSize));
         painter.setPen(textColor(m_marked));
-        drawLabel(painter, m_marked, paintEvent->rect());
+        drawLabel(painter, QFontMetricsF(painter.font()), m_marked, paintEvent->rect());
     }
 }
 
-void TimeAxisWidget::drawLabel(QPainter& painter, int event, const QRect& dirty) const
+void TimeAxisWidget::drawLabel(QPainter& painter, const QFontMetricsF& metrics, int event,
+                               const QRect& dirty) const
 {
     const QRect rect = labelRect(event);
     if (!rect.intersects(dirty))
         return;
-    // Let the large marked digit spill into its neighbours' margins rather than clip.
-    painter.drawText(rect.adjusted(-2, 0, 2, 0), Qt::AlignHCenter | Qt::AlignTop,
-                     labelText(event));
+    // A single digit centred by hand: much cheaper than laying out text in a box,
+    // and the large marked digit may spill into its neighbours' margins.
+    const QString digit = labelText(event);
+    const qreal left = rect.left() + (rect.width() - metrics.horizontalAdvance(digit)) / 2;
+    painter.drawText(QPointF(left, rect.top() + metrics.ascent()), digit);
 }
 
 void TimeAxisWidget::mousePressEvent(QMouseEvent* event)

@@ -9,6 +9,7 @@
 // last digit of its number (1..9, 0, 1..). The last event of the sequence is
 // marked in red and a larger font; the event the visual test shows has a grey
 // background. A double-click on a label reports its event.
+class QFontMetricsF;
 class QPainter;
 
 class TimeAxisWidget : public QWidget {
@@ -44,7 +45,8 @@ protected:
 private:
     QRect labelRect(int event) const;
     void moveTo(int& slot, int event);
-    void drawLabel(QPainter& painter, int event, const QRect& dirty) const;
+    void drawLabel(QPainter& painter, const QFontMetricsF& metrics, int event,
+                   const QRect& dirty) const;
     int eventAt(QPoint position) const;
 
     int m_eventCount;

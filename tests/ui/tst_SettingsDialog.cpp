@@ -94,8 +94,7 @@ void SettingsDialogTest::loadedHiddenWithCurrentSettings()
     QFETCH(QByteArray, config);
     QFETCH(int, port);
     TestWindow test(config);
-    auto* dialog = test->findChild<SettingsDialog*>(QStringLiteral("Settings_form"));
-    QVERIFY(dialog);
+    SettingsDialog* dialog = &test->settingsCommand()->dialog();
     QVERIFY(!dialog->isVisible());
     QCOMPARE(dialog->windowTitle(),
              QStringLiteral("STROBIX  -  Programmable LED Sequencer/Flasher Settings..."));
