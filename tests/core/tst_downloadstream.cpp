@@ -1,4 +1,5 @@
 #include "DownloadStream.h"
+#include "HexText.h"
 #include "LedSequence.h"
 
 #include <QPoint>
@@ -15,19 +16,8 @@ private slots:
 
 namespace {
 
-// "2A 0D 0A" style text to bytes.
-QByteArray hex(const QString& text)
-{
-    return QByteArray::fromHex(QString(text).remove(QLatin1Char(' ')).toLatin1());
-}
-
-QString repeat(const QString& record, int times)
-{
-    QStringList records;
-    for (int i = 0; i < times; ++i)
-        records << record;
-    return records.join(QLatin1Char(' '));
-}
+using HexText::repeat;
+QByteArray hex(const QString& text) { return HexText::bytes(text); }
 
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "DownloadCommand.h"
+#include "HexText.h"
 #include "PortLocator.h"
 #include "ScriptedPrompts.h"
 #include "StreamAnalysis.h"
@@ -54,18 +55,8 @@ const QString Instructions = QStringLiteral(
     " 2)  Wait till all LEDS come on and stay on, then\r\r"
     " 3)  With all LEDs lit, Press 'OK' to download to Strobix...");
 
-QByteArray hex(const QString& text)
-{
-    return QByteArray::fromHex(QString(text).remove(QLatin1Char(' ')).toLatin1());
-}
-
-QString repeat(const QString& record, int times)
-{
-    QStringList records;
-    for (int i = 0; i < times; ++i)
-        records << record;
-    return records.join(QLatin1Char(' '));
-}
+using HexText::repeat;
+QByteArray hex(const QString& text) { return HexText::bytes(text); }
 
 // Nobody holds the port: a second opener gets it (the program's lock file and
 // exclusive mode would refuse it otherwise).
