@@ -138,4 +138,4 @@ void PreciseStepClockTest::refusedKernelTimerFallsBackToQtTimer()
 }
 
 QTEST_GUILESS_MAIN(PreciseStepClockTest)
-#include "PreciseStepClockTest.moc"
+#include "tst_precisestepclock.moc"

@@ -340,4 +340,4 @@ void SettingsDialogTest::portDeviceFollowsChosenPort()
 }
 
 QTEST_MAIN(SettingsDialogTest)
-#include "tst_SettingsDialog.moc"
+#include "tst_settingsdialog.moc"

@@ -218,4 +218,4 @@ void TestLedSequence::clearRestoresStartupButKeepsSpareColors()
 }
 
 QTEST_APPLESS_MAIN(TestLedSequence)
-#include "tst_LedSequence.moc"
+#include "tst_ledsequence.moc"

@@ -470,4 +470,4 @@ void TestPlaybackTest::holdsBelongToTheirRun()
 }
 
 QTEST_GUILESS_MAIN(TestPlaybackTest)
-#include "TestPlaybackTest.moc"
+#include "tst_testplayback.moc"

@@ -319,4 +319,4 @@ void TestControllerTest::thumbDragSettlesOnlyOnRelease()
 }
 
 QTEST_MAIN(TestControllerTest)
-#include "TestControllerTest.moc"
+#include "tst_testcontroller.moc"

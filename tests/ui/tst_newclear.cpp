@@ -131,4 +131,4 @@ void NewClearUiTest::twiceIsOnce()
 }
 
 QTEST_MAIN(NewClearUiTest)
-#include "NewClearUiTest.moc"
+#include "tst_newclear.moc"

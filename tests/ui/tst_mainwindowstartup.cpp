@@ -251,4 +251,4 @@ void TestMainWindowStartup::layoutKeepsControlsApart()
 }
 
 QTEST_MAIN(TestMainWindowStartup)
-#include "tst_MainWindowStartup.moc"
+#include "tst_mainwindowstartup.moc"

@@ -304,4 +304,4 @@ void RowOptionsUiTest::runningTestHeldWhileListOpen()
 }
 
 QTEST_MAIN(RowOptionsUiTest)
-#include "RowOptionsUiTest.moc"
+#include "tst_rowoptions.moc"

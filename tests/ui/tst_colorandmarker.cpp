@@ -262,4 +262,4 @@ void ColorAndMarkerUiTest::doubleClickOnEntryActsOnlyOnTheList()
 }
 
 QTEST_MAIN(ColorAndMarkerUiTest)
-#include "ColorAndMarkerUiTest.moc"
+#include "tst_colorandmarker.moc"

@@ -118,4 +118,4 @@ void TestLedConfig::failedFlushKeepsOldFile()
 }
 
 QTEST_APPLESS_MAIN(TestLedConfig)
-#include "tst_LedConfig.moc"
+#include "tst_ledconfig.moc"

@@ -266,4 +266,4 @@ void ShellCommandsTest::manualLocationPrefersInstalledCopy()
 }
 
 QTEST_MAIN(ShellCommandsTest)
-#include "tst_ShellCommands.moc"
+#include "tst_shellcommands.moc"

@@ -217,4 +217,4 @@ void TestCellEditing::dragLeftwardsPaintsOnlyCrossedCells()
 }
 
 QTEST_MAIN(TestCellEditing)
-#include "tst_CellEditing.moc"
+#include "tst_cellediting.moc"

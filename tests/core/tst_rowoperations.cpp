@@ -260,4 +260,4 @@ void RowOperationsTest::listEntriesMapToOperations()
 }
 
 QTEST_GUILESS_MAIN(RowOperationsTest)
-#include "RowOperationsTest.moc"
+#include "tst_rowoperations.moc"

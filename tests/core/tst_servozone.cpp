@@ -47,4 +47,4 @@ void ServoZoneTest::zoneOfStick()
 }
 
 QTEST_GUILESS_MAIN(ServoZoneTest)
-#include "ServoZoneTest.moc"
+#include "tst_servozone.moc"
