@@ -106,14 +106,11 @@ void PacedSenderTest::drainsBeforeClosing()
     RecordingLink link;
     link.pendingMs = 300;
     PacedSender sender(link);
-    QSignalSpy records(&sender, &PacedSender::recordSent);
     QSignalSpy finished(&sender, &PacedSender::finished);
     qint64 closedAfterLastWriteNs = -1;
     connect(&sender, &PacedSender::finished, [&] { closedAfterLastWriteNs = link.nowNs() - link.writtenAtNs.back(); });
 
     sender.start(sampleStream());
-    QVERIFY(records.wait(10000));
-    QVERIFY(!link.closed);
     QVERIFY(finished.wait(10000));
     QVERIFY(link.closed);
     QVERIFY2(closedAfterLastWriteNs >= 300 * Ms, qPrintable(QString::number(closedAfterLastWriteNs)));

@@ -1,4 +1,5 @@
 #include "DownloadCommand.h"
+#include "DownloadExamples.h"
 #include "HexText.h"
 #include "PortLocator.h"
 #include "ScriptedPrompts.h"
@@ -130,13 +131,10 @@ void DownloadTest::streamReachesDevice_data()
 
     QTest::newRow("start-up state, DOWNLOAD button")
         << QList<QPoint>{} << QList<int>{15, 15, 15, 15} << 30 << 49 << true
-        << hex(QStringLiteral("2A 0D 0A ") + repeat(QStringLiteral("00 0D 0A"), 50) + QLatin1Char(' ')
-               + repeat(QStringLiteral("0F 0D 0A"), 4) + QStringLiteral(" 1E 0D 0A 31 0D 0A"));
+        << DownloadExamples::startUpStream();
     QTest::newRow("worked example, Download menu")
         << QList<QPoint>{{0, 0}, {2, 0}, {1, 1}} << QList<int>{0, 15, 15, 15} << 30 << 1 << false
-        << hex(QStringLiteral("2A 0D 0A 05 0D 0A 02 0D 0A ") + repeat(QStringLiteral("00 0D 0A"), 48)
-               + QStringLiteral(" 00 0D 0A ") + repeat(QStringLiteral("0F 0D 0A"), 3)
-               + QStringLiteral(" 1E 0D 0A 01 0D 0A"));
+        << DownloadExamples::workedExampleStream();
     QTest::newRow("LF, CR and * as values, last event 0")
         << QList<QPoint>{{1, 0}, {3, 0}, {0, 1}, {2, 1}, {3, 1}} << QList<int>{15, 15, 15, 15} << 42
         << 0 << false
