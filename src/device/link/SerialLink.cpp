@@ -62,7 +62,7 @@ SerialLink::OpenResult SerialLink::open(const QString& device)
 }
 
 SerialLink::OpenProblem SerialLink::classify(QSerialPort::SerialPortError error, bool exists,
-                                             bool writable)
+                                             bool writable, PortLocator::Platform platform)
 {
     switch (error) {
     case QSerialPort::NoError:
@@ -72,7 +72,10 @@ SerialLink::OpenProblem SerialLink::classify(QSerialPort::SerialPortError error,
     case QSerialPort::PermissionError:
         // Qt reports a port held by another program (EBUSY, a lock file) as a
         // permission error too; only a device we may not write is a matter of
-        // rights.
+        // rights. Windows answers "access denied" for a COM port another
+        // program holds, and COMn is no file the program could look at.
+        if (platform == PortLocator::Platform::Windows)
+            return OpenProblem::Busy;
         if (!exists)
             return OpenProblem::Missing;
         return writable ? OpenProblem::Busy : OpenProblem::NoPermission;

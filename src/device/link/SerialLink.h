@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PortLocator.h"
+
 #include <QObject>
 #include <QSerialPort>
 #include <QString>
@@ -46,7 +48,8 @@ public:
     // still queued and closes without waiting for the line.
     virtual void abandon();
 
-    static OpenProblem classify(QSerialPort::SerialPortError error, bool exists, bool writable);
+    static OpenProblem classify(QSerialPort::SerialPortError error, bool exists, bool writable,
+                                PortLocator::Platform platform = PortLocator::hostPlatform());
 
 signals:
     void failed(const QString& reason);
