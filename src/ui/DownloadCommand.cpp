@@ -52,6 +52,9 @@ void DownloadCommand::run()
     m_testHold.emplace(&m_window.playback());
     if (!openLink(m_window.settings().commPort())) {
         restoreWindow();
+    // Stopping hides a servo stick at once; the held test would bring the
+    // Settings button back to its place only when it winds down.
+    m_window.settingsButton()->show();
         end(Outcome::NotOpened);
         return;
     }

@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSerialPort>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -71,6 +72,27 @@ void verifyDeviceTiming(const DownloadReceiver::Reception& reception)
     QVERIFY2(analysis.ok(), qPrintable(analysis.violations().join(QLatin1Char('\n'))));
     QVERIFY2(analysis.timing().totalMs >= WholeStreamMs - DeviceLatenessMs,
              qPrintable(QString::number(analysis.timing().totalMs)));
+}
+
+// A visual test started by the Test command with LED 1 under servo control:
+// the stick takes the Settings button's place.
+void startServoTest(TestWindow& window)
+{
+    window->sequence().setServoMode(0, 0);
+    window->menuTest()->trigger();
+    QVERIFY(window->playback().isRunning());
+    QVERIFY(window->servoStick()->isVisible());
+    QVERIFY(!window->settingsButton()->isVisible());
+}
+
+// The test the command stopped has wound down once the command let go of it.
+void verifyTestEnded(TestWindow& window)
+{
+    QVERIFY(!window->playback().isRunning());
+    QTRY_VERIFY(!window->playback().isPlaying());
+    QVERIFY(window->settingsButton()->isVisible());
+    QCOMPARE(window->testButton()->text(), QStringLiteral("Test"));
+    QVERIFY(!window->servoStick()->isVisible());
 }
 
 // Nobody holds the port: a second opener gets it (the program's lock file and
@@ -177,17 +199,21 @@ void DownloadTest::streamReachesDevice()
         window->sequence().setServoMode(led, servoModes[led]);
     window->sequence().setLastEvent(lastEvent);
     window->settings().setPicSpeed(picSpeed);
-    window->playback().start(); // a running visual test is stopped first
+    // A running visual test is stopped first.
+    window->menuTest()->trigger();
     QVERIFY(window->playback().isRunning());
 
     bool askedWithPortOpen = false;
     bool askedWithButtonsDisabled = false;
     bool askedWithTestStopped = false;
+    bool askedWithProgressHidden = false;
     window.prompts().nextAnswer([&](const UserPrompts::Message&) {
         askedWithPortOpen = !portIsFree(device.path());
         askedWithButtonsDisabled = !window->downloadButton()->isEnabled()
             && !window->settingsButton()->isEnabled() && window->settingsButton()->isVisible();
         askedWithTestStopped = !window->playback().isRunning();
+        askedWithProgressHidden =
+            !window->downloadLabel()->isVisible() && !window->progressBar()->isVisible();
         return Answer::Ok;
     });
     QSignalSpy ended(&window->downloadCommand(), &DownloadCommand::ended);
@@ -201,6 +227,7 @@ void DownloadTest::streamReachesDevice()
     QVERIFY(askedWithPortOpen);
     QVERIFY(askedWithButtonsDisabled);
     QVERIFY(askedWithTestStopped);
+    QVERIFY(askedWithProgressHidden);
     QTRY_VERIFY(window->progressBar()->value() >= 1);
     verifyWindowSending(window.window());
     // Edits made while the stream goes out do not change what is sent.
@@ -225,6 +252,7 @@ void DownloadTest::streamReachesDevice()
     QCOMPARE(window->progressBar()->maximum(), 56);
     verifyWindowNormal(window.window());
     QVERIFY(portIsFree(device.path()));
+    verifyTestEnded(window);
 }
 
 void DownloadTest::cancelWritesNothing()
@@ -233,6 +261,7 @@ void DownloadTest::cancelWritesNothing()
     VirtualDevice device;
     device.start();
     pointAt(window, device.path());
+    startServoTest(window);
     window.prompts().nextAnswer(Answer::Cancel);
     QSignalSpy ended(&window->downloadCommand(), &DownloadCommand::ended);
 
@@ -241,6 +270,7 @@ void DownloadTest::cancelWritesNothing()
     QCOMPARE(waitForEnd(ended), Outcome::Cancelled);
     QVERIFY(portIsFree(device.path()));
     verifyWindowNormal(window.window());
+    verifyTestEnded(window);
     QTest::qWait(700); // longer than the marker's pause: nothing may follow later
     device.stop();
     QCOMPARE(device.finish().bytes, QByteArray());
@@ -281,6 +311,7 @@ void DownloadTest::portCannotBeOpened()
         QVERIFY(other.open(QIODevice::WriteOnly));
     pointAt(window, path);
     window->settings().setCommPort(3);
+    startServoTest(window);
     window.prompts().nextAnswer(Answer::Ok);
     QSignalSpy ended(&window->downloadCommand(), &DownloadCommand::ended);
 
@@ -294,6 +325,7 @@ void DownloadTest::portCannotBeOpened()
                  qPrintable(box.text));
     QCOMPARE(box.buttons, UserPrompts::Buttons::Ok);
     verifyWindowNormal(window.window());
+    verifyTestEnded(window);
     other.close();
     terminal.stop();
     QCOMPARE(terminal.finish().bytes, QByteArray());
