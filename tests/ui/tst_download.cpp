@@ -4,6 +4,8 @@
 #include "HexText.h"
 #include "PortLocator.h"
 #include "ScriptedPrompts.h"
+#include "SettingsCommand.h"
+#include "SettingsDialog.h"
 #include "StreamAnalysis.h"
 #include "TestWindow.h"
 #include "VirtualDevice.h"
@@ -163,17 +165,18 @@ void DownloadTest::streamReachesDevice_data()
     QTest::addColumn<int>("picSpeed");
     QTest::addColumn<int>("lastEvent");
     QTest::addColumn<bool>("viaButton");
+    QTest::addColumn<bool>("settingsOpen"); // the settings dialog was left open before
     QTest::addColumn<QByteArray>("expected");
 
     QTest::newRow("start-up state, DOWNLOAD button")
-        << QList<QPoint>{} << QList<int>{15, 15, 15, 15} << 30 << 49 << true
+        << QList<QPoint>{} << QList<int>{15, 15, 15, 15} << 30 << 49 << true << false
         << DownloadExamples::startUpStream();
-    QTest::newRow("worked example, Download menu")
+    QTest::newRow("worked example, Download menu, settings open")
         << QList<QPoint>{{0, 0}, {2, 0}, {1, 1}} << QList<int>{0, 15, 15, 15} << 30 << 1 << false
-        << DownloadExamples::workedExampleStream();
+        << true << DownloadExamples::workedExampleStream();
     QTest::newRow("LF, CR and * as values, last event 0")
         << QList<QPoint>{{1, 0}, {3, 0}, {0, 1}, {2, 1}, {3, 1}} << QList<int>{15, 15, 15, 15} << 42
-        << 0 << false
+        << 0 << false << false
         << hex(QStringLiteral("2A 0D 0A 0A 0D 0A 0D 0D 0A ") + repeat(QStringLiteral("00 0D 0A"), 48)
                + QLatin1Char(' ') + repeat(QStringLiteral("0F 0D 0A"), 4)
                + QStringLiteral(" 2A 0D 0A 00 0D 0A"));
@@ -186,6 +189,7 @@ void DownloadTest::streamReachesDevice()
     QFETCH(int, picSpeed);
     QFETCH(int, lastEvent);
     QFETCH(bool, viaButton);
+    QFETCH(bool, settingsOpen);
     QFETCH(QByteArray, expected);
 
     TestWindow window;
@@ -199,6 +203,8 @@ void DownloadTest::streamReachesDevice()
         window->sequence().setServoMode(led, servoModes[led]);
     window->sequence().setLastEvent(lastEvent);
     window->settings().setPicSpeed(picSpeed);
+    if (settingsOpen)
+        window->menuSettings()->trigger();
     // A running visual test is stopped first.
     window->menuTest()->trigger();
     QVERIFY(window->playback().isRunning());
@@ -230,6 +236,12 @@ void DownloadTest::streamReachesDevice()
     QVERIFY(askedWithProgressHidden);
     QTRY_VERIFY(window->progressBar()->value() >= 1);
     verifyWindowSending(window.window());
+    SettingsDialog* settingsDialog = window->settingsCommand()->loadedDialog();
+    QCOMPARE(settingsDialog != nullptr, settingsOpen); // not loaded just to be locked
+    if (settingsDialog) {
+        QVERIFY(settingsDialog->isVisible());
+        QVERIFY(!settingsDialog->okButton()->isEnabled());
+    }
     // Edits made while the stream goes out do not change what is sent.
     window->sequence().setCell(3, 49, 1);
 
@@ -251,6 +263,8 @@ void DownloadTest::streamReachesDevice()
         QCOMPARE(progress.at(step).first().toInt(), step);
     QCOMPARE(window->progressBar()->maximum(), 56);
     verifyWindowNormal(window.window());
+    if (settingsDialog)
+        QVERIFY(settingsDialog->okButton()->isEnabled());
     QVERIFY(portIsFree(device.path()));
     verifyTestEnded(window);
 }
