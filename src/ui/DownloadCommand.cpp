@@ -4,6 +4,8 @@
 #include "DownloadStream.h"
 #include "MainWindow.h"
 #include "PortLocator.h"
+#include "SettingsCommand.h"
+#include "SettingsDialog.h"
 
 #include <QAction>
 #include <QEvent>
@@ -50,6 +52,9 @@ void DownloadCommand::run()
     setButtonsEnabled(false);
     m_window.stopTestIfRunning();
     m_testHold.emplace(&m_window.playback());
+    // Stopping hides a servo stick at once; the held test would bring the
+    // Settings button back to its place only when it winds down.
+    m_window.settingsButton()->show();
     if (!openLink(m_window.settings().commPort())) {
         restoreWindow();
         end(Outcome::NotOpened);
@@ -152,6 +157,19 @@ void DownloadCommand::lockCommands()
     }
     m_exitButtonWasEnabled = m_window.exitButton()->isEnabled();
     m_window.exitButton()->setEnabled(false);
+    lockOpenSettings();
+}
+
+void DownloadCommand::lockOpenSettings()
+{
+    // A settings dialog left open would change the port, the speed and LED.cfg
+    // under the running download. A dialog not loaded yet cannot be shown now.
+    SettingsDialog* dialog = m_window.settingsCommand()->loadedDialog();
+    m_settingsOk = dialog ? dialog->okButton() : nullptr;
+    if (!m_settingsOk)
+        return;
+    m_settingsOkWasEnabled = m_settingsOk->isEnabled();
+    m_settingsOk->setEnabled(false);
 }
 
 void DownloadCommand::unlockCommands()
@@ -163,6 +181,9 @@ void DownloadCommand::unlockCommands()
     if (!m_lockedActions.empty())
         m_window.exitButton()->setEnabled(m_exitButtonWasEnabled);
     m_lockedActions.clear();
+    if (m_settingsOk)
+        m_settingsOk->setEnabled(m_settingsOkWasEnabled);
+    m_settingsOk = nullptr;
 }
 
 void DownloadCommand::restoreWindow()

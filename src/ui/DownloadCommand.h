@@ -15,6 +15,7 @@
 
 class MainWindow;
 class QAction;
+class QPushButton;
 
 // The Download command (menu item and DOWNLOAD button): stops the visual
 // test, opens the port, tells the user how to put the device into its
@@ -61,6 +62,7 @@ private:
 
     void setButtonsEnabled(bool enabled);
     void lockCommands();
+    void lockOpenSettings();
     void unlockCommands();
     void restoreWindow();
     void end(Outcome outcome);
@@ -74,6 +76,8 @@ private:
     QString m_device;
     std::vector<std::pair<QPointer<QAction>, bool>> m_lockedActions;
     bool m_exitButtonWasEnabled = true;
+    QPointer<QPushButton> m_settingsOk; // the loaded settings dialog's OK, while locked
+    bool m_settingsOkWasEnabled = true;
     // A stopped test still winds down its last step; it must not take the
     // Settings button's place back while the download uses it.
     std::optional<PlaybackHold> m_testHold;

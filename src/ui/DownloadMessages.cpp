@@ -3,6 +3,8 @@
 #include "DownloadStream.h"
 #include "PacedSender.h"
 
+#include <QRegularExpression>
+
 namespace DownloadMessages {
 
 namespace {
@@ -32,6 +34,22 @@ QString advice(SerialLink::OpenProblem problem)
         break;
     }
     return {};
+}
+
+// Port n falls back to the built-in /dev/ttyS(n-1) when no USB adapter is
+// plugged in; on most computers no UART stands behind it, so whatever the
+// open failed with, the likely fix is the missing adapter.
+QString builtInPortAdvice(int port, const QString& device)
+{
+    static const QRegularExpression builtIn(QStringLiteral("^(.*/)ttyS\\d+$"));
+    const QRegularExpressionMatch match = builtIn.match(device);
+    if (!match.hasMatch())
+        return {};
+    return QStringLiteral("\r\r%1 is the computer's built-in serial port. If the programming "
+                          "cable uses a USB-serial adapter, plug it in (it appears as %2ttyUSB%3), "
+                          "or choose the right port in Settings.")
+        .arg(device, match.captured(1))
+        .arg(port - 1);
 }
 
 QString nothingSent()
@@ -67,7 +85,7 @@ QString openFailed(int port, const QString& device, const SerialLink::OpenResult
     return QStringLiteral("Serial port %1 (%2) could not be opened:\r%3\r\r%4")
                .arg(port)
                .arg(device, result.reason, advice(result.problem))
-        + nothingSent();
+        + builtInPortAdvice(port, device) + nothingSent();
 }
 
 QString sendFailed(int port, const QString& device, int index, const QString& reason)

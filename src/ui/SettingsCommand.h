@@ -17,6 +17,8 @@ public:
 
     // The dialog, loaded again if the user discarded it.
     SettingsDialog& dialog();
+    // The dialog if one is loaded now, else null (loads nothing).
+    SettingsDialog* loadedDialog() const { return m_dialog; }
 
     // The describer stays in force for every dialog loaded later.
     void setPortDescriber(SettingsDialog::PortDescriber describer);

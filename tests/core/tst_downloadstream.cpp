@@ -1,3 +1,4 @@
+#include "DownloadExamples.h"
 #include "DownloadStream.h"
 #include "HexText.h"
 #include "LedSequence.h"
@@ -31,14 +32,10 @@ void DownloadStreamTest::stream_data()
 
     const QList<int> none{15, 15, 15, 15};
     QTest::newRow("start-up state")
-        << QList<QPoint>{} << none << 30 << 49
-        << hex(QStringLiteral("2A 0D 0A ") + repeat(QStringLiteral("00 0D 0A"), 50) + QLatin1Char(' ')
-               + repeat(QStringLiteral("0F 0D 0A"), 4) + QStringLiteral(" 1E 0D 0A 31 0D 0A"));
+        << QList<QPoint>{} << none << 30 << 49 << DownloadExamples::startUpStream();
     QTest::newRow("worked example")
         << QList<QPoint>{{0, 0}, {2, 0}, {1, 1}} << QList<int>{0, 15, 15, 15} << 30 << 1
-        << hex(QStringLiteral("2A 0D 0A 05 0D 0A 02 0D 0A ") + repeat(QStringLiteral("00 0D 0A"), 48)
-               + QStringLiteral(" 00 0D 0A ") + repeat(QStringLiteral("0F 0D 0A"), 3)
-               + QStringLiteral(" 1E 0D 0A 01 0D 0A"));
+        << DownloadExamples::workedExampleStream();
     // Values equal to LF, CR and "*" go out unescaped; LastEvent 0 still sends 50 events.
     QTest::newRow("control characters as values, last event 0")
         << QList<QPoint>{{1, 0}, {3, 0}, {0, 49}, {2, 49}, {3, 49}} << QList<int>{13, 10, 0, 1}

@@ -28,30 +28,46 @@ public:
     int breakAfterWrite = -1;  // the line breaks 10 ms after this write
     qint64 pendingMs = 0;      // output stays queued this long after each write
     bool stuck = false;        // output never drains
+    bool queueUnreadable = false; // the output queue cannot be read (adapter pulled)
 
     std::vector<qint64> writtenAtNs;
     QByteArray written;
     bool closed = false;
     bool abandoned = false;
+    bool gone = false;
 
     RecordingLink() { m_clock.start(); }
 
     bool write(const QByteArray& bytes) override
     {
         const int index = int(writtenAtNs.size());
+        if (gone)
+            return false;
         if (index == failAtWrite) {
-            emit failed(QStringLiteral("write failed"));
+            reportFailure(QStringLiteral("write failed"));
             return false;
         }
         writtenAtNs.push_back(m_clock.nsecsElapsed());
         written += bytes;
         if (index == breakAfterWrite)
-            QTimer::singleShot(10, this, [this] { emit failed(QStringLiteral("line gone")); });
+            QTimer::singleShot(10, this, [this] { breakLine(); });
         return true;
     }
-    bool outputPending() const override
+    Output output() override
     {
-        return stuck || (!writtenAtNs.empty() && m_clock.nsecsElapsed() - writtenAtNs.back() < pendingMs * 1000000);
+        if (queueUnreadable) {
+            noteFailure(QStringLiteral("queue unreadable"));
+            return Output::Lost;
+        }
+        const bool pending = stuck
+            || (!writtenAtNs.empty() && m_clock.nsecsElapsed() - writtenAtNs.back() < pendingMs * 1000000);
+        return pending ? Output::Pending : Output::Drained;
+    }
+    // The line fails on its own: reported once, every later write fails.
+    void breakLine()
+    {
+        gone = true;
+        reportFailure(QStringLiteral("line gone"));
     }
     void close() override { closed = true; }
     void abandon() override { abandoned = true; }
@@ -106,14 +122,11 @@ void PacedSenderTest::drainsBeforeClosing()
     RecordingLink link;
     link.pendingMs = 300;
     PacedSender sender(link);
-    QSignalSpy records(&sender, &PacedSender::recordSent);
     QSignalSpy finished(&sender, &PacedSender::finished);
     qint64 closedAfterLastWriteNs = -1;
     connect(&sender, &PacedSender::finished, [&] { closedAfterLastWriteNs = link.nowNs() - link.writtenAtNs.back(); });
 
     sender.start(sampleStream());
-    QVERIFY(records.wait(10000));
-    QVERIFY(!link.closed);
     QVERIFY(finished.wait(10000));
     QVERIFY(link.closed);
     QVERIFY2(closedAfterLastWriteNs >= 300 * Ms, qPrintable(QString::number(closedAfterLastWriteNs)));
@@ -124,13 +137,27 @@ void PacedSenderTest::failureNamesRecord_data()
     QTest::addColumn<int>("failAtWrite");
     QTest::addColumn<int>("breakAfterWrite");
     QTest::addColumn<bool>("stuck");
+    QTest::addColumn<bool>("queueUnreadable");
+    QTest::addColumn<bool>("brokenBeforeStart");
     QTest::addColumn<int>("failedIndex");
+    QTest::addColumn<QString>("reason");
 
-    QTest::newRow("the marker cannot be written") << 0 << -1 << false << int(PacedSender::MarkerIndex);
-    QTest::newRow("record 11 cannot be written") << 11 << -1 << false << 10;
-    QTest::newRow("the line breaks after record 6") << -1 << 6 << false << 5;
-    QTest::newRow("the line breaks after the marker") << -1 << 0 << false << int(PacedSender::MarkerIndex);
-    QTest::newRow("the output never drains") << -1 << -1 << true << 55;
+    const int marker = PacedSender::MarkerIndex;
+    QTest::newRow("the marker cannot be written")
+        << 0 << -1 << false << false << false << marker << QStringLiteral("write failed");
+    QTest::newRow("record 11 cannot be written")
+        << 11 << -1 << false << false << false << 10 << QStringLiteral("write failed");
+    QTest::newRow("the line breaks after record 6")
+        << -1 << 6 << false << false << false << 5 << QStringLiteral("line gone");
+    QTest::newRow("the line breaks after the marker")
+        << -1 << 0 << false << false << false << marker << QStringLiteral("line gone");
+    // While the instructions were shown: the failure was told to nobody then.
+    QTest::newRow("the line broke before the start")
+        << -1 << -1 << false << false << true << marker << QStringLiteral("line gone");
+    QTest::newRow("the output never drains")
+        << -1 << -1 << true << false << false << 55 << QStringLiteral("did not finish sending");
+    QTest::newRow("the output queue cannot be read")
+        << -1 << -1 << false << true << false << 55 << QStringLiteral("queue unreadable");
 }
 
 void PacedSenderTest::failureNamesRecord()
@@ -138,15 +165,21 @@ void PacedSenderTest::failureNamesRecord()
     QFETCH(int, failAtWrite);
     QFETCH(int, breakAfterWrite);
     QFETCH(bool, stuck);
+    QFETCH(bool, queueUnreadable);
+    QFETCH(bool, brokenBeforeStart);
     QFETCH(int, failedIndex);
+    QFETCH(QString, reason);
 
     RecordingLink link;
     link.failAtWrite = failAtWrite;
     link.breakAfterWrite = breakAfterWrite;
     link.stuck = stuck;
+    link.queueUnreadable = queueUnreadable;
     PacedSender sender(link);
     QSignalSpy failed(&sender, &PacedSender::failed);
     QSignalSpy finished(&sender, &PacedSender::finished);
+    if (brokenBeforeStart)
+        link.breakLine();
 
     sender.start(sampleStream());
     QVERIFY(!failed.isEmpty() || failed.wait(10000));
@@ -154,6 +187,8 @@ void PacedSenderTest::failureNamesRecord()
 
     QCOMPARE(failed.size(), 1);
     QCOMPARE(failed.first().at(0).toInt(), failedIndex);
+    const QString told = failed.first().at(1).toString();
+    QVERIFY2(told.contains(reason), qPrintable(told));
     QVERIFY(finished.isEmpty());
     QVERIFY(link.abandoned);
     QVERIFY(!link.closed);

@@ -1,4 +1,5 @@
 #include "DownloadMessages.h"
+#include "PortLocator.h"
 #include "SerialLink.h"
 
 #include <QTest>
@@ -13,43 +14,87 @@ private slots:
     void openFailureAdvice();
 };
 
+using Platform = PortLocator::Platform;
+Q_DECLARE_METATYPE(Platform)
+
 void DownloadMessagesTest::openFailureAdvice_data()
 {
+    QTest::addColumn<Platform>("platform");
     QTest::addColumn<QSerialPort::SerialPortError>("error");
     QTest::addColumn<bool>("exists");
     QTest::addColumn<bool>("writable");
-    QTest::addColumn<QString>("advice");
+    QTest::addColumn<int>("port");
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<QStringList>("advice");
+    QTest::addColumn<QString>("notAdvised"); // "" when anything else may be said
 
-    QTest::newRow("no such device") << QSerialPort::DeviceNotFoundError << false << false
-                                    << QStringLiteral("Plug in the USB-serial adapter");
-    QTest::newRow("no rights to the device") << QSerialPort::PermissionError << true << false
+    const QString adapter = QStringLiteral("/dev/ttyUSB3");
+    const QString plugIn = QStringLiteral("Plug in the USB-serial adapter");
+    QTest::newRow("no such device") << Platform::Linux << QSerialPort::DeviceNotFoundError << false
+                                    << false << 4 << adapter << QStringList{plugIn} << QString();
+    QTest::newRow("no rights to the device")
+        << Platform::Linux << QSerialPort::PermissionError << true << false << 4 << adapter
 #if defined(Q_OS_LINUX)
-                                             << QStringLiteral("'dialout' group");
+        << QStringList{QStringLiteral("'dialout' group")}
 #else
-                                             << QStringLiteral("administrator");
+        << QStringList{QStringLiteral("administrator")}
 #endif
-    QTest::newRow("device locked or busy") << QSerialPort::PermissionError << true << true
-                                           << QStringLiteral("Another program is using this port");
-    QTest::newRow("device vanished while opening") << QSerialPort::PermissionError << false << false
-                                                   << QStringLiteral("Plug in the USB-serial adapter");
-    QTest::newRow("line settings refused") << QSerialPort::UnsupportedOperationError << true << true
-                                           << QStringLiteral("cannot be set to 2400 baud");
-    QTest::newRow("no hardware behind the node") << QSerialPort::ResourceError << true << true
-                                                 << QStringLiteral("cannot be set to 2400 baud");
+        << QStringLiteral("Another program");
+    QTest::newRow("device locked or busy")
+        << Platform::Linux << QSerialPort::PermissionError << true << true << 4 << adapter
+        << QStringList{QStringLiteral("Another program is using this port")} << plugIn;
+    QTest::newRow("device vanished while opening")
+        << Platform::Linux << QSerialPort::PermissionError << false << false << 4 << adapter
+        << QStringList{plugIn} << QStringLiteral("Another program");
+    QTest::newRow("line settings refused")
+        << Platform::Linux << QSerialPort::UnsupportedOperationError << true << true << 4 << adapter
+        << QStringList{QStringLiteral("cannot be set to 2400 baud")} << QStringLiteral("plug it in");
+    // Port 1 with no adapter plugged in falls back to the built-in port, which
+    // on most computers has no UART behind it and fails with EIO.
+    QTest::newRow("built-in port without a UART")
+        << Platform::Linux << QSerialPort::ResourceError << true << true << 1
+        << QStringLiteral("/dev/ttyS0")
+        << QStringList{QStringLiteral("/dev/ttyS0 is the computer's built-in serial port"),
+                       QStringLiteral("plug it in (it appears as /dev/ttyUSB0)"),
+                       QStringLiteral("choose the right port in Settings")}
+        << QString();
+    QTest::newRow("built-in port of port 3 busy")
+        << Platform::Linux << QSerialPort::PermissionError << true << true << 3
+        << QStringLiteral("/dev/ttyS2")
+        << QStringList{QStringLiteral("Another program"), QStringLiteral("appears as /dev/ttyUSB2")}
+        << QString();
+    // Windows says "access denied" for a COM port another program holds, and
+    // COMn is no file the program could find.
+    QTest::newRow("Windows port held elsewhere")
+        << Platform::Windows << QSerialPort::PermissionError << false << true << 3
+        << QStringLiteral("COM3") << QStringList{QStringLiteral("Another program is using this port")}
+        << plugIn;
+    QTest::newRow("Windows port absent")
+        << Platform::Windows << QSerialPort::DeviceNotFoundError << false << true << 3
+        << QStringLiteral("COM3") << QStringList{plugIn} << QStringLiteral("Another program");
 }
 
 void DownloadMessagesTest::openFailureAdvice()
 {
+    QFETCH(Platform, platform);
     QFETCH(QSerialPort::SerialPortError, error);
     QFETCH(bool, exists);
     QFETCH(bool, writable);
-    QFETCH(QString, advice);
+    QFETCH(int, port);
+    QFETCH(QString, device);
+    QFETCH(QStringList, advice);
+    QFETCH(QString, notAdvised);
 
-    const SerialLink::OpenResult result{SerialLink::classify(error, exists, writable),
+    const SerialLink::OpenResult result{SerialLink::classify(error, exists, writable, platform),
                                         QStringLiteral("the system's words")};
-    const QString text = DownloadMessages::openFailed(4, QStringLiteral("/dev/ttyUSB3"), result);
-    QVERIFY2(text.contains(advice), qPrintable(text));
-    QVERIFY(text.startsWith(QStringLiteral("Serial port 4 (/dev/ttyUSB3) could not be opened:\rthe system's words\r")));
+    const QString text = DownloadMessages::openFailed(port, device, result);
+    for (const QString& part : advice)
+        QVERIFY2(text.contains(part), qPrintable(text));
+    if (!notAdvised.isEmpty())
+        QVERIFY2(!text.contains(notAdvised), qPrintable(text));
+    QVERIFY(text.startsWith(QStringLiteral("Serial port %1 (%2) could not be opened:\rthe system's words\r")
+                                .arg(port)
+                                .arg(device)));
     QVERIFY(text.endsWith(QStringLiteral("Nothing was sent to the device.")));
 }
 

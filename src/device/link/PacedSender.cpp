@@ -44,9 +44,11 @@ bool PacedSender::handOver(int index)
     m_current = index;
     const int offset = DownloadStream::RecordSize * (index + 1);
     if (!m_link.write(m_stream.mid(offset, DownloadStream::RecordSize))) {
-        // A failing write has usually been reported by the link already.
+        // A failing write has usually been reported by the link already. A line
+        // that failed before the stream began (while the user read the
+        // instructions) was closed then: its reason is the one to report.
         if (m_state != State::Idle)
-            fail(index, tr("The serial port is not open."));
+            fail(index, linkFailure());
         return false;
     }
     // The pause before the next record counts from this hand-over.
@@ -97,8 +99,13 @@ void PacedSender::sendDueRecord()
 
 void PacedSender::drain()
 {
+    const SerialLink::Output output = m_link.output();
+    if (output == SerialLink::Output::Lost) {
+        fail(recordCount() - 1, linkFailure());
+        return;
+    }
     const bool settled = nanoseconds(m_sinceHandOver.nsecsElapsed()) >= LineSettle;
-    if (settled && !m_link.outputPending()) {
+    if (settled && output == SerialLink::Output::Drained) {
         m_state = State::Idle;
         m_link.close();
         emit finished();
@@ -111,6 +118,12 @@ void PacedSender::drain()
         return;
     }
     m_timer.start(DrainPoll);
+}
+
+QString PacedSender::linkFailure() const
+{
+    const QString reason = m_link.lastFailure();
+    return reason.isEmpty() ? tr("The serial port is not open.") : reason;
 }
 
 void PacedSender::onLinkFailed(const QString& reason)

@@ -50,6 +50,7 @@ private:
     void onTimer();
     void onLinkFailed(const QString& reason);
     void fail(int index, const QString& reason);
+    QString linkFailure() const;
     bool handOver(int index);
     void waitBeforeRecord(std::chrono::nanoseconds pause);
     void sendDueRecord();

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -46,6 +48,7 @@ void SerialLink::configure()
 SerialLink::OpenResult SerialLink::open(const QString& device)
 {
     abandon();
+    m_lastFailure.clear();
     m_device = device;
     m_port.setPortName(device);
     configure(); // settings given before open() are applied by open() itself
@@ -62,7 +65,7 @@ SerialLink::OpenResult SerialLink::open(const QString& device)
 }
 
 SerialLink::OpenProblem SerialLink::classify(QSerialPort::SerialPortError error, bool exists,
-                                             bool writable)
+                                             bool writable, PortLocator::Platform platform)
 {
     switch (error) {
     case QSerialPort::NoError:
@@ -72,7 +75,10 @@ SerialLink::OpenProblem SerialLink::classify(QSerialPort::SerialPortError error,
     case QSerialPort::PermissionError:
         // Qt reports a port held by another program (EBUSY, a lock file) as a
         // permission error too; only a device we may not write is a matter of
-        // rights.
+        // rights. Windows answers "access denied" for a COM port another
+        // program holds, and COMn is no file the program could look at.
+        if (platform == PortLocator::Platform::Windows)
+            return OpenProblem::Busy;
         if (!exists)
             return OpenProblem::Missing;
         return writable ? OpenProblem::Busy : OpenProblem::NoPermission;
@@ -91,18 +97,27 @@ bool SerialLink::write(const QByteArray& bytes)
     return m_port.write(bytes) == bytes.size() && m_port.flush();
 }
 
-bool SerialLink::outputPending() const
+SerialLink::Output SerialLink::output()
 {
-    if (!m_port.isOpen())
-        return false;
+    if (!m_port.isOpen()) {
+        if (m_lastFailure.isEmpty())
+            noteFailure(QStringLiteral("The serial port is not open."));
+        return Output::Lost;
+    }
     if (m_port.bytesToWrite() > 0)
-        return true;
+        return Output::Pending;
 #if defined(Q_OS_UNIX) && defined(TIOCOUTQ)
     int queued = 0;
-    if (::ioctl(m_port.handle(), TIOCOUTQ, &queued) == 0)
-        return queued > 0;
+    if (::ioctl(m_port.handle(), TIOCOUTQ, &queued) != 0) {
+        // An unplugged adapter fails here; its last bytes may not have left.
+        noteFailure(QStringLiteral("The serial port's output queue could not be read: %1")
+                        .arg(QString::fromLocal8Bit(std::strerror(errno))));
+        return Output::Lost;
+    }
+    return queued > 0 ? Output::Pending : Output::Drained;
+#else
+    return Output::Drained;
 #endif
-    return false;
 }
 
 void SerialLink::close()
@@ -129,5 +144,11 @@ void SerialLink::onError(QSerialPort::SerialPortError error)
         return;
     const QString reason = m_port.errorString();
     abandon();
+    reportFailure(reason);
+}
+
+void SerialLink::reportFailure(const QString& reason)
+{
+    noteFailure(reason);
     emit failed(reason);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PortLocator.h"
+
 #include <QObject>
 #include <QSerialPort>
 #include <QString>
@@ -36,8 +38,11 @@ public:
     // Hands the bytes to the system's serial driver at once; false when the
     // port is closed or the write failed (failed() has then been emitted).
     virtual bool write(const QByteArray& bytes);
-    // True while written bytes wait in Qt's buffer or the system's output queue.
-    virtual bool outputPending() const;
+    enum class Output { Drained, Pending, Lost };
+    // Pending while written bytes wait in Qt's buffer or the system's output
+    // queue; Lost when the port is closed or its queue cannot be read (the
+    // line is gone: lastFailure() says why), which must not pass for drained.
+    virtual Output output();
 
     // Normal end: the caller has let the output drain. Restores the port's
     // previous settings.
@@ -46,10 +51,21 @@ public:
     // still queued and closes without waiting for the line.
     virtual void abandon();
 
-    static OpenProblem classify(QSerialPort::SerialPortError error, bool exists, bool writable);
+    // Why the line last failed since open(): the reason failed() gave, or why
+    // the output queue could not be read. Empty while nothing failed.
+    QString lastFailure() const { return m_lastFailure; }
+
+    static OpenProblem classify(QSerialPort::SerialPortError error, bool exists, bool writable,
+                                PortLocator::Platform platform = PortLocator::hostPlatform());
 
 signals:
     void failed(const QString& reason);
+
+protected:
+    // Remembers the reason without telling anybody (the caller reports it).
+    void noteFailure(const QString& reason) { m_lastFailure = reason; }
+    // Remembers the reason and emits failed().
+    void reportFailure(const QString& reason);
 
 private:
     void onError(QSerialPort::SerialPortError error);
@@ -57,5 +73,6 @@ private:
 
     QSerialPort m_port;
     QString m_device;
+    QString m_lastFailure;
     bool m_watching = false; // report errors only once the port is open
 };
