@@ -88,10 +88,10 @@ void PreciseStepClock::cancel()
 bool PreciseStepClock::setKernelTimer(qint64 remainingNs)
 {
 #ifdef Q_OS_LINUX
-    itimerspec spec{};
-    spec.it_value.tv_sec = time_t(remainingNs / NsPerSecond);
-    spec.it_value.tv_nsec = long(remainingNs % NsPerSecond);
-    return timerfd_settime(m_timerFd, 0, &spec, nullptr) == 0;
+    itimerspec expiry{};
+    expiry.it_value.tv_sec = time_t(remainingNs / NsPerSecond);
+    expiry.it_value.tv_nsec = long(remainingNs % NsPerSecond);
+    return timerfd_settime(m_timerFd, 0, &expiry, nullptr) == 0;
 #else
     Q_UNUSED(remainingNs);
     return false;

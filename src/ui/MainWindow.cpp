@@ -208,14 +208,14 @@ void MainWindow::createSequenceRows(QWidget* area)
 
 void MainWindow::createCommandButtons(QWidget* area)
 {
-    struct ButtonSpec {
+    struct CommandButton {
         QPushButton* MainWindow::*member;
         const char* name;
         const char* text;
         const char* toolTip;
         int left, top;
     };
-    static constexpr std::array<ButtonSpec, 6> Buttons{{
+    static constexpr std::array<CommandButton, 6> Buttons{{
         {&MainWindow::m_openButton, "OpenButton", "&Open File...",
          "Click here to open and load a  LED sequence...", 240, 2280},
         {&MainWindow::m_testButton, "TestButton", "&Test",
@@ -228,10 +228,10 @@ void MainWindow::createCommandButtons(QWidget* area)
          "Click here to change Software/Strobix Settings...", 3840, 3000},
         {&MainWindow::m_exitButton, "Exit_button", "E&xit", "Exit software...", 7200, 3000},
     }};
-    for (const ButtonSpec& spec : Buttons) {
-        this->*spec.member = makeCommandButton(
-            area, QLatin1String(spec.name), QLatin1String(spec.text),
-            QLatin1String(spec.toolTip), Twips::rect(spec.left, spec.top, 2175, 495));
+    for (const CommandButton& button : Buttons) {
+        this->*button.member = makeCommandButton(
+            area, QLatin1String(button.name), QLatin1String(button.text),
+            QLatin1String(button.toolTip), Twips::rect(button.left, button.top, 2175, 495));
     }
     // Test, Settings and Download share their access keys with the menu bar's
     // commands of the same name; leave Alt+key to the menu bar, which runs the
