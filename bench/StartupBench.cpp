@@ -37,10 +37,7 @@ long peakRssKiB()
 // Reports on stdout once the window's first paint has been flushed, then quits.
 class PaintWatcher : public QObject {
 public:
-    explicit PaintWatcher(QWidget* watched)
-    {
-        watched->installEventFilter(this);
-    }
+    explicit PaintWatcher(QWidget* watched) { watched->installEventFilter(this); }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override

@@ -9,8 +9,8 @@
 #include "StreamAnalysis.h"
 #include "VirtualDevice.h"
 
-#include <QApplication>
 #include <QAction>
+#include <QApplication>
 #include <QEventLoop>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -50,7 +50,8 @@ bool downloadOnce(MainWindow& window, StreamAnalysis::Timing& timing, bool& real
     loop.exec();
     const DownloadReceiver::Reception reception = device.finish();
     realTime = device.hasRealTimeStamps();
-    timing = StreamAnalysis(reception.bytes, reception.arrivalNs, DownloadStream::RecordCount, 0).timing();
+    timing = StreamAnalysis(reception.bytes, reception.arrivalNs, DownloadStream::RecordCount, 0)
+                 .timing();
     return completed && reception.bytes.size() == DownloadStream::ByteCount;
 }
 
@@ -93,10 +94,13 @@ int main(int argc, char* argv[])
         first = std::min(first, timing.firstMs);
         minGap = std::min(minGap, timing.minGapMs);
         maxGap = std::max(maxGap, timing.maxGapMs);
-        worstTotalError = std::max(worstTotalError, std::abs(timing.totalMs - IdealTotalMs) / IdealTotalMs);
+        worstTotalError =
+            std::max(worstTotalError, std::abs(timing.totalMs - IdealTotalMs) / IdealTotalMs);
     }
-    std::printf("\ngoal: first record >= 550 ms after the marker: %.3f ms, %s\n", first, verdict(first >= 550.0));
-    std::printf("goal: no gap below 50 ms: smallest %.3f ms, %s\n", minGap, verdict(minGap >= 50.0));
+    std::printf("\ngoal: first record >= 550 ms after the marker: %.3f ms, %s\n", first,
+                verdict(first >= 550.0));
+    std::printf("goal: no gap below 50 ms: smallest %.3f ms, %s\n", minGap,
+                verdict(minGap >= 50.0));
     std::printf("goal: largest gap below 52 ms: %.3f ms, %s\n", maxGap, verdict(maxGap < 52.0));
     std::printf("goal: total within 1%% of 3300 ms: worst %.2f%% off, %s\n", worstTotalError * 100,
                 verdict(worstTotalError <= 0.01));

@@ -14,8 +14,8 @@ namespace DownloadStream {
 
 constexpr int RecordSize = 3;
 constexpr int RecordCount = 56;
-constexpr int EventRecords = 50;      // records 0..49: the event values
-constexpr int FirstServoRecord = 50;  // records 50..53: servo modes of LED#1..LED#4
+constexpr int EventRecords = 50;     // records 0..49: the event values
+constexpr int FirstServoRecord = 50; // records 50..53: servo modes of LED#1..LED#4
 constexpr int PicSpeedRecord = 54;
 constexpr int LastEventRecord = 55;
 constexpr int ByteCount = RecordSize + RecordCount * RecordSize; // 171

@@ -20,12 +20,12 @@ struct SequenceFile {
     static constexpr int ValueCount = 65;
 
     // Positions (0-based) of the groups of values in a file.
-    static constexpr int FirstColor = EventCount;                          // 50
-    static constexpr int FirstSpareColor = FirstColor + LedCount;          // 54
+    static constexpr int FirstColor = EventCount;                            // 50
+    static constexpr int FirstSpareColor = FirstColor + LedCount;            // 54
     static constexpr int LastEventIndex = FirstSpareColor + SpareColorCount; // 58
-    static constexpr int FirstServoMode = LastEventIndex + 1;              // 59
-    static constexpr int PicSpeedIndex = FirstServoMode + LedCount;        // 63
-    static constexpr int PcSpeedIndex = PicSpeedIndex + 1;                 // 64
+    static constexpr int FirstServoMode = LastEventIndex + 1;                // 59
+    static constexpr int PicSpeedIndex = FirstServoMode + LedCount;          // 63
+    static constexpr int PcSpeedIndex = PicSpeedIndex + 1;                   // 64
     static_assert(ValueCount == PcSpeedIndex + 1, "the test speed is the last value");
 
     using Values = std::array<int, ValueCount>;

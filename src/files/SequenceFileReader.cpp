@@ -45,7 +45,8 @@ QString describe(int position)
         return QStringLiteral("the colour of LED#%1").arg(position - SequenceFile::FirstColor + 1)
                + bounds;
     if (position < SequenceFile::LastEventIndex)
-        return QStringLiteral("spare colour entry %1").arg(position - SequenceFile::FirstSpareColor + 1)
+        return QStringLiteral("spare colour entry %1")
+                   .arg(position - SequenceFile::FirstSpareColor + 1)
                + bounds;
     if (position == SequenceFile::LastEventIndex)
         return QStringLiteral("the last event") + bounds;
@@ -109,16 +110,19 @@ SequenceFileReader::Result SequenceFileReader::parse(const QByteArray& bytes, bo
         case FieldScanner::Status::Value:
             break;
         case FieldScanner::Status::EndOfData:
-            return {std::nullopt, problemAt(field.line, position, QStringLiteral("the end of the file"))};
-        case FieldScanner::Status::CutOff:
             return {std::nullopt,
-                    QStringLiteral("Line %1: the file is larger than %2 KB and is not a sequence data "
-                                   "file.")
-                        .arg(field.line)
-                        .arg(MaxBytes / 1024)};
+                    problemAt(field.line, position, QStringLiteral("the end of the file"))};
+        case FieldScanner::Status::CutOff:
+            return {
+                std::nullopt,
+                QStringLiteral("Line %1: the file is larger than %2 KB and is not a sequence data "
+                               "file.")
+                    .arg(field.line)
+                    .arg(MaxBytes / 1024)};
         case FieldScanner::Status::MissingQuote:
-            return {std::nullopt, problemAt(field.line, position,
-                                            QStringLiteral("a text without its closing double quote"))};
+            return {std::nullopt,
+                    problemAt(field.line, position,
+                              QStringLiteral("a text without its closing double quote"))};
         case FieldScanner::Status::TextAfterQuote:
             return {std::nullopt,
                     problemAt(field.line, position,
@@ -127,7 +131,8 @@ SequenceFileReader::Result SequenceFileReader::parse(const QByteArray& bytes, bo
         const std::optional<qint64> number = toWholeNumber(field.text);
         const ValueRange range = rangeAt(position);
         if (!number || *number < range.min || *number > range.max) {
-            const QString found = field.text.isEmpty() ? QStringLiteral("nothing") : quoteFound(field.text);
+            const QString found =
+                field.text.isEmpty() ? QStringLiteral("nothing") : quoteFound(field.text);
             return {std::nullopt, problemAt(field.line, position, found)};
         }
         values[position] = static_cast<int>(*number);

@@ -31,7 +31,10 @@ constexpr std::array<Entry, Count> Entries{{
     {"White", "&HFFFFFF", 0xFFFFFF},
 }};
 
-constexpr bool isValid(int index) { return index >= 0 && index < Count; }
+constexpr bool isValid(int index)
+{
+    return index >= 0 && index < Count;
+}
 
 QString colorName(int index);
 std::uint32_t colorValue(int index);

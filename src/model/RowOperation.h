@@ -20,8 +20,8 @@ namespace RowOperationList {
 // The operation of a list entry; none for the empty entry, "Cancel" or no entry.
 constexpr std::optional<RowOperation> fromEntry(int entry)
 {
-    if (entry < static_cast<int>(RowOperation::ClearAll) ||
-        entry > static_cast<int>(RowOperation::Skip3))
+    if (entry < static_cast<int>(RowOperation::ClearAll)
+        || entry > static_cast<int>(RowOperation::Skip3))
         return std::nullopt;
     return static_cast<RowOperation>(entry);
 }

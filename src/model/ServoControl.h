@@ -13,10 +13,16 @@ constexpr int Count = 16;
 constexpr int Off = 0;
 constexpr int None = 15;
 
-constexpr bool isValid(int mode) { return mode >= 0 && mode < Count; }
+constexpr bool isValid(int mode)
+{
+    return mode >= 0 && mode < Count;
+}
 
 // An LED is servo-controlled when it does not simply ignore the stick ("OFF" counts).
-constexpr bool isServoControlled(int mode) { return mode < None; }
+constexpr bool isServoControlled(int mode)
+{
+    return mode < None;
+}
 
 QString entryText(int mode);
 QStringList entries();

@@ -20,8 +20,7 @@ public:
     enum class Backend { KernelTimer, QtTimer };
 
     // backend: the timer to try first; QtTimer forces the fallback.
-    explicit PreciseStepClock(QObject* parent = nullptr,
-                              Backend backend = Backend::KernelTimer);
+    explicit PreciseStepClock(QObject* parent = nullptr, Backend backend = Backend::KernelTimer);
     ~PreciseStepClock() override;
 
     // The timer in use: KernelTimer turns into QtTimer on a failure.

@@ -11,15 +11,27 @@ constexpr int MaxStick = 199; // 200 would fall into a fifth zone no mask contai
 constexpr int StartStick = 150;
 constexpr int ZoneWidth = 25;
 
-constexpr bool isStickValue(int value) { return value >= MinStick && value <= MaxStick; }
+constexpr bool isStickValue(int value)
+{
+    return value >= MinStick && value <= MaxStick;
+}
 
 // The readout shown next to the stick.
-constexpr int pulseWidth(int stickValue) { return stickValue * 10; }
+constexpr int pulseWidth(int stickValue)
+{
+    return stickValue * 10;
+}
 
-constexpr int zone(int stickValue) { return (stickValue - MinStick) / ZoneWidth; }
+constexpr int zone(int stickValue)
+{
+    return (stickValue - MinStick) / ZoneWidth;
+}
 
 // 1, 2, 4 or 8: the bit of the stick's zone in a servo-control mask.
-constexpr int zoneBit(int stickValue) { return 1 << zone(stickValue); }
+constexpr int zoneBit(int stickValue)
+{
+    return 1 << zone(stickValue);
+}
 
 // A lamp is lit only when its cell is on and its LED follows its cells in the
 // stick's current zone ("OFF" = 0 never does, "NONE" = 15 always does).

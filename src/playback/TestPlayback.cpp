@@ -120,8 +120,8 @@ TestPlayback::LampColors TestPlayback::lampsFor(int event) const
 {
     LampColors lamps{};
     for (int led = 0; led < LedSequence::LedCount; ++led) {
-        const bool lit = ServoZone::lampLit(m_sequence.cell(led, event), m_zoneBit,
-                                            m_sequence.servoMode(led));
+        const bool lit =
+            ServoZone::lampLit(m_sequence.cell(led, event), m_zoneBit, m_sequence.servoMode(led));
         lamps[led] = lit ? m_sequence.colorValue(m_sequence.ledColor(led)) : 0;
     }
     return lamps;

@@ -9,7 +9,10 @@
 // number, ending in CR LF, in the working directory.
 namespace LedConfig {
 
-inline QString fileName() { return QStringLiteral("LED.cfg"); }
+inline QString fileName()
+{
+    return QStringLiteral("LED.cfg");
+}
 
 // Reads the first field of the file's text: leading blanks skipped, the field
 // ends at a comma, a line break or the end. Returns nothing unless it is a

@@ -6,11 +6,23 @@
 namespace AppInfo {
 
 // Title of message boxes that have none of their own.
-inline QString applicationTitle() { return QStringLiteral("Strobix"); }
+inline QString applicationTitle()
+{
+    return QStringLiteral("Strobix");
+}
 
-inline QString productName() { return QStringLiteral("STROBIX  -  Programmable LED Sequencer/Flasher"); }
-inline QString startupCaption() { return productName() + QStringLiteral(" - Rev3"); }
+inline QString productName()
+{
+    return QStringLiteral("STROBIX  -  Programmable LED Sequencer/Flasher");
+}
+inline QString startupCaption()
+{
+    return productName() + QStringLiteral(" - Rev3");
+}
 // Caption after a file was chosen: this prefix, then the file's name.
-inline QString fileCaptionPrefix() { return productName() + QStringLiteral(" - "); }
+inline QString fileCaptionPrefix()
+{
+    return productName() + QStringLiteral(" - ");
+}
 
 } // namespace AppInfo

@@ -60,9 +60,9 @@ void DownloadCommand::run()
         end(Outcome::NotOpened);
         return;
     }
-    const UserPrompts::Answer answer = m_window.prompts().ask(
-        {DownloadMessages::title(), DownloadMessages::instructions(),
-         UserPrompts::Icon::Exclamation, UserPrompts::Buttons::OkCancel});
+    const UserPrompts::Answer answer =
+        m_window.prompts().ask({DownloadMessages::title(), DownloadMessages::instructions(),
+                                UserPrompts::Icon::Exclamation, UserPrompts::Buttons::OkCancel});
     if (answer != UserPrompts::Answer::Ok) {
         m_link.close();
         restoreWindow();
@@ -140,18 +140,18 @@ bool DownloadCommand::eventFilter(QObject* watched, QEvent* event)
 
 void DownloadCommand::setButtonsEnabled(bool enabled)
 {
-    for (QPushButton* button : {m_window.testButton(), m_window.settingsButton(),
-                                m_window.downloadButton(), m_window.openButton(),
-                                m_window.saveButton()})
+    for (QPushButton* button :
+         {m_window.testButton(), m_window.settingsButton(), m_window.downloadButton(),
+          m_window.openButton(), m_window.saveButton()})
         button->setEnabled(enabled);
 }
 
 void DownloadCommand::lockCommands()
 {
     m_lockedActions.clear();
-    for (QAction* action : {m_window.menuDownload(), m_window.menuTest(), m_window.menuOpen(),
-                            m_window.menuSave(), m_window.menuMerge(), m_window.menuNew(),
-                            m_window.menuSettings(), m_window.menuExit()}) {
+    for (QAction* action :
+         {m_window.menuDownload(), m_window.menuTest(), m_window.menuOpen(), m_window.menuSave(),
+          m_window.menuMerge(), m_window.menuNew(), m_window.menuSettings(), m_window.menuExit()}) {
         m_lockedActions.emplace_back(action, action->isEnabled());
         action->setEnabled(false);
     }

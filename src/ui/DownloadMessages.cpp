@@ -75,9 +75,8 @@ QString noDevice(int port, const QStringList& candidates)
 {
     return QStringLiteral("Serial port %1 reaches no device (looked for %2).\r\r%3")
                .arg(port)
-               .arg(candidates.join(QStringLiteral(", ")),
-                    advice(SerialLink::OpenProblem::Missing))
-        + nothingSent();
+               .arg(candidates.join(QStringLiteral(", ")), advice(SerialLink::OpenProblem::Missing))
+           + nothingSent();
 }
 
 QString openFailed(int port, const QString& device, const SerialLink::OpenResult& result)
@@ -85,14 +84,15 @@ QString openFailed(int port, const QString& device, const SerialLink::OpenResult
     return QStringLiteral("Serial port %1 (%2) could not be opened:\r%3\r\r%4")
                .arg(port)
                .arg(device, result.reason, advice(result.problem))
-        + builtInPortAdvice(port, device) + nothingSent();
+           + builtInPortAdvice(port, device) + nothingSent();
 }
 
 QString sendFailed(int port, const QString& device, int index, const QString& reason)
 {
-    const QString where = index == PacedSender::MarkerIndex
-        ? QStringLiteral("the start marker")
-        : QStringLiteral("record %1 of %2").arg(index + 1).arg(DownloadStream::RecordCount);
+    const QString where =
+        index == PacedSender::MarkerIndex
+            ? QStringLiteral("the start marker")
+            : QStringLiteral("record %1 of %2").arg(index + 1).arg(DownloadStream::RecordCount);
     return QStringLiteral("The download stopped at %1 on serial port %2 (%3):\r%4\r\r"
                           "The device has not been programmed completely. Check the "
                           "programming cable and its adapter, then download again.")

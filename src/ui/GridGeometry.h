@@ -18,8 +18,14 @@ constexpr int RowPitch = 360;
 constexpr int CellWidth = 135;
 constexpr int CellHeight = 195;
 
-constexpr int columnPitchPx() { return Twips::toPixels(ColumnPitch); }
-constexpr int rowPitchPx() { return Twips::toPixels(RowPitch); }
+constexpr int columnPitchPx()
+{
+    return Twips::toPixels(ColumnPitch);
+}
+constexpr int rowPitchPx()
+{
+    return Twips::toPixels(RowPitch);
+}
 
 // Cell (row, column) in coordinates relative to the grid's own top-left
 // corner, which sits at the first row's top and the first column's left.
@@ -33,10 +39,7 @@ struct Hit {
     int row = -1;
     int column = -1;
     bool isValid() const { return row >= 0 && column >= 0; }
-    bool operator==(const Hit& other) const
-    {
-        return row == other.row && column == other.column;
-    }
+    bool operator==(const Hit& other) const { return row == other.row && column == other.column; }
     bool operator!=(const Hit& other) const { return !(*this == other); }
 };
 

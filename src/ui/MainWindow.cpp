@@ -5,8 +5,8 @@
 #include "ClickableLabel.h"
 #include "ColorChoiceController.h"
 #include "DialogPrompts.h"
-#include "EndMarkerController.h"
 #include "DownloadCommand.h"
+#include "EndMarkerController.h"
 #include "FileCommands.h"
 #include "LampWidget.h"
 #include "LedConfig.h"
@@ -181,7 +181,8 @@ void MainWindow::createSequenceRows(QWidget* area)
         auto* rowButton = new RowOptionsButton(area);
         rowButton->setObjectName(QStringLiteral("RowOptions%1").arg(led));
         rowButton->setGeometry(Twips::rect(1560, top, 135, 135));
-        rowButton->setToolTip(QStringLiteral("Click here to change %1 flash pattern").arg(ledName(led)));
+        rowButton->setToolTip(
+            QStringLiteral("Click here to change %1 flash pattern").arg(ledName(led)));
         rowButton->setFocusPolicy(Qt::TabFocus);
         m_rowOptions[led] = rowButton;
 
@@ -242,9 +243,9 @@ void MainWindow::createCommandButtons(QWidget* area)
 
 void MainWindow::createServoStickGroup(QWidget* area)
 {
-    m_pulseWidthLabel1 = makeLabel(area, QStringLiteral("PulseWidthlabel1"),
-                                   QStringLiteral("Servo Pulsewidth ="),
-                                   Twips::rect(3600, 2880, 1575, 255));
+    m_pulseWidthLabel1 =
+        makeLabel(area, QStringLiteral("PulseWidthlabel1"), QStringLiteral("Servo Pulsewidth ="),
+                  Twips::rect(3600, 2880, 1575, 255));
     m_pulseWidthLabel1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_pulseWidth = makeLabel(area, QStringLiteral("PulseWidth"), QStringLiteral("1500"),
                              Twips::rect(5160, 2880, 495, 255));
@@ -261,23 +262,24 @@ void MainWindow::createServoStickGroup(QWidget* area)
     m_servoStick->setPageStep(10);
     m_servoStick->setValue(150);
 
-    m_servoHint = makeLabel(area, QStringLiteral("Label2"),
-                            QStringLiteral("(Use Mouse or Left + Right Arrow key to change servo position)"),
-                            Twips::rect(2430, 3480, 4755, 255));
+    m_servoHint =
+        makeLabel(area, QStringLiteral("Label2"),
+                  QStringLiteral("(Use Mouse or Left + Right Arrow key to change servo position)"),
+                  Twips::rect(2430, 3480, 4755, 255));
     m_servoHint->setAlignment(Qt::AlignCenter);
     m_servoHint->setToolTip(
         QStringLiteral("Use the Mouse or Left + Right Arrow key to change servo position..."));
     setBackground(m_servoHint, QColor(224, 224, 224));
 
-    for (QWidget* widget : {static_cast<QWidget*>(m_pulseWidthLabel1),
-                            static_cast<QWidget*>(m_pulseWidth),
-                            static_cast<QWidget*>(m_pulseWidthLabel2),
-                            static_cast<QWidget*>(m_servoStick), static_cast<QWidget*>(m_servoHint)})
+    for (QWidget* widget :
+         {static_cast<QWidget*>(m_pulseWidthLabel1), static_cast<QWidget*>(m_pulseWidth),
+          static_cast<QWidget*>(m_pulseWidthLabel2), static_cast<QWidget*>(m_servoStick),
+          static_cast<QWidget*>(m_servoHint)})
         widget->hide();
 
-    m_dlLabel = makeLabel(area, QStringLiteral("DLlabel"),
-                          QStringLiteral("Downloading to STROBIX ..."),
-                          Twips::rect(3120, 2880, 3495, 735));
+    m_dlLabel =
+        makeLabel(area, QStringLiteral("DLlabel"), QStringLiteral("Downloading to STROBIX ..."),
+                  Twips::rect(3120, 2880, 3495, 735));
     m_dlLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_dlLabel->setFont(UiFonts::sansSerif(PopupFontSize, true));
     m_dlLabel->setToolTip(QStringLiteral("Downloading data to the Strobix..."));
@@ -295,12 +297,12 @@ void MainWindow::createServoStickGroup(QWidget* area)
 
 void MainWindow::createPopupLists(QWidget* area)
 {
-    m_colorList = makePopupList(area, QStringLiteral("ColorList"), {},
-                                Twips::rect(1560, 360, 1455, 2940));
+    m_colorList =
+        makePopupList(area, QStringLiteral("ColorList"), {}, Twips::rect(1560, 360, 1455, 2940));
     m_rowOptionsList = makePopupList(area, QStringLiteral("RowOptionsList"), {},
                                      Twips::rect(1680, 480, 1455, 2940));
-    m_copyList = makePopupList(area, QStringLiteral("CopyList"), {},
-                               Twips::rect(1560, 360, 975, 2940));
+    m_copyList =
+        makePopupList(area, QStringLiteral("CopyList"), {}, Twips::rect(1560, 360, 975, 2940));
 }
 
 void MainWindow::createMenus()
@@ -314,7 +316,8 @@ void MainWindow::createMenus()
     m_menuDownload = makeAction(this, QStringLiteral("MENUdownload"), QStringLiteral("&Download"));
     m_menuSettings = makeAction(this, QStringLiteral("MENUsettings"), QStringLiteral("S&ettings"));
     m_menuAbout = makeAction(this, QStringLiteral("MENUabout"), QStringLiteral("&About"));
-    m_menuHowto = makeAction(this, QStringLiteral("MENUhowto"), QStringLiteral("&Users' Manual..."));
+    m_menuHowto =
+        makeAction(this, QStringLiteral("MENUhowto"), QStringLiteral("&Users' Manual..."));
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("MENUfile"));
@@ -360,8 +363,8 @@ void MainWindow::startUp()
     m_rowOptionsList->addItems({QStringLiteral("Clear All"), QStringLiteral("Mark All"),
                                 QStringLiteral("Toggle All"), QStringLiteral("Copy from..."),
                                 QStringLiteral("Copy to..."), QStringLiteral("Skip 1..."),
-                                QStringLiteral("Skip 2..."), QStringLiteral("Skip 3..."),
-                                QString(), QStringLiteral("Cancel")});
+                                QStringLiteral("Skip 2..."), QStringLiteral("Skip 3..."), QString(),
+                                QStringLiteral("Cancel")});
     m_copyList->addItems({QStringLiteral("LED #1"), QStringLiteral("LED #2"),
                           QStringLiteral("LED #3"), QStringLiteral("LED #4"), QString(), QString(),
                           QString(), QString(), QString(), QStringLiteral("Cancel")});
@@ -373,7 +376,8 @@ void MainWindow::startUp()
     }
     m_timeAxis->setMarkedEvent(m_sequence.lastEvent());
 
-    setFixedSize(centralWidget()->width(), centralWidget()->height() + menuBar()->sizeHint().height());
+    setFixedSize(centralWidget()->width(),
+                 centralWidget()->height() + menuBar()->sizeHint().height());
 }
 
 void MainWindow::showLedColor(int led)

@@ -114,9 +114,9 @@ void SettingsDialog::createSoftwareFrame()
 
 void SettingsDialog::createDeviceFrame()
 {
-    auto* frame = makeFrame(this, QStringLiteral("SpeedSettingsFrame"),
-                            QStringLiteral("Strobix Settings"),
-                            Twips::rect(4440 + DeviceRoom, 240, 3975, 1815));
+    auto* frame =
+        makeFrame(this, QStringLiteral("SpeedSettingsFrame"), QStringLiteral("Strobix Settings"),
+                  Twips::rect(4440 + DeviceRoom, 240, 3975, 1815));
     besideList(makeLabel(frame, QStringLiteral("SequencerSpeed"),
                          QStringLiteral("Sequencer Delay (ms)"), Twips::rect(240, 720, 2415, 375)));
     makeLabel(frame, QStringLiteral("Label5"),

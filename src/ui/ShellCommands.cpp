@@ -38,12 +38,11 @@ QString ShellCommands::exitPrompt()
 // Six lines; an empty line stands between all of them but the first two.
 QString ShellCommands::aboutText()
 {
-    return blanks(25) + QStringLiteral("S T R O B I X\r")
-           + blanks(22) + QString(18, QLatin1Char('=')) + QStringLiteral("\r\r")
-           + blanks(2) + QStringLiteral("Programmable LED Sequencer/Flasher  - Rev3\r\r")
-           + blanks(27) + QStringLiteral("By:  Tessmer\r\r")
-           + blanks(26) + ManualLocation::url().toString() + QStringLiteral("\r\r")
-           + blanks(33) + QStringLiteral("Feb 2008");
+    return blanks(25) + QStringLiteral("S T R O B I X\r") + blanks(22)
+           + QString(18, QLatin1Char('=')) + QStringLiteral("\r\r") + blanks(2)
+           + QStringLiteral("Programmable LED Sequencer/Flasher  - Rev3\r\r") + blanks(27)
+           + QStringLiteral("By:  Tessmer\r\r") + blanks(26) + ManualLocation::url().toString()
+           + QStringLiteral("\r\r") + blanks(33) + QStringLiteral("Feb 2008");
 }
 
 QString ShellCommands::manualPromptTitle()
@@ -64,9 +63,8 @@ QString ShellCommands::manualPrompt()
 
 void ShellCommands::confirmExit()
 {
-    const UserPrompts::Answer answer =
-        m_window.prompts().ask({QString(), exitPrompt(), UserPrompts::Icon::None,
-                                UserPrompts::Buttons::OkCancel});
+    const UserPrompts::Answer answer = m_window.prompts().ask(
+        {QString(), exitPrompt(), UserPrompts::Icon::None, UserPrompts::Buttons::OkCancel});
     if (answer == UserPrompts::Answer::Ok)
         m_endProgram();
 }
@@ -88,8 +86,8 @@ void ShellCommands::showAbout()
 void ShellCommands::offerManual()
 {
     const UserPrompts::Answer answer =
-        m_window.prompts().ask({manualPromptTitle(), manualPrompt(),
-                                UserPrompts::Icon::Exclamation, UserPrompts::Buttons::OkCancel});
+        m_window.prompts().ask({manualPromptTitle(), manualPrompt(), UserPrompts::Icon::Exclamation,
+                                UserPrompts::Buttons::OkCancel});
     if (answer != UserPrompts::Answer::Cancel)
         QDesktopServices::openUrl(ManualLocation::url());
 }

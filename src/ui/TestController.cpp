@@ -69,7 +69,8 @@ bool TestController::anyServoControlled() const
 void TestController::setStickGroupVisible(bool visible)
 {
     for (QWidget* widget :
-         {static_cast<QWidget*>(m_window.servoStick()), static_cast<QWidget*>(m_window.pulseWidthLabel1()),
+         {static_cast<QWidget*>(m_window.servoStick()),
+          static_cast<QWidget*>(m_window.pulseWidthLabel1()),
           static_cast<QWidget*>(m_window.servoHint()), static_cast<QWidget*>(m_window.pulseWidth()),
           static_cast<QWidget*>(m_window.pulseWidthLabel2())})
         widget->setVisible(visible);

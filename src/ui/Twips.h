@@ -6,7 +6,10 @@
 // 15 twips make one device-independent pixel. Qt scales these for high-DPI.
 namespace Twips {
 
-constexpr int toPixels(int twips) { return (twips + 7) / 15; }
+constexpr int toPixels(int twips)
+{
+    return (twips + 7) / 15;
+}
 
 constexpr QRect rect(int left, int top, int width, int height)
 {

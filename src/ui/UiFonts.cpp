@@ -41,8 +41,9 @@ QFont sansSerif(qreal pointSize, bool bold)
 
 QFont arial(qreal pointSize)
 {
-    static const QString family = firstInstalled(
-        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    static const QString family =
+        firstInstalled({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                        QStringLiteral("DejaVu Sans")});
     return make(family, pointSize, false);
 }
 

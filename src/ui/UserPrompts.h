@@ -22,7 +22,7 @@ public:
         enum class Mode { Open, Save };
         Mode mode = Mode::Open;
         QString title;
-        QString filter; // Qt filter string, ";;" between choices
+        QString filter;      // Qt filter string, ";;" between choices
         QString initialName; // a name, or a full path: the dialog opens in its folder
     };
 

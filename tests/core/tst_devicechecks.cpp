@@ -59,35 +59,34 @@ void DeviceChecksTest::stream_data()
 
     const QByteArray good = DownloadStream::build(defaultValues());
     QTest::newRow("a good download") << good << 551.0 << 50.2 << 56 << QString();
-    QTest::newRow("values equal to CR, LF and * are data")
-        << [] {
-               DownloadStream::Values values = defaultValues();
-               values[0] = 10;
-               values[1] = 13;
-               values[DownloadStream::PicSpeedRecord] = 42;
-               return DownloadStream::build(values);
-           }()
-        << 550.0 << 50.0 << 56 << QString();
+    QTest::newRow("values equal to CR, LF and * are data") << [] {
+        DownloadStream::Values values = defaultValues();
+        values[0] = 10;
+        values[1] = 13;
+        values[DownloadStream::PicSpeedRecord] = 42;
+        return DownloadStream::build(values);
+    }() << 550.0 << 50.0 << 56 << QString();
     QTest::newRow("a hang-up after 10 records, as asked")
         << good.left(33) << 550.0 << 50.0 << 10 << QString();
-    QTest::newRow("no start marker")
-        << QByteArray("+\r\n") + good.mid(3) << 550.0 << 50.0 << 56 << QStringLiteral("start marker");
+    QTest::newRow("no start marker") << QByteArray("+\r\n") + good.mid(3) << 550.0 << 50.0 << 56
+                                     << QStringLiteral("start marker");
     QTest::newRow("record not ending in CR LF")
         << QByteArray(good).replace(3 + 3 * 7 + 2, 1, "\r") << 550.0 << 50.0 << 56
         << QStringLiteral("record 8 (event 7) does not end in CR LF");
     QTest::newRow("a record missing") << good.left(168) << 550.0 << 50.0 << 56
                                       << QStringLiteral("168 bytes received, 171 expected");
-    QTest::newRow("a stray byte after the end") << good + "\n" << 550.0 << 50.0 << 56
-                                                << QStringLiteral("1 bytes after the last record");
+    QTest::newRow("a stray byte after the end")
+        << good + "\n"
+        << 550.0 << 50.0 << 56 << QStringLiteral("1 bytes after the last record");
     QTest::newRow("an event value above 15")
         << QByteArray(good).replace(3 + 3 * 4, 1, "\x10") << 550.0 << 50.0 << 56
         << QStringLiteral("record 5 (event 4) holds 16");
-    QTest::newRow("PICSpeed 0") << QByteArray(good).replace(3 + 3 * 54, 1, QByteArray(1, '\0')) << 550.0
-                                << 50.0 << 56 << QStringLiteral("(PICSpeed) holds 0");
-    QTest::newRow("first record too soon") << good << 540.0 << 50.0 << 56
-                                           << QStringLiteral("first record came 540.0 ms");
-    QTest::newRow("records too close") << good << 550.0 << 45.0 << 56
-                                       << QStringLiteral("sooner than 50 ms");
+    QTest::newRow("PICSpeed 0") << QByteArray(good).replace(3 + 3 * 54, 1, QByteArray(1, '\0'))
+                                << 550.0 << 50.0 << 56 << QStringLiteral("(PICSpeed) holds 0");
+    QTest::newRow("first record too soon")
+        << good << 540.0 << 50.0 << 56 << QStringLiteral("first record came 540.0 ms");
+    QTest::newRow("records too close")
+        << good << 550.0 << 45.0 << 56 << QStringLiteral("sooner than 50 ms");
 }
 
 void DeviceChecksTest::stream()
@@ -131,12 +130,12 @@ void DeviceChecksTest::lineSettings_data()
                              << QStringLiteral("RTS/CTS");
     QTest::newRow("XON/XOFF") << int(B2400) << 0u << unsigned(IXON) << 0u << 0u
                               << QStringLiteral("XON/XOFF");
-    QTest::newRow("CR to LF on input") << int(B2400) << 0u << unsigned(ICRNL) << 0u << 0u
-                                       << QStringLiteral("CR/LF translation");
+    QTest::newRow("CR to LF on input")
+        << int(B2400) << 0u << unsigned(ICRNL) << 0u << 0u << QStringLiteral("CR/LF translation");
     QTest::newRow("output processing") << int(B2400) << 0u << 0u << unsigned(OPOST | ONLCR) << 0u
                                        << QStringLiteral("output processing");
-    QTest::newRow("canonical mode") << int(B2400) << 0u << 0u << 0u << unsigned(ICANON)
-                                    << QStringLiteral("canonical");
+    QTest::newRow("canonical mode")
+        << int(B2400) << 0u << 0u << 0u << unsigned(ICANON) << QStringLiteral("canonical");
 }
 
 void DeviceChecksTest::lineSettings()

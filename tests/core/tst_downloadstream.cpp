@@ -18,7 +18,10 @@ private slots:
 namespace {
 
 using HexText::repeat;
-QByteArray hex(const QString& text) { return HexText::bytes(text); }
+QByteArray hex(const QString& text)
+{
+    return HexText::bytes(text);
+}
 
 } // namespace
 
@@ -43,16 +46,18 @@ void DownloadStreamTest::stream_data()
         << hex(QStringLiteral("2A 0D 0A 0A 0D 0A ") + repeat(QStringLiteral("00 0D 0A"), 48)
                + QStringLiteral(" 0D 0D 0A 0D 0D 0A 0A 0D 0A 00 0D 0A 01 0D 0A 2A 0D 0A 00 0D 0A"));
     QTest::newRow("all lit, highest values")
-        << [] {
-               QList<QPoint> all;
-               for (int led = 0; led < 4; ++led)
-                   for (int event = 0; event < 50; ++event)
-                       all << QPoint(led, event);
-               return all;
-           }()
+        <<
+        [] {
+            QList<QPoint> all;
+            for (int led = 0; led < 4; ++led)
+                for (int event = 0; event < 50; ++event)
+                    all << QPoint(led, event);
+            return all;
+        }()
         << QList<int>{14, 14, 14, 14} << 100 << 49
-        << hex(QStringLiteral("2A 0D 0A ") + repeat(QStringLiteral("0F 0D 0A"), 50) + QLatin1Char(' ')
-               + repeat(QStringLiteral("0E 0D 0A"), 4) + QStringLiteral(" 64 0D 0A 31 0D 0A"));
+        << hex(QStringLiteral("2A 0D 0A ") + repeat(QStringLiteral("0F 0D 0A"), 50)
+               + QLatin1Char(' ') + repeat(QStringLiteral("0E 0D 0A"), 4)
+               + QStringLiteral(" 64 0D 0A 31 0D 0A"));
 }
 
 void DownloadStreamTest::stream()

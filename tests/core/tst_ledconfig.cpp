@@ -105,8 +105,8 @@ void TestLedConfig::failedFlushKeepsOldFile()
     // A full disk shows up only when the buffered bytes are pushed out; the
     // old file must not be replaced by an empty one.
     QTemporaryDir dir;
-    const QString path =
-        FileFixtures::writeFile(dir.filePath(QStringLiteral("LED.cfg")), QByteArrayLiteral("6\r\n"));
+    const QString path = FileFixtures::writeFile(dir.filePath(QStringLiteral("LED.cfg")),
+                                                 QByteArrayLiteral("6\r\n"));
     const SaveFileCommit::InjectedFault fault(QStringLiteral("No space left on device"));
 
     const LedConfig::WriteResult result = LedConfig::writePort(2, path);

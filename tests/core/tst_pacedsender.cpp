@@ -24,10 +24,10 @@ namespace {
 
 class RecordingLink : public SerialLink {
 public:
-    int failAtWrite = -1;      // the write that fails at once (0: the marker)
-    int breakAfterWrite = -1;  // the line breaks 10 ms after this write
-    qint64 pendingMs = 0;      // output stays queued this long after each write
-    bool stuck = false;        // output never drains
+    int failAtWrite = -1;         // the write that fails at once (0: the marker)
+    int breakAfterWrite = -1;     // the line breaks 10 ms after this write
+    qint64 pendingMs = 0;         // output stays queued this long after each write
+    bool stuck = false;           // output never drains
     bool queueUnreadable = false; // the output queue cannot be read (adapter pulled)
 
     std::vector<qint64> writtenAtNs;
@@ -59,8 +59,10 @@ public:
             noteFailure(QStringLiteral("queue unreadable"));
             return Output::Lost;
         }
-        const bool pending = stuck
-            || (!writtenAtNs.empty() && m_clock.nsecsElapsed() - writtenAtNs.back() < pendingMs * 1000000);
+        const bool pending =
+            stuck
+            || (!writtenAtNs.empty()
+                && m_clock.nsecsElapsed() - writtenAtNs.back() < pendingMs * 1000000);
         return pending ? Output::Pending : Output::Drained;
     }
     // The line fails on its own: reported once, every later write fails.
@@ -124,12 +126,14 @@ void PacedSenderTest::drainsBeforeClosing()
     PacedSender sender(link);
     QSignalSpy finished(&sender, &PacedSender::finished);
     qint64 closedAfterLastWriteNs = -1;
-    connect(&sender, &PacedSender::finished, [&] { closedAfterLastWriteNs = link.nowNs() - link.writtenAtNs.back(); });
+    connect(&sender, &PacedSender::finished,
+            [&] { closedAfterLastWriteNs = link.nowNs() - link.writtenAtNs.back(); });
 
     sender.start(sampleStream());
     QVERIFY(finished.wait(10000));
     QVERIFY(link.closed);
-    QVERIFY2(closedAfterLastWriteNs >= 300 * Ms, qPrintable(QString::number(closedAfterLastWriteNs)));
+    QVERIFY2(closedAfterLastWriteNs >= 300 * Ms,
+             qPrintable(QString::number(closedAfterLastWriteNs)));
 }
 
 void PacedSenderTest::failureNamesRecord_data()

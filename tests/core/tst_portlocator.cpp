@@ -46,7 +46,8 @@ void PortLocatorTest::device_data()
         << Platform::Linux << pc + QStringList{QStringLiteral("ttyUSB0"), QStringLiteral("ttyACM0")}
         << 1 << QStringLiteral("ttyUSB0");
     QTest::newRow("linux: ACM before the built-in port")
-        << Platform::Linux << pc + QStringList{QStringLiteral("ttyACM0")} << 1 << QStringLiteral("ttyACM0");
+        << Platform::Linux << pc + QStringList{QStringLiteral("ttyACM0")} << 1
+        << QStringLiteral("ttyACM0");
     QTest::newRow("linux: built-in port when nothing is plugged in")
         << Platform::Linux << pc << 1 << QStringLiteral("ttyS0");
     QTest::newRow("linux: port 2 is the second adapter")
@@ -60,7 +61,8 @@ void PortLocatorTest::device_data()
     QTest::newRow("linux: port 9 is no port")
         << Platform::Linux << QStringList{QStringLiteral("ttyUSB8")} << 9 << QString();
 
-    const QStringList mac{QStringLiteral("cu.usbserial-A1"), QStringLiteral("cu.Bluetooth-Incoming-Port"),
+    const QStringList mac{QStringLiteral("cu.usbserial-A1"),
+                          QStringLiteral("cu.Bluetooth-Incoming-Port"),
                           QStringLiteral("tty.usbserial-A1"), QStringLiteral("cu.debug-console")};
     QTest::newRow("mac: first cu device by name")
         << Platform::MacOS << mac << 1 << QStringLiteral("cu.Bluetooth-Incoming-Port");
@@ -92,7 +94,8 @@ void PortLocatorTest::describe_data()
     QTest::newRow("windows names COM ports without looking")
         << Platform::Windows << QStringList{} << 3 << QStringLiteral("COM3");
     QTest::newRow("linux: the device found")
-        << Platform::Linux << QStringList{QStringLiteral("ttyACM2")} << 3 << QStringLiteral("%1/ttyACM2");
+        << Platform::Linux << QStringList{QStringLiteral("ttyACM2")} << 3
+        << QStringLiteral("%1/ttyACM2");
     QTest::newRow("linux: none present names where it looked")
         << Platform::Linux << QStringList{} << 2
         << QStringLiteral("none present (no %1/ttyUSB1, %1/ttyACM1, %1/ttyS1)");

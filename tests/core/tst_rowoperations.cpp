@@ -81,7 +81,8 @@ Grid expectedGrid(const Grid& before, RowOperation operation, int row, int other
         case RowOperation::Skip1:
         case RowOperation::Skip2:
         case RowOperation::Skip3: {
-            const int dark = static_cast<int>(operation) - static_cast<int>(RowOperation::Skip1) + 1;
+            const int dark =
+                static_cast<int>(operation) - static_cast<int>(RowOperation::Skip1) + 1;
             if (event < skipCoverage(dark, lastEvent))
                 write(row, event % (dark + 1) == 0 ? 1 : 0);
             break;
@@ -104,7 +105,6 @@ private slots:
     void outOfRangeInputStaysInGrid_data();
     void outOfRangeInputStaysInGrid();
     void listEntriesMapToOperations();
-
 };
 
 void RowOperationsTest::writesBoundedCellsInOrder_data()
@@ -252,7 +252,8 @@ void RowOperationsTest::outOfRangeInputStaysInGrid()
 void RowOperationsTest::listEntriesMapToOperations()
 {
     for (int entry = 0; entry < 8; ++entry)
-        QCOMPARE(RowOperationList::fromEntry(entry), std::optional(static_cast<RowOperation>(entry)));
+        QCOMPARE(RowOperationList::fromEntry(entry),
+                 std::optional(static_cast<RowOperation>(entry)));
     // The empty entry, "Cancel" and "no selection" do nothing.
     QCOMPARE(RowOperationList::fromEntry(8), std::nullopt);
     QCOMPARE(RowOperationList::fromEntry(9), std::nullopt);

@@ -43,7 +43,6 @@ private slots:
     void mergeGivesUnionOfCells();
     void mergeKeepsColoursAndReplacesTheRest();
     void mergingTwiceChangesNothingMore();
-
 };
 
 void TestSequenceFileApply::openThenCaptureGivesTheFileBack()

@@ -33,8 +33,21 @@ QList<QByteArray> workedExampleFields()
     QList<QByteArray> fields{"1", "2", "5"};
     for (int i = 3; i < 50; ++i)
         fields << "0";
-    fields << "7" << "7" << "7" << "7" << "0" << "0" << "0" << "0" << "49" << "15" << "15" << "15"
-           << "15" << "30" << "20";
+    fields << "7"
+           << "7"
+           << "7"
+           << "7"
+           << "0"
+           << "0"
+           << "0"
+           << "0"
+           << "49"
+           << "15"
+           << "15"
+           << "15"
+           << "15"
+           << "30"
+           << "20";
     return fields;
 }
 
@@ -164,16 +177,16 @@ void TestSequenceFileFormat::readerAcceptsLenientForms_data()
     QTest::newRow("blanks in front") << lines(blanksInFront);
     QTest::newRow("blanks around commas") << fields.join(" , ");
     QTest::newRow("LF only") << lines(fields, "\n");
-    QTest::newRow("five values a line")
-        << [&] {
-               QByteArray bytes;
-               for (int i = 0; i < fields.size(); ++i)
-                   bytes += fields[i] + ((i % 5 == 4) ? "\r\n" : ",");
-               return bytes;
-           }();
+    QTest::newRow("five values a line") << [&] {
+        QByteArray bytes;
+        for (int i = 0; i < fields.size(); ++i)
+            bytes += fields[i] + ((i % 5 == 4) ? "\r\n" : ",");
+        return bytes;
+    }();
     QTest::newRow("more than 65 values")
         << dataFile("worked-example.dat") + "\"3\"\r\n99\r\nnot a number\r\n";
-    QTest::newRow("junk after the 65th value") << dataFile("worked-example.dat") + QByteArray(100, '\0');
+    QTest::newRow("junk after the 65th value")
+        << dataFile("worked-example.dat") + QByteArray(100, '\0');
 }
 
 void TestSequenceFileFormat::readerAcceptsLenientForms()
@@ -229,41 +242,50 @@ void TestSequenceFileFormat::readerRejects_data()
     QTest::addColumn<QString>("problem");
     QByteArray shortFile = dataFile("worked-example.dat");
     shortFile.chop(QByteArray("20\r\n").size());
-    QTest::newRow("empty file") << QByteArray()
-                                << "Line 1: expected value 1 of 65, the value of event 0 (-32768 to "
-                                   "32767), found the end of the file.";
-    QTest::newRow("64 values") << shortFile
-                               << "Line 65: expected value 65 of 65, the test speed (1 to 100), found "
-                                  "the end of the file.";
+    QTest::newRow("empty file")
+        << QByteArray()
+        << "Line 1: expected value 1 of 65, the value of event 0 (-32768 to "
+           "32767), found the end of the file.";
+    QTest::newRow("64 values")
+        << shortFile
+        << "Line 65: expected value 65 of 65, the test speed (1 to 100), found "
+           "the end of the file.";
     QTest::newRow("event not a number") << withField(3, "x3")
                                         << "Line 4: expected value 4 of 65, the value of event 3 "
                                            "(-32768 to 32767), found \"x3\".";
     QTest::newRow("fraction") << withField(3, "1.5") << "Line 4: expected value 4";
     QTest::newRow("empty line") << withField(3, "") << "found nothing.";
     QTest::newRow("event beyond 16 bits") << withField(3, "40000") << "Line 4: expected value 4";
-    QTest::newRow("huge digits") << withField(3, QByteArray(40, '9')) << "\"99999999999999999999...\"";
+    QTest::newRow("huge digits") << withField(3, QByteArray(40, '9'))
+                                 << "\"99999999999999999999...\"";
     QTest::newRow("colour 8") << withField(51, "8")
                               << "Line 52: expected value 52 of 65, the colour of LED#2 (0 to 7), "
                                  "found \"8\".";
     QTest::newRow("colour -1") << withField(50, "-1") << "the colour of LED#1 (0 to 7)";
-    QTest::newRow("spare colour beyond 16 bits") << withField(57, "32768") << "spare colour entry 4";
-    QTest::newRow("last event 50") << withField(58, "50") << "Line 59: expected value 59 of 65, the last event (0 to 49), found \"50\".";
+    QTest::newRow("spare colour beyond 16 bits")
+        << withField(57, "32768") << "spare colour entry 4";
+    QTest::newRow("last event 50")
+        << withField(58, "50")
+        << "Line 59: expected value 59 of 65, the last event (0 to 49), found \"50\".";
     QTest::newRow("last event -1") << withField(58, "-1") << "the last event (0 to 49)";
     QTest::newRow("servo 16") << withField(62, "16")
                               << "the servo-control choice of LED#4 (-1 to 15), found \"16\".";
     QTest::newRow("servo -2") << withField(59, "-2") << "the servo-control choice of LED#1";
     QTest::newRow("sequencer speed 0") << withField(63, "0") << "the sequencer speed (1 to 100)";
     QTest::newRow("test speed 101") << withField(64, "101") << "the test speed (1 to 100)";
-    QTest::newRow("missing closing quote") << QByteArray("\"1\r\n\"2\"\r\n")
-                                           << "Line 1: expected value 1 of 65, the value of event 0 "
-                                              "(-32768 to 32767), found a text without its closing "
-                                              "double quote.";
-    QTest::newRow("text after quote") << QByteArray("\"1\"x\r\n") << "found \"1\" followed by other text.";
-    QTest::newRow("line counted across commas") << QByteArray("1,2,3\r\n4,x\r\n")
-                                                << "Line 2: expected value 5 of 65";
-    QTest::newRow("binary bytes") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)
-                                  << "Line 1: expected value 1 of 65, the value of event 0 (-32768 to "
-                                     "32767), found \"?PNG\".";
+    QTest::newRow("missing closing quote")
+        << QByteArray("\"1\r\n\"2\"\r\n")
+        << "Line 1: expected value 1 of 65, the value of event 0 "
+           "(-32768 to 32767), found a text without its closing "
+           "double quote.";
+    QTest::newRow("text after quote")
+        << QByteArray("\"1\"x\r\n") << "found \"1\" followed by other text.";
+    QTest::newRow("line counted across commas")
+        << QByteArray("1,2,3\r\n4,x\r\n") << "Line 2: expected value 5 of 65";
+    QTest::newRow("binary bytes")
+        << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)
+        << "Line 1: expected value 1 of 65, the value of event 0 (-32768 to "
+           "32767), found \"?PNG\".";
 }
 
 void TestSequenceFileFormat::readerRejects()
@@ -286,16 +308,17 @@ void TestSequenceFileFormat::readRejectsHugeFile()
     huge.close();
     const SequenceFileReader::Result result = SequenceFileReader::read(huge.fileName());
     QVERIFY(!result.ok());
-    QVERIFY2(result.problem.contains(QStringLiteral("larger than 64 KB")), qPrintable(result.problem));
+    QVERIFY2(result.problem.contains(QStringLiteral("larger than 64 KB")),
+             qPrintable(result.problem));
 }
 
 void TestSequenceFileFormat::readAcceptsValidStartOfLongFile()
 {
     // Everything after the 65th value is ignored, however long the rest is.
     QTemporaryDir dir;
-    const QString path = writeFile(dir.filePath(QStringLiteral("long.dat")),
-                                   dataFile("worked-example.dat")
-                                       + QByteArray(SequenceFileReader::MaxBytes, 'x'));
+    const QString path =
+        writeFile(dir.filePath(QStringLiteral("long.dat")),
+                  dataFile("worked-example.dat") + QByteArray(SequenceFileReader::MaxBytes, 'x'));
     const SequenceFileReader::Result result = SequenceFileReader::read(path);
     QVERIFY2(result.ok(), qPrintable(result.problem));
     QCOMPARE(*result.file, workedExample());

@@ -175,8 +175,7 @@ void TestPlaybackTest::lampsFollowCellsColoursAndServoModes_data()
     QTest::newRow("zones 0+1: stick 150 dark, moved to 130 lit")
         << 3 << 150 << Edit::StickTo130 << 0u << Green;
     QTest::newRow("cell cleared during the test") << 15 << 150 << Edit::ClearCell << Green << 0u;
-    QTest::newRow("colour changed during the test")
-        << 15 << 150 << Edit::ColourRed << Green << Red;
+    QTest::newRow("colour changed during the test") << 15 << 150 << Edit::ColourRed << Green << Red;
     QTest::newRow("servo mode set to OFF during the test")
         << 15 << 150 << Edit::ModeOff << Green << 0u;
     QTest::newRow("servo mode set to NONE during the test")
@@ -338,7 +337,8 @@ void TestPlaybackTest::stopEndsAfterTheCurrentStep()
     QVERIFY(rig.log.isEmpty());
 
     rig.steps(1);
-    QCOMPARE(rig.log, (QStringList{QStringLiteral("end %1").arg(event), QStringLiteral("finished")}));
+    QCOMPARE(rig.log,
+             (QStringList{QStringLiteral("end %1").arg(event), QStringLiteral("finished")}));
     QVERIFY(!rig.playback.isPlaying());
     QCOMPARE(rig.playback.shownEvent(), -1);
     QCOMPARE(rig.playback.lampColors(), TestPlayback::LampColors{});

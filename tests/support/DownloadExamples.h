@@ -25,7 +25,8 @@ inline QByteArray workedExampleStream()
     using HexText::repeat;
     return HexText::bytes(QStringLiteral("2A 0D 0A 05 0D 0A 02 0D 0A ")
                           + repeat(QStringLiteral("00 0D 0A"), 48) + QStringLiteral(" 00 0D 0A ")
-                          + repeat(QStringLiteral("0F 0D 0A"), 3) + QStringLiteral(" 1E 0D 0A 01 0D 0A"));
+                          + repeat(QStringLiteral("0F 0D 0A"), 3)
+                          + QStringLiteral(" 1E 0D 0A 01 0D 0A"));
 }
 
 } // namespace DownloadExamples

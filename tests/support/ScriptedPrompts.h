@@ -5,8 +5,8 @@
 #include <QList>
 #include <QStringList>
 
-#include <functional>
 #include <deque>
+#include <functional>
 
 // Answers the program's questions from a script instead of a person, and keeps
 // every message and file request it was shown so tests can check them.

@@ -73,11 +73,16 @@ void TestCellEditing::clickTogglesAndUpdatesMem_data()
     QTest::addColumn<QString>("memAfterFirst");
     QTest::addColumn<QString>("memAfterSecond");
     // LED#1 is lit at column 3 beforehand.
-    QTest::newRow("LED#2 beside LED#1") << 1 << 3 << "3" << "1";
-    QTest::newRow("LED#1 itself") << 0 << 3 << "0" << "1";
-    QTest::newRow("LED#4 alone") << 3 << 40 << "8" << "0";
-    QTest::newRow("first column") << 2 << 0 << "4" << "0";
-    QTest::newRow("last column") << 3 << 49 << "8" << "0";
+    QTest::newRow("LED#2 beside LED#1") << 1 << 3 << "3"
+                                        << "1";
+    QTest::newRow("LED#1 itself") << 0 << 3 << "0"
+                                  << "1";
+    QTest::newRow("LED#4 alone") << 3 << 40 << "8"
+                                 << "0";
+    QTest::newRow("first column") << 2 << 0 << "4"
+                                  << "0";
+    QTest::newRow("last column") << 3 << 49 << "8"
+                                 << "0";
 }
 
 void TestCellEditing::clickTogglesAndUpdatesMem()

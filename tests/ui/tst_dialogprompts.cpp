@@ -123,7 +123,8 @@ void TestDialogPrompts::saveDialogListsFilesAndKeepsTypedName()
 
     QVERIFY(chosen.isEmpty());
     QCOMPARE(title, FileCommands::saveTitle());
-    QCOMPARE(filters, (QStringList{QStringLiteral("Data Files (*.DAT)"), QStringLiteral("All Files (*.*)")}));
+    QCOMPARE(filters, (QStringList{QStringLiteral("Data Files (*.DAT)"),
+                                   QStringLiteral("All Files (*.*)")}));
     QVERIFY(!confirmsOverwrite);
     QVERIFY(!native);
     QCOMPARE(suffix, QString());
@@ -166,8 +167,8 @@ void TestDialogPrompts::cancelReturnsNothing()
     QStringList strayBoxes;
     const Request request{Request::Mode::Open, FileCommands::openTitle(), FileCommands::filter(),
                           QString()};
-    const QString chosen =
-        runDialog(request, [](QFileDialog& dialog) { dialog.reject(); }, &strayBoxes);
+    const QString chosen = runDialog(
+        request, [](QFileDialog& dialog) { dialog.reject(); }, &strayBoxes);
     QVERIFY(chosen.isEmpty());
 }
 

@@ -58,14 +58,18 @@ constexpr double DeviceLatenessMs = 35.0;
 constexpr double WholeStreamMs = 550.0 + 55 * 50.0; // marker to the 56th record
 constexpr int DownloadTimeoutMs = 15000;
 
-const QString Title = QStringLiteral("Download to STROBIX  -  Programmable LED Sequencer/Flasher...");
+const QString Title =
+    QStringLiteral("Download to STROBIX  -  Programmable LED Sequencer/Flasher...");
 const QString Instructions = QStringLiteral(
     "\r 1) Cycle power/Connect Strobix to programming cable (All LEDs flash), then\r\r"
     " 2)  Wait till all LEDS come on and stay on, then\r\r"
     " 3)  With all LEDs lit, Press 'OK' to download to Strobix...");
 
 using HexText::repeat;
-QByteArray hex(const QString& text) { return HexText::bytes(text); }
+QByteArray hex(const QString& text)
+{
+    return HexText::bytes(text);
+}
 
 void verifyDeviceTiming(const DownloadReceiver::Reception& reception)
 {
@@ -116,8 +120,8 @@ QList<QPushButton*> commandButtons(MainWindow& window)
 
 QList<QAction*> lockedActions(MainWindow& window)
 {
-    return {window.menuDownload(), window.menuTest(), window.menuOpen(), window.menuSave(),
-            window.menuMerge(), window.menuNew(), window.menuSettings(), window.menuExit()};
+    return {window.menuDownload(), window.menuTest(), window.menuOpen(),     window.menuSave(),
+            window.menuMerge(),    window.menuNew(),  window.menuSettings(), window.menuExit()};
 }
 
 void verifyWindowNormal(MainWindow& window)
@@ -177,9 +181,9 @@ void DownloadTest::streamReachesDevice_data()
     QTest::newRow("LF, CR and * as values, last event 0")
         << QList<QPoint>{{1, 0}, {3, 0}, {0, 1}, {2, 1}, {3, 1}} << QList<int>{15, 15, 15, 15} << 42
         << 0 << false << false
-        << hex(QStringLiteral("2A 0D 0A 0A 0D 0A 0D 0D 0A ") + repeat(QStringLiteral("00 0D 0A"), 48)
-               + QLatin1Char(' ') + repeat(QStringLiteral("0F 0D 0A"), 4)
-               + QStringLiteral(" 2A 0D 0A 00 0D 0A"));
+        << hex(QStringLiteral("2A 0D 0A 0A 0D 0A 0D 0D 0A ")
+               + repeat(QStringLiteral("00 0D 0A"), 48) + QLatin1Char(' ')
+               + repeat(QStringLiteral("0F 0D 0A"), 4) + QStringLiteral(" 2A 0D 0A 00 0D 0A"));
 }
 
 void DownloadTest::streamReachesDevice()
@@ -216,7 +220,8 @@ void DownloadTest::streamReachesDevice()
     window.prompts().nextAnswer([&](const UserPrompts::Message&) {
         askedWithPortOpen = !portIsFree(device.path());
         askedWithButtonsDisabled = !window->downloadButton()->isEnabled()
-            && !window->settingsButton()->isEnabled() && window->settingsButton()->isVisible();
+                                   && !window->settingsButton()->isEnabled()
+                                   && window->settingsButton()->isVisible();
         askedWithTestStopped = !window->playback().isRunning();
         askedWithProgressHidden =
             !window->downloadLabel()->isVisible() && !window->progressBar()->isVisible();
@@ -299,11 +304,13 @@ void DownloadTest::portCannotBeOpened_data()
 
     QTest::newRow("number reaches no device")
         << QString() << false
-        << QStringList{QStringLiteral("Serial port 3 reaches no device"), QStringLiteral("Plug in")};
+        << QStringList{QStringLiteral("Serial port 3 reaches no device"),
+                       QStringLiteral("Plug in")};
     QTest::newRow("adapter unplugged")
         << QStringLiteral("/dev/ttyUSB-strobix-unplugged") << false
-        << QStringList{QStringLiteral("Serial port 3 (/dev/ttyUSB-strobix-unplugged) could not be opened"),
-                       QStringLiteral("No such file or directory"), QStringLiteral("Plug in")};
+        << QStringList{
+               QStringLiteral("Serial port 3 (/dev/ttyUSB-strobix-unplugged) could not be opened"),
+               QStringLiteral("No such file or directory"), QStringLiteral("Plug in")};
     QTest::newRow("port held by another program")
         << QStringLiteral("%1") << true
         << QStringList{QStringLiteral("Serial port 3 (%1) could not be opened"),
@@ -365,12 +372,14 @@ void DownloadTest::hangUpMidStream()
     // The device hangs up once it has read 10 records; a receiver woken late
     // reads more in one go. The record after the last one received is the
     // first write that finds the line gone.
-    const int received = (int(reception.bytes.size()) - DownloadStream::RecordSize) / DownloadStream::RecordSize;
+    const int received =
+        (int(reception.bytes.size()) - DownloadStream::RecordSize) / DownloadStream::RecordSize;
     QVERIFY(received >= 10);
     QCOMPARE(window.prompts().messages.size(), 2);
     const QString told = window.prompts().messages.last().text;
     QVERIFY2(told.contains(QStringLiteral("record %1 of 56").arg(received + 1)), qPrintable(told));
-    QVERIFY2(told.contains(QStringLiteral("serial port 1 (%1)").arg(device.path())), qPrintable(told));
+    QVERIFY2(told.contains(QStringLiteral("serial port 1 (%1)").arg(device.path())),
+             qPrintable(told));
     QCOMPARE(window.prompts().unexpected, QStringList());
     verifyWindowNormal(window.window());
 }
@@ -382,9 +391,9 @@ void DownloadTest::devsimProgramChecksDownload()
     QTemporaryDir devices;
     QProcess devsim;
     devsim.start(QStringLiteral(STROBIX_DEVSIM),
-                 {QStringLiteral("--timeout"), QStringLiteral("20"), QStringLiteral("--tolerance-ms"),
-                  QString::number(DeviceLatenessMs), QStringLiteral("--link"),
-                  devices.filePath(QStringLiteral("ttyUSB1"))});
+                 {QStringLiteral("--timeout"), QStringLiteral("20"),
+                  QStringLiteral("--tolerance-ms"), QString::number(DeviceLatenessMs),
+                  QStringLiteral("--link"), devices.filePath(QStringLiteral("ttyUSB1"))});
     QVERIFY(devsim.waitForStarted());
     QString path;
     while (path.isEmpty() && devsim.waitForReadyRead(5000)) {

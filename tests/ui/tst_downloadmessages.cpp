@@ -48,7 +48,8 @@ void DownloadMessagesTest::openFailureAdvice_data()
         << QStringList{plugIn} << QStringLiteral("Another program");
     QTest::newRow("line settings refused")
         << Platform::Linux << QSerialPort::UnsupportedOperationError << true << true << 4 << adapter
-        << QStringList{QStringLiteral("cannot be set to 2400 baud")} << QStringLiteral("plug it in");
+        << QStringList{QStringLiteral("cannot be set to 2400 baud")}
+        << QStringLiteral("plug it in");
     // Port 1 with no adapter plugged in falls back to the built-in port, which
     // on most computers has no UART behind it and fails with EIO.
     QTest::newRow("built-in port without a UART")
@@ -67,8 +68,8 @@ void DownloadMessagesTest::openFailureAdvice_data()
     // COMn is no file the program could find.
     QTest::newRow("Windows port held elsewhere")
         << Platform::Windows << QSerialPort::PermissionError << false << true << 3
-        << QStringLiteral("COM3") << QStringList{QStringLiteral("Another program is using this port")}
-        << plugIn;
+        << QStringLiteral("COM3")
+        << QStringList{QStringLiteral("Another program is using this port")} << plugIn;
     QTest::newRow("Windows port absent")
         << Platform::Windows << QSerialPort::DeviceNotFoundError << false << true << 3
         << QStringLiteral("COM3") << QStringList{plugIn} << QStringLiteral("Another program");
@@ -92,9 +93,10 @@ void DownloadMessagesTest::openFailureAdvice()
         QVERIFY2(text.contains(part), qPrintable(text));
     if (!notAdvised.isEmpty())
         QVERIFY2(!text.contains(notAdvised), qPrintable(text));
-    QVERIFY(text.startsWith(QStringLiteral("Serial port %1 (%2) could not be opened:\rthe system's words\r")
-                                .arg(port)
-                                .arg(device)));
+    QVERIFY(text.startsWith(
+        QStringLiteral("Serial port %1 (%2) could not be opened:\rthe system's words\r")
+            .arg(port)
+            .arg(device)));
     QVERIFY(text.endsWith(QStringLiteral("Nothing was sent to the device.")));
 }
 

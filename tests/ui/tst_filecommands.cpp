@@ -32,9 +32,9 @@ struct Snapshot {
 
     static Snapshot of(MainWindow& window)
     {
-        return {SequenceFileWriter::encode(
-                    SequenceFile::capture(window.sequence(), window.settings())),
-                window.windowTitle(), window.rememberedFile()};
+        return {
+            SequenceFileWriter::encode(SequenceFile::capture(window.sequence(), window.settings())),
+            window.windowTitle(), window.rememberedFile()};
     }
     bool operator==(const Snapshot& other) const
     {
@@ -139,8 +139,8 @@ void TestFileCommands::dialogSettings()
     const UserPrompts::FileRequest request = window.prompts().fileRequests.first();
     QCOMPARE(request.title, title);
     QCOMPARE(request.filter, QStringLiteral("Data Files (*.DAT);;All Files (*.*)"));
-    QCOMPARE(request.mode, saving ? UserPrompts::FileRequest::Mode::Save
-                                  : UserPrompts::FileRequest::Mode::Open);
+    QCOMPARE(request.mode,
+             saving ? UserPrompts::FileRequest::Mode::Save : UserPrompts::FileRequest::Mode::Open);
     // Only Save offers a name: the file last chosen.
     QCOMPARE(request.initialName, saving ? window->rememberedFile() : QString());
     QVERIFY(Snapshot::of(window.window()) == before);
@@ -194,7 +194,8 @@ void TestFileCommands::testStoppedByOpenAndSaveOnly()
 
     QCOMPARE(runningInDialog, runningAfter);
     QCOMPARE(window->playback().isRunning(), runningAfter);
-    QVERIFY2(window.prompts().unexpected.isEmpty(), qPrintable(window.prompts().unexpected.join('\n')));
+    QVERIFY2(window.prompts().unexpected.isEmpty(),
+             qPrintable(window.prompts().unexpected.join('\n')));
 }
 
 // The step under way when Open stops the test completes; then the lamps go
@@ -243,7 +244,8 @@ void TestFileCommands::mergeDuringTestPlaysTheMergedCells()
     QCOMPARE(window->timeAxis()->highlightedEvent(), 1);
     QCOMPARE(lampColors(window.window()),
              (QList<QColor>{Qt::black, Qt::black, Qt::white, Qt::black}));
-    QVERIFY2(window.prompts().unexpected.isEmpty(), qPrintable(window.prompts().unexpected.join('\n')));
+    QVERIFY2(window.prompts().unexpected.isEmpty(),
+             qPrintable(window.prompts().unexpected.join('\n')));
 }
 
 void TestFileCommands::saveWritesExactBytes()
@@ -307,7 +309,8 @@ void TestFileCommands::replaceQuestion()
 
     QCOMPARE(window.prompts().messages.size(), 1);
     const UserPrompts::Message question = window.prompts().messages.first();
-    QCOMPARE(question.text, QStringLiteral("Replace existing file - ") + path + QStringLiteral("?"));
+    QCOMPARE(question.text,
+             QStringLiteral("Replace existing file - ") + path + QStringLiteral("?"));
     QCOMPARE(question.icon, UserPrompts::Icon::Question);
     QCOMPARE(question.buttons, UserPrompts::Buttons::YesNoCancel);
     QVERIFY(question.title.isEmpty());
@@ -403,7 +406,8 @@ void TestFileCommands::rejectedFileChangesNothing_data()
          {std::pair{"open", Command::Open}, std::pair{"merge", Command::Merge}}) {
         QTest::addRow("%s: colour 8", name) << command << badColour << "Line 52:";
         QTest::addRow("%s: 64 values", name) << command << shortFile << "found the end of the file";
-        QTest::addRow("%s: picture", name) << command << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << "Line 1:";
+        QTest::addRow("%s: picture", name)
+            << command << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << "Line 1:";
         QTest::addRow("%s: missing file", name) << command << QByteArray() << "";
     }
 }

@@ -93,7 +93,8 @@ void TestMainWindowStartup::ledLabelsAndLists()
     for (int led = 0; led < 4; ++led) {
         ClickableLabel* label = window->ledLabel(led);
         QCOMPARE(label->text(), QStringLiteral("LED#%1").arg(led + 1));
-        QCOMPARE(label->toolTip(), QStringLiteral("Click here to change color of LED#%1").arg(led + 1));
+        QCOMPARE(label->toolTip(),
+                 QStringLiteral("Click here to change color of LED#%1").arg(led + 1));
         QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::white));
         QCOMPARE(label->palette().color(QPalette::Window), QColor(144, 144, 144));
 
@@ -133,17 +134,24 @@ void TestMainWindowStartup::buttons_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("toolTip");
-    QTest::newRow("open") << "OpenButton" << "&Open File..."
+    QTest::newRow("open") << "OpenButton"
+                          << "&Open File..."
                           << "Click here to open and load a  LED sequence...";
-    QTest::newRow("save") << "SaveButton" << "&Save File..."
+    QTest::newRow("save") << "SaveButton"
+                          << "&Save File..."
                           << "Click here to save the current LED sequence...";
-    QTest::newRow("test") << "TestButton" << "&Test"
+    QTest::newRow("test") << "TestButton"
+                          << "&Test"
                           << "Click here to Start/Stop the visual test of the LED sequence...";
-    QTest::newRow("download") << "DownloadButton" << "&DOWNLOAD"
+    QTest::newRow("download") << "DownloadButton"
+                              << "&DOWNLOAD"
                               << "Click here to Download data to Strobix Sequencer/Flasher...";
-    QTest::newRow("settings") << "Settings_button" << "S&ettings..."
+    QTest::newRow("settings") << "Settings_button"
+                              << "S&ettings..."
                               << "Click here to change Software/Strobix Settings...";
-    QTest::newRow("exit") << "Exit_button" << "E&xit" << "Exit software...";
+    QTest::newRow("exit") << "Exit_button"
+                          << "E&xit"
+                          << "Exit software...";
 }
 
 void TestMainWindowStartup::buttons()
@@ -166,11 +174,11 @@ void TestMainWindowStartup::buttons()
 void TestMainWindowStartup::hiddenControls()
 {
     TestWindow window;
-    const QList<QWidget*> hidden{window->colorList(),       window->rowOptionsList(),
-                                 window->copyList(),        window->servoStick(),
+    const QList<QWidget*> hidden{window->colorList(),        window->rowOptionsList(),
+                                 window->copyList(),         window->servoStick(),
                                  window->pulseWidthLabel1(), window->pulseWidth(),
                                  window->pulseWidthLabel2(), window->servoHint(),
-                                 window->downloadLabel(),   window->progressBar()};
+                                 window->downloadLabel(),    window->progressBar()};
     for (QWidget* widget : hidden)
         QVERIFY2(!widget->isVisible(), qPrintable(widget->objectName()));
     QCOMPARE(window->servoStick()->minimum(), 100);
@@ -182,7 +190,8 @@ void TestMainWindowStartup::hiddenControls()
 
     // Shown later, over the place of the Settings button: none of these texts may be cut off.
     for (QLabel* label : {window->servoHint(), window->pulseWidthLabel1(), window->downloadLabel()})
-        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
+        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text())
+                     <= label->contentsRect().width(),
                  qPrintable(label->objectName()));
 }
 

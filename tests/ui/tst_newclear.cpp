@@ -54,8 +54,8 @@ void editEverything(MainWindow& window)
     for (int led = 0; led < LedSequence::LedCount; ++led)
         for (int event = 0; event < LedSequence::EventCount; event += led + 1)
             sequence.setCell(led, event, 1);
-    sequence.setLedColor(0, 1); // Red
-    sequence.setLedColor(3, 6); // Cyan
+    sequence.setLedColor(0, 1);  // Red
+    sequence.setLedColor(3, 6);  // Cyan
     sequence.setServoMode(1, 0); // "OFF"
     sequence.setServoMode(2, 3); // "|* * - -|"
     sequence.setLastEvent(12);

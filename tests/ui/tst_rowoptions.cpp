@@ -265,7 +265,8 @@ void RowOptionsUiTest::endMarkerIsReadWhenApplied()
     QCOMPARE(sequence.lastEvent(), 20);
     clickEntry(m_copyRows, 0);
     for (int event = 0; event < LedSequence::EventCount; ++event)
-        QCOMPARE(sequence.cell(0, event), event <= 20 ? sequence.cell(2, event) : firstRowBefore[event]);
+        QCOMPARE(sequence.cell(0, event),
+                 event <= 20 ? sequence.cell(2, event) : firstRowBefore[event]);
 }
 
 void RowOptionsUiTest::windowStaysUsableWhileListOpen()

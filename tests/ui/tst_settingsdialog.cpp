@@ -108,9 +108,8 @@ void SettingsDialogTest::listsHoldNumbersWithLeadingBlank()
 {
     TestWindow test;
     SettingsDialog& dialog = dialogOf(test.window());
-    const std::array<std::pair<QComboBox*, int>, 3> lists{{{dialog.commPortCombo(), 8},
-                                                           {dialog.pcSpeedCombo(), 100},
-                                                           {dialog.picSpeedCombo(), 100}}};
+    const std::array<std::pair<QComboBox*, int>, 3> lists{
+        {{dialog.commPortCombo(), 8}, {dialog.pcSpeedCombo(), 100}, {dialog.picSpeedCombo(), 100}}};
     for (const auto& [combo, count] : lists) {
         QCOMPARE(combo->count(), count);
         QVERIFY(!combo->isEditable());

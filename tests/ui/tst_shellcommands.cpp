@@ -253,7 +253,8 @@ void ShellCommandsTest::manualLocationPrefersInstalledCopy()
 {
     QTemporaryDir prefix;
     const QString bin = prefix.filePath(QStringLiteral("bin"));
-    const QString installed = prefix.filePath(QStringLiteral("share/doc/strobix/manual/index.html"));
+    const QString installed =
+        prefix.filePath(QStringLiteral("share/doc/strobix/manual/index.html"));
     const QString sources = prefix.filePath(QStringLiteral("src/docs/manual"));
     QVERIFY(QDir().mkpath(bin));
 

@@ -230,8 +230,8 @@ void TestControllerTest::openPromptHoldsTheShownEvent()
         shownWhileOpen = window->timeAxis()->highlightedEvent();
         return UserPrompts::Answer::Ok;
     });
-    window->prompts().ask({QString(), QStringLiteral("Held?"), UserPrompts::Icon::None,
-                           UserPrompts::Buttons::Ok});
+    window->prompts().ask(
+        {QString(), QStringLiteral("Held?"), UserPrompts::Icon::None, UserPrompts::Buttons::Ok});
     QCOMPARE(shownWhileOpen, 1);
     QVERIFY(!window->playback().isHeld());
 

@@ -86,7 +86,8 @@ DownloadReceiver::Reception DownloadReceiver::receive()
             reception.end = End::Stopped;
             return reception;
         }
-        if (m_options.hangUpAfter >= 0 && reception.bytes.size() >= bytesFor(m_options.hangUpAfter)) {
+        if (m_options.hangUpAfter >= 0
+            && reception.bytes.size() >= bytesFor(m_options.hangUpAfter)) {
             m_terminal.closeMaster();
             reception.end = End::HungUp;
             return reception;
@@ -94,8 +95,9 @@ DownloadReceiver::Reception DownloadReceiver::receive()
         const bool complete = reception.bytes.size() >= DownloadStream::ByteCount;
         const milliseconds limit = waitLimit(reception, complete);
         if (limit.count() > 0 && steady_clock::now() - lastEvent >= limit) {
-            reception.end = complete ? End::Complete
-                : reception.bytes.isEmpty() ? End::TimedOut : End::Stalled;
+            reception.end = complete                    ? End::Complete
+                            : reception.bytes.isEmpty() ? End::TimedOut
+                                                        : End::Stalled;
             return reception;
         }
         pollfd watch{m_terminal.master(), POLLIN, 0};

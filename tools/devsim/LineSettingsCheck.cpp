@@ -28,15 +28,24 @@ constexpr FlagRule ClearFlags[] = {
 QString baudText(speed_t speed)
 {
     switch (speed) {
-    case B1200: return QStringLiteral("1200");
-    case B2400: return QStringLiteral("2400");
-    case B4800: return QStringLiteral("4800");
-    case B9600: return QStringLiteral("9600");
-    case B19200: return QStringLiteral("19200");
-    case B38400: return QStringLiteral("38400");
-    case B57600: return QStringLiteral("57600");
-    case B115200: return QStringLiteral("115200");
-    default: return QStringLiteral("code %1").arg(speed);
+    case B1200:
+        return QStringLiteral("1200");
+    case B2400:
+        return QStringLiteral("2400");
+    case B4800:
+        return QStringLiteral("4800");
+    case B9600:
+        return QStringLiteral("9600");
+    case B19200:
+        return QStringLiteral("19200");
+    case B38400:
+        return QStringLiteral("38400");
+    case B57600:
+        return QStringLiteral("57600");
+    case B115200:
+        return QStringLiteral("115200");
+    default:
+        return QStringLiteral("code %1").arg(speed);
     }
 }
 

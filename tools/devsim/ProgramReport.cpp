@@ -41,8 +41,8 @@ QString servoLine(const std::vector<std::uint8_t>& values, int led)
     if (index >= int(values.size()))
         return {};
     const int mode = values[index];
-    const QString name = ServoControl::isValid(mode) ? ServoControl::entryText(mode)
-                                                     : QStringLiteral("(invalid)");
+    const QString name =
+        ServoControl::isValid(mode) ? ServoControl::entryText(mode) : QStringLiteral("(invalid)");
     return QStringLiteral("Servo mode LED#%1: %2 %3\n").arg(led + 1).arg(mode, 2).arg(name);
 }
 
@@ -51,8 +51,8 @@ QString servoLine(const std::vector<std::uint8_t>& values, int led)
 QString program(const std::vector<std::uint8_t>& values)
 {
     const int lastEvent = int(values.size()) > DownloadStream::LastEventRecord
-        ? values[DownloadStream::LastEventRecord]
-        : -1;
+                              ? values[DownloadStream::LastEventRecord]
+                              : -1;
     QString text = grid(values, lastEvent);
     for (int led = 0; led < LedCount; ++led)
         text += servoLine(values, led);

@@ -58,7 +58,8 @@ void PseudoTerminal::giveToSudoUser()
     const char* gid = std::getenv("SUDO_GID");
     if (::geteuid() != 0 || uid == nullptr || gid == nullptr)
         return;
-    if (::fchown(m_slave, static_cast<uid_t>(std::atol(uid)), static_cast<gid_t>(std::atol(gid))) != 0)
+    if (::fchown(m_slave, static_cast<uid_t>(std::atol(uid)), static_cast<gid_t>(std::atol(gid)))
+        != 0)
         m_error = QString::fromLocal8Bit(std::strerror(errno));
 }
 

@@ -23,7 +23,8 @@ QString recordName(int index)
     if (index < DownloadStream::EventRecords)
         return QStringLiteral("event %1").arg(index);
     if (index < DownloadStream::PicSpeedRecord)
-        return QStringLiteral("servo mode of LED#%1").arg(index - DownloadStream::FirstServoRecord + 1);
+        return QStringLiteral("servo mode of LED#%1")
+            .arg(index - DownloadStream::FirstServoRecord + 1);
     return index == DownloadStream::PicSpeedRecord ? QStringLiteral("PICSpeed")
                                                    : QStringLiteral("LastEvent");
 }
@@ -56,7 +57,8 @@ void StreamAnalysis::checkFraming(int expectedRecords)
         return;
     }
     if (!m_bytes.startsWith(DownloadStream::startMarker()))
-        m_violations << QStringLiteral("the stream does not begin with the start marker \"*\" CR LF");
+        m_violations << QStringLiteral(
+            "the stream does not begin with the start marker \"*\" CR LF");
     const int expectedBytes = recordStart(expectedRecords);
     if (m_bytes.size() < expectedBytes) {
         m_violations << QStringLiteral("%1 bytes received, %2 expected (%3 records)")
@@ -64,13 +66,14 @@ void StreamAnalysis::checkFraming(int expectedRecords)
                             .arg(expectedBytes)
                             .arg(expectedRecords);
     } else if (m_bytes.size() > expectedBytes) {
-        m_violations << QStringLiteral("%1 bytes after the last record")
-                            .arg(m_bytes.size() - expectedBytes);
+        m_violations
+            << QStringLiteral("%1 bytes after the last record").arg(m_bytes.size() - expectedBytes);
     }
     const int complete = std::min(expectedRecords, (int(m_bytes.size()) - Size) / Size);
     for (int index = 0; index < complete; ++index) {
         const int start = recordStart(index);
-        if (m_bytes.at(start + 1) != DownloadStream::Cr || m_bytes.at(start + 2) != DownloadStream::Lf)
+        if (m_bytes.at(start + 1) != DownloadStream::Cr
+            || m_bytes.at(start + 2) != DownloadStream::Lf)
             m_violations << QStringLiteral("record %1 (%2) does not end in CR LF")
                                 .arg(index + 1)
                                 .arg(recordName(index));
@@ -102,7 +105,8 @@ void StreamAnalysis::checkPacing(double toleranceMs)
 {
     const int arrived = int(std::min<size_t>(m_arrivalNs.size(), size_t(m_bytes.size())));
     // A record counts from the arrival of its first byte.
-    m_timing.records = arrived > Size ? std::min((arrived - 1) / Size, DownloadStream::RecordCount) : 0;
+    m_timing.records =
+        arrived > Size ? std::min((arrived - 1) / Size, DownloadStream::RecordCount) : 0;
     if (m_timing.records == 0)
         return;
     m_timing.firstMs = msBetween(0, recordStart(0));

@@ -16,11 +16,11 @@ public:
     static constexpr double RecordGapMs = 50.0;
 
     struct Timing {
-        int records = 0;        // records whose first byte arrived
-        double firstMs = 0;     // marker -> first record
-        double minGapMs = 0;    // between records 1..n (not counting the first)
+        int records = 0;     // records whose first byte arrived
+        double firstMs = 0;  // marker -> first record
+        double minGapMs = 0; // between records 1..n (not counting the first)
         double maxGapMs = 0;
-        double totalMs = 0;     // marker -> last record
+        double totalMs = 0; // marker -> last record
     };
 
     // expectedRecords: 56 for a whole download, fewer when the line was hung

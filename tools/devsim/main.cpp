@@ -63,18 +63,21 @@ bool parse(QCoreApplication& app, Settings& settings)
     parser.setApplicationDescription(
         QStringLiteral("Plays the STROBIX device on a pseudo-terminal and checks one download."));
     parser.addHelpOption();
-    const QCommandLineOption link(QStringLiteral("link"),
-                                  QStringLiteral("Also reach the terminal through a symbolic link at <path>."),
-                                  QStringLiteral("path"));
+    const QCommandLineOption link(
+        QStringLiteral("link"),
+        QStringLiteral("Also reach the terminal through a symbolic link at <path>."),
+        QStringLiteral("path"));
     const QCommandLineOption hangUp(QStringLiteral("hangup-after"),
                                     QStringLiteral("Hang up the line after <n> records (0..55)."),
                                     QStringLiteral("n"));
-    const QCommandLineOption timeout(QStringLiteral("timeout"),
-                                     QStringLiteral("Give up when no download starts within <s> seconds (0: wait for ever)."),
-                                     QStringLiteral("s"), QStringLiteral("0"));
-    const QCommandLineOption tolerance(QStringLiteral("tolerance-ms"),
-                                       QStringLiteral("Allowance for late arrival stamps on this side (default 5)."),
-                                       QStringLiteral("ms"), QString::number(DefaultToleranceMs));
+    const QCommandLineOption timeout(
+        QStringLiteral("timeout"),
+        QStringLiteral("Give up when no download starts within <s> seconds (0: wait for ever)."),
+        QStringLiteral("s"), QStringLiteral("0"));
+    const QCommandLineOption tolerance(
+        QStringLiteral("tolerance-ms"),
+        QStringLiteral("Allowance for late arrival stamps on this side (default 5)."),
+        QStringLiteral("ms"), QString::number(DefaultToleranceMs));
     parser.addOptions({link, hangUp, timeout, tolerance});
     parser.process(app);
 
@@ -114,14 +117,17 @@ int report(const DownloadReceiver::Reception& reception, const Settings& setting
     say(endText(reception.end, settings.hangUpAfter) + QLatin1Char('\n'));
     if (reception.bytes.isEmpty())
         return NothingReceived;
-    const int expected = reception.end == DownloadReceiver::End::HungUp ? settings.hangUpAfter
-                                                                        : DownloadStream::RecordCount;
-    const StreamAnalysis analysis(reception.bytes, reception.arrivalNs, expected, settings.toleranceMs);
+    const int expected = reception.end == DownloadReceiver::End::HungUp
+                             ? settings.hangUpAfter
+                             : DownloadStream::RecordCount;
+    const StreamAnalysis analysis(reception.bytes, reception.arrivalNs, expected,
+                                  settings.toleranceMs);
     QStringList violations = reception.lineProblems;
     violations += analysis.violations();
     say(QStringLiteral("Line settings: %1\n")
-            .arg(reception.lineProblems.isEmpty() ? QStringLiteral("2400 baud, 8N1, raw")
-                                                  : reception.lineProblems.join(QStringLiteral("; "))));
+            .arg(reception.lineProblems.isEmpty()
+                     ? QStringLiteral("2400 baud, 8N1, raw")
+                     : reception.lineProblems.join(QStringLiteral("; "))));
     say(ProgramReport::program(analysis.values()));
     say(ProgramReport::timing(analysis.timing()));
     for (const QString& violation : violations)
@@ -146,7 +152,8 @@ int main(int argc, char* argv[])
 
     PseudoTerminal terminal;
     if (!terminal.isValid()) {
-        std::fprintf(stderr, "strobix-devsim: no pseudo-terminal: %s\n", qPrintable(terminal.error()));
+        std::fprintf(stderr, "strobix-devsim: no pseudo-terminal: %s\n",
+                     qPrintable(terminal.error()));
         return SetupError;
     }
     say(QStringLiteral("device: %1\n").arg(terminal.slavePath()));

@@ -112,9 +112,8 @@ void PacedSender::drain()
         return;
     }
     if (nanoseconds(m_sinceDrainStart.nsecsElapsed()) >= DrainTimeout) {
-        fail(recordCount() - 1,
-             tr("The serial port did not finish sending within %1 seconds.")
-                 .arg(duration_cast<seconds>(DrainTimeout).count()));
+        fail(recordCount() - 1, tr("The serial port did not finish sending within %1 seconds.")
+                                    .arg(duration_cast<seconds>(DrainTimeout).count()));
         return;
     }
     m_timer.start(DrainPoll);

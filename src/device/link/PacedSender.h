@@ -63,7 +63,7 @@ private:
     QElapsedTimer m_sinceDrainStart;
     std::chrono::nanoseconds m_pause{0};
     QByteArray m_stream;
-    int m_next = 0;                // index of the next record to write
-    int m_current = MarkerIndex;   // the record being or last handed over
+    int m_next = 0;              // index of the next record to write
+    int m_current = MarkerIndex; // the record being or last handed over
     State m_state = State::Idle;
 };
