@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # What `cmake --install` puts beside the executable, and the Debian package
 # CPack builds from it (`cpack -G DEB` in the build folder).
 

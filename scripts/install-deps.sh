@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian 12 packages that building, running and testing Strobix
 # need, skipping those already present. Pass --test for the test-only extras.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds Strobix and runs every test: a bounded fuzzing run of the data file
 # reader, then every test suite once with warnings as errors and once under
 # AddressSanitizer and UndefinedBehaviorSanitizer.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Builds the Debian package and checks its dependencies and contents.
 # Usage: cmake -DBUILD_DIR=<build> -DOUT_DIR=<folder> -DCPACK=<cpack> -DDPKG_DEB=<dpkg-deb>
 #        -P CheckDebPackage.cmake

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installs the build into a staging prefix and checks that everything a user
 # needs landed where the desktop and the program look for it.
 # Usage: cmake -DBUILD_DIR=<build> -DSTAGE_DIR=<empty folder> -P CheckInstall.cmake
