@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QObject>
@@ -6,6 +7,7 @@
 
 class MainWindow;
 class QString;
+class QUrl;
 
 // The commands that are not about the sequence: Exit (after a confirmation),
 // the About box and the Users' Manual.
@@ -16,6 +18,11 @@ public:
 
     // What ending the program means; tests replace it to see that it happens.
     void setProgramEnder(std::function<void()> ender) { m_endProgram = std::move(ender); }
+    // How the manual's page is shown (false: it could not be); tests replace it.
+    void setManualOpener(std::function<bool(const QUrl&)> opener)
+    {
+        m_openManual = std::move(opener);
+    }
 
     static QString exitPrompt();
     static QString aboutText();
@@ -23,6 +30,8 @@ public:
     static QString manualPrompt();
     // The web site named in the Users' Manual prompt.
     static QString siteName();
+    // Says that the manual at url could not be shown, and what to do about it.
+    static QString manualNotOpened(const QUrl& url);
 
 private:
     void confirmExit();
@@ -32,4 +41,5 @@ private:
 
     MainWindow& m_window;
     std::function<void()> m_endProgram;
+    std::function<bool(const QUrl&)> m_openManual;
 };
