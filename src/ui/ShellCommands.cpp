@@ -93,7 +93,7 @@ QString ShellCommands::manualNotOpened(const QUrl& url)
     const QString path = url.toLocalFile();
     const QString advice =
         QFileInfo::exists(path)
-            ? QStringLiteral("No web browser could be started. Open that file in a web browser,\r"
+            ? QStringLiteral("No web browser could be started. Open that file in a web browser,\r "
                              "or install xdg-utils so the desktop knows how to show it.")
             : QStringLiteral("The file is missing. Reinstall Strobix to restore it.");
     return QStringLiteral("\r The Users' Manual could not be opened:\r\r ") + path
