@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FileCommands.h"
 
 #include "AppInfo.h"

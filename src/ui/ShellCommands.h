@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QObject>
@@ -7,6 +8,7 @@
 class QAction;
 class QPushButton;
 class QString;
+class QUrl;
 class TestPlayback;
 class UserPrompts;
 
@@ -26,6 +28,11 @@ public:
 
     // What ending the program means; tests replace it to see that it happens.
     void setProgramEnder(std::function<void()> ender) { m_endProgram = std::move(ender); }
+    // How the manual's page is shown (false: it could not be); tests replace it.
+    void setManualOpener(std::function<bool(const QUrl&)> opener)
+    {
+        m_openManual = std::move(opener);
+    }
 
     static QString exitPrompt();
     static QString aboutText();
@@ -33,6 +40,8 @@ public:
     static QString manualPrompt();
     // The web site named in the Users' Manual prompt.
     static QString siteName();
+    // Says that the manual at url could not be shown, and what to do about it.
+    static QString manualNotOpened(const QUrl& url);
 
 private:
     void confirmExit();
@@ -43,4 +52,5 @@ private:
     UserPrompts& m_prompts;
     TestPlayback& m_playback;
     std::function<void()> m_endProgram;
+    std::function<bool(const QUrl&)> m_openManual;
 };

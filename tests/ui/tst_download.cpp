@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DownloadCommand.h"
 #include "DownloadExamples.h"
 #include "DownloadStream.h"
