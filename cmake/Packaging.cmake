@@ -71,6 +71,7 @@ else()
            "libqt6serialport6 (>= 6.4), ")
 endif()
 # xdg-open shows the users' manual; the Wayland plugin lets the window open
-# natively on a Wayland desktop.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland")
+# natively on a Wayland desktop; Qt's own translations put the buttons and
+# file dialogs in the user's language, as the program's own embedded ones do.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland, qt6-translations-l10n")
 include(CPack)

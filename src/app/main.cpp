@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "MainWindow.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -9,6 +10,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Strobix"));
     QApplication::setApplicationVersion(QStringLiteral(STROBIX_VERSION));
+    Translations::install(app);
     // Lets the desktop match the windows to the installed menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("strobix"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/strobix.svg")));

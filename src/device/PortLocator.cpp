@@ -93,8 +93,10 @@ QString PortLocator::describe(int port) const
     if (!found.isEmpty())
         return found;
     if (m_platform == Platform::MacOS)
-        return QStringLiteral("none present (fewer than %1 %2 devices)")
-            .arg(port)
-            .arg(path(QStringLiteral("cu.*")));
-    return QStringLiteral("none present (no %1)").arg(candidates(port).join(QStringLiteral(", ")));
+        return //: %1 a count, %2 a device pattern such as /dev/cu.*
+            tr("none present (fewer than %1 %2 devices)")
+                .arg(port)
+                .arg(path(QStringLiteral("cu.*")));
+    return //: %1 the devices looked for
+        tr("none present (no %1)").arg(candidates(port).join(QStringLiteral(", ")));
 }

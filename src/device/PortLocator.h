@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +13,8 @@
 // The device folder is a parameter so tests can stand a temporary folder in
 // for /dev.
 class PortLocator {
+    Q_DECLARE_TR_FUNCTIONS(PortLocator)
+
 public:
     enum class Platform { Windows, Linux, MacOS };
 

@@ -39,25 +39,26 @@ ValueRange rangeAt(int position)
 QString describe(int position)
 {
     const ValueRange range = rangeAt(position);
-    const QString bounds = QStringLiteral(" (%1 to %2)").arg(range.min).arg(range.max);
+    const QString bounds = SequenceFileReader::tr(" (%1 to %2)").arg(range.min).arg(range.max);
     if (position < SequenceFile::FirstColor)
-        return QStringLiteral("the value of event %1").arg(position) + bounds;
+        return SequenceFileReader::tr("the value of event %1").arg(position) + bounds;
     if (position < SequenceFile::FirstSpareColor)
-        return QStringLiteral("the colour of LED#%1").arg(position - SequenceFile::FirstColor + 1)
+        return SequenceFileReader::tr("the colour of LED#%1")
+                   .arg(position - SequenceFile::FirstColor + 1)
                + bounds;
     if (position < SequenceFile::LastEventIndex)
-        return QStringLiteral("spare colour entry %1")
+        return SequenceFileReader::tr("spare colour entry %1")
                    .arg(position - SequenceFile::FirstSpareColor + 1)
                + bounds;
     if (position == SequenceFile::LastEventIndex)
-        return QStringLiteral("the last event") + bounds;
+        return SequenceFileReader::tr("the last event") + bounds;
     if (position < SequenceFile::PicSpeedIndex)
-        return QStringLiteral("the servo-control choice of LED#%1")
+        return SequenceFileReader::tr("the servo-control choice of LED#%1")
                    .arg(position - SequenceFile::FirstServoMode + 1)
                + bounds;
     if (position == SequenceFile::PicSpeedIndex)
-        return QStringLiteral("the sequencer speed") + bounds;
-    return QStringLiteral("the test speed") + bounds;
+        return SequenceFileReader::tr("the sequencer speed") + bounds;
+    return SequenceFileReader::tr("the test speed") + bounds;
 }
 
 // A field's text as it can be shown in a message: short, printable.
@@ -74,7 +75,8 @@ QString quoteFound(const QByteArray& text)
 
 QString problemAt(int line, int position, const QString& found)
 {
-    return QStringLiteral("Line %1: expected value %2 of %3, %4, found %5.")
+    //: %1 line, %2 value number, %3 count of values, %4 what the value is, %5 what was there
+    return SequenceFileReader::tr("Line %1: expected value %2 of %3, %4, found %5.")
         .arg(line)
         .arg(position + 1)
         .arg(SequenceFile::ValueCount)
@@ -111,29 +113,24 @@ SequenceFileReader::Result SequenceFileReader::parse(const QByteArray& bytes, bo
         case FieldScanner::Status::Value:
             break;
         case FieldScanner::Status::EndOfData:
-            return {std::nullopt,
-                    problemAt(field.line, position, QStringLiteral("the end of the file"))};
+            return {std::nullopt, problemAt(field.line, position, tr("the end of the file"))};
         case FieldScanner::Status::CutOff:
-            return {
-                std::nullopt,
-                QStringLiteral("Line %1: the file is larger than %2 KB and is not a sequence data "
-                               "file.")
-                    .arg(field.line)
-                    .arg(MaxBytes / 1024)};
+            return {std::nullopt,
+                    tr("Line %1: the file is larger than %2 KB and is not a sequence data file.")
+                        .arg(field.line)
+                        .arg(MaxBytes / 1024)};
         case FieldScanner::Status::MissingQuote:
             return {std::nullopt,
-                    problemAt(field.line, position,
-                              QStringLiteral("a text without its closing double quote"))};
+                    problemAt(field.line, position, tr("a text without its closing double quote"))};
         case FieldScanner::Status::TextAfterQuote:
             return {std::nullopt,
                     problemAt(field.line, position,
-                              quoteFound(field.text) + QStringLiteral(" followed by other text"))};
+                              quoteFound(field.text) + tr(" followed by other text"))};
         }
         const std::optional<qint64> number = toWholeNumber(field.text);
         const ValueRange range = rangeAt(position);
         if (!number || *number < range.min || *number > range.max) {
-            const QString found =
-                field.text.isEmpty() ? QStringLiteral("nothing") : quoteFound(field.text);
+            const QString found = field.text.isEmpty() ? tr("nothing") : quoteFound(field.text);
             return {std::nullopt, problemAt(field.line, position, found)};
         }
         values[position] = static_cast<int>(*number);
@@ -150,8 +147,8 @@ SequenceFileReader::Result SequenceFileReader::parse(const QByteArray& bytes, bo
 
 QString SequenceFileReader::notRegularFileProblem()
 {
-    return QStringLiteral("This is not a regular file (it is a folder, a device or a pipe) and "
-                          "cannot hold sequence data.");
+    return tr("This is not a regular file (it is a folder, a device or a pipe) and cannot "
+              "hold sequence data.");
 }
 
 SequenceFileReader::Result SequenceFileReader::read(const QString& path, const Progress& progress)

@@ -4,6 +4,7 @@
 #include "SequenceFile.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -15,6 +16,8 @@
 // either taken whole or rejected with the first problem, so a bad file never
 // leaves a half-loaded sequence behind.
 class SequenceFileReader {
+    Q_DECLARE_TR_FUNCTIONS(SequenceFileReader)
+
 public:
     // A file the program writes is about 300 bytes; reading stops here, so a
     // huge or binary file is rejected without reading it all.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // Texts that name the program.
@@ -14,7 +15,7 @@ inline QString applicationTitle()
 
 inline QString productName()
 {
-    return QStringLiteral("STROBIX  -  Programmable LED Sequencer/Flasher");
+    return QCoreApplication::translate("AppInfo", "STROBIX  -  Programmable LED Sequencer/Flasher");
 }
 inline QString startupCaption()
 {

@@ -70,10 +70,10 @@ void SettingsCommand::saveCommPort()
     if (result.ok)
         return;
     UserPrompts::Message message;
-    message.text = QStringLiteral("The serial port setting could not be saved to\r")
+    message.text = tr("The serial port setting could not be saved to\r")
                    + QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())
-                   + QStringLiteral("\r\r") + result.error
-                   + QStringLiteral("\r\rThe new settings are used until the program ends.");
+                   + QStringLiteral("\r\r") + result.error + QStringLiteral("\r\r")
+                   + tr("The new settings are used until the program ends.");
     message.icon = UserPrompts::Icon::Exclamation;
     message.buttons = UserPrompts::Buttons::Ok;
     m_context.prompts.ask(message);

@@ -39,23 +39,24 @@ ShellCommands::ShellCommands(UserPrompts& prompts, TestPlayback& playback, const
 
 QString ShellCommands::exitPrompt()
 {
-    return blanks(23) + QStringLiteral("OK to Really Exit ?\r\r") + blanks(12)
-           + QStringLiteral("(Be sure you have saved your files)");
+    return blanks(23) + tr("OK to Really Exit ?") + QStringLiteral("\r\r") + blanks(12)
+           + tr("(Be sure you have saved your files)");
 }
 
 // Six lines; an empty line stands between all of them but the first two.
 QString ShellCommands::aboutText()
 {
+    const QString gap = QStringLiteral("\r\r");
     return blanks(25) + QStringLiteral("S T R O B I X\r") + blanks(22)
-           + QString(18, QLatin1Char('=')) + QStringLiteral("\r\r") + blanks(2)
-           + QStringLiteral("Programmable LED Sequencer/Flasher  - Rev3\r\r") + blanks(27)
-           + QStringLiteral("By:  Tessmer\r\r") + blanks(26) + ManualLocation::url().toString()
-           + QStringLiteral("\r\r") + blanks(33) + QStringLiteral("Feb 2008");
+           + QString(18, QLatin1Char('=')) + gap + blanks(2)
+           + tr("Programmable LED Sequencer/Flasher  - Rev3") + gap + blanks(27)
+           + tr("By:  Tessmer") + gap + blanks(26) + ManualLocation::url().toString() + gap
+           + blanks(33) + tr("Feb 2008");
 }
 
 QString ShellCommands::manualPromptTitle()
 {
-    return AppInfo::productName() + QStringLiteral(" Users' Manual");
+    return AppInfo::productName() + tr(" Users' Manual");
 }
 
 QString ShellCommands::siteName()
@@ -65,8 +66,8 @@ QString ShellCommands::siteName()
 
 QString ShellCommands::manualPrompt()
 {
-    return QStringLiteral("\r Click OK to view the Strobix Users' Manual on the ") + siteName()
-           + QStringLiteral(" webpage...");
+    //: %1 the name of the manual's web page, left in English
+    return tr("\r Click OK to view the Strobix Users' Manual on the %1 webpage...").arg(siteName());
 }
 
 void ShellCommands::confirmExit()
@@ -95,11 +96,11 @@ QString ShellCommands::manualNotOpened(const QUrl& url)
     const QString path = url.toLocalFile();
     const QString advice =
         QFileInfo::exists(path)
-            ? QStringLiteral("No web browser could be started. Open that file in a web browser,\r "
-                             "or install xdg-utils so the desktop knows how to show it.")
-            : QStringLiteral("The file is missing. Reinstall Strobix to restore it.");
-    return QStringLiteral("\r The Users' Manual could not be opened:\r\r ") + path
-           + QStringLiteral("\r\r ") + advice;
+            ? tr("No web browser could be started. Open that file in a web browser,\r "
+                 "or install xdg-utils so the desktop knows how to show it.")
+            : tr("The file is missing. Reinstall Strobix to restore it.");
+    return tr("\r The Users' Manual could not be opened:\r\r ") + path + QStringLiteral("\r\r ")
+           + advice;
 }
 
 // A manual that cannot be shown is reported: otherwise the user would see nothing happen.

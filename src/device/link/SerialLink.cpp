@@ -102,7 +102,7 @@ SerialLink::Output SerialLink::output()
 {
     if (!m_port.isOpen()) {
         if (m_lastFailure.isEmpty())
-            noteFailure(QStringLiteral("The serial port is not open."));
+            noteFailure(tr("The serial port is not open."));
         return Output::Lost;
     }
     if (m_port.bytesToWrite() > 0)
@@ -111,7 +111,7 @@ SerialLink::Output SerialLink::output()
     int queued = 0;
     if (::ioctl(m_port.handle(), TIOCOUTQ, &queued) != 0) {
         // An unplugged adapter fails here; its last bytes may not have left.
-        noteFailure(QStringLiteral("The serial port's output queue could not be read: %1")
+        noteFailure(tr("The serial port's output queue could not be read: %1")
                         .arg(QString::fromLocal8Bit(std::strerror(errno))));
         return Output::Lost;
     }
