@@ -1,0 +1,195 @@
+// SPDX-License-Identifier: MIT
+#include <QFile>
+#include <QHash>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+namespace {
+
+struct Entry {
+    QString context;
+    QString source;
+    QString translation;
+    bool finished = true;
+};
+
+// Reads a <source> or <translation> element; lupdate writes control
+// characters such as CR as <byte value="xd"/>.
+QString readText(QXmlStreamReader& xml)
+{
+    QString text;
+    const QString element = xml.name().toString();
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isCharacters())
+            text += xml.text();
+        else if (xml.isStartElement() && xml.name() == QLatin1String("byte"))
+            text +=
+                QChar(xml.attributes().value(QLatin1String("value")).mid(1).toUInt(nullptr, 16));
+        else if (xml.isEndElement() && xml.name() == element)
+            break;
+    }
+    return text;
+}
+
+// The catalogue's live entries, keyed by context, source and disambiguation.
+QHash<QString, Entry> readCatalogue(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(path));
+    QXmlStreamReader xml(&file);
+    QHash<QString, Entry> entries;
+    QString context;
+    Entry entry;
+    QString comment;
+    bool live = true;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isEndElement() && xml.name() == QLatin1String("message") && live)
+            entries.insert(entry.context + u'\x4' + entry.source + u'\x4' + comment, entry);
+        if (!xml.isStartElement())
+            continue;
+        const auto name = xml.name();
+        if (name == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (name == QLatin1String("message")) {
+            entry = Entry{context, {}, {}, true};
+            comment.clear();
+            live = true;
+        } else if (name == QLatin1String("source")) {
+            entry.source = readText(xml);
+        } else if (name == QLatin1String("comment")) {
+            comment = xml.readElementText();
+        } else if (name == QLatin1String("translation")) {
+            const auto type = xml.attributes().value(QLatin1String("type"));
+            live = type != QLatin1String("obsolete") && type != QLatin1String("vanished");
+            entry.finished = type != QLatin1String("unfinished");
+            entry.translation = readText(xml);
+        }
+    }
+    if (xml.hasError())
+        qFatal("%s: %s", qPrintable(path), qPrintable(xml.errorString()));
+    return entries;
+}
+
+QString describe(const QString& key)
+{
+    return QString(key)
+        .replace(u'\x4', QStringLiteral(" | "))
+        .replace(u'\r', QStringLiteral("\\r"));
+}
+
+QString catalogue(const char* name)
+{
+    return QStringLiteral(STROBIX_TS_DIR "/") + QLatin1String(name);
+}
+
+// Placeholders in order of number, so a translation may move them.
+QStringList placeholders(const QString& text)
+{
+    static const QRegularExpression marker(QStringLiteral("%(L?)(\\d{1,2})"));
+    QStringList found;
+    for (const auto& match : marker.globalMatch(text))
+        found << match.captured(0);
+    found.sort();
+    return found;
+}
+
+// "&x" marks a keyboard mnemonic; "&&" is a literal ampersand.
+int mnemonics(const QString& text)
+{
+    return int(QString(text).remove(QStringLiteral("&&")).count(u'&'));
+}
+
+QString edge(const QString& text, bool leading)
+{
+    static const QRegularExpression head(QStringLiteral("^\\s*"));
+    static const QRegularExpression tail(QStringLiteral("\\s*$"));
+    return (leading ? head : tail).match(text).captured(0);
+}
+
+} // namespace
+
+class TranslationCatalog : public QObject {
+    Q_OBJECT
+
+    QHash<QString, Entry> m_fromSources;
+
+private slots:
+    void initTestCase()
+    {
+        QTemporaryDir scratch;
+        QVERIFY(scratch.isValid());
+        const QString ts = scratch.filePath(QStringLiteral("scan.ts"));
+        QProcess lupdate;
+        lupdate.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        lupdate.start(QStringLiteral(STROBIX_LUPDATE),
+                      {QStringLiteral("-locations"), QStringLiteral("none"),
+                       QStringLiteral("-silent"), QStringLiteral(STROBIX_TS_SOURCES),
+                       QStringLiteral("-ts"), ts});
+        QVERIFY(lupdate.waitForFinished(120000));
+        QCOMPARE(lupdate.exitCode(), 0);
+        m_fromSources = readCatalogue(ts);
+        // Guards against a scan that silently found nothing.
+        QVERIFY2(m_fromSources.size() > 20, "lupdate found hardly any texts in the sources");
+    }
+
+    // Texts missing from a catalogue would stay English; texts no source
+    // has any more would be shipped for nothing. Run the update_translations
+    // target, then translate what it added.
+    void cataloguesMatchTheSources_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("template") << catalogue("strobix.ts");
+        QTest::newRow("German") << catalogue("strobix_de.ts");
+    }
+    void cataloguesMatchTheSources()
+    {
+        QFETCH(QString, path);
+        const QHash<QString, Entry> committed = readCatalogue(path);
+        QStringList problems;
+        for (auto it = m_fromSources.cbegin(); it != m_fromSources.cend(); ++it)
+            if (!committed.contains(it.key()))
+                problems << QStringLiteral("missing: ") + describe(it.key());
+        for (auto it = committed.cbegin(); it != committed.cend(); ++it)
+            if (!m_fromSources.contains(it.key()))
+                problems << QStringLiteral("no longer in the sources: ") + describe(it.key());
+        problems.sort();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+    }
+
+    // A translation must fit where the English text goes: the same
+    // placeholders (or .arg() fills the wrong ones), the same blanks and line
+    // breaks at the ends (pieces are joined to others), the same number of
+    // keyboard mnemonics.
+    void germanIsCompleteAndKeepsTheShape()
+    {
+        QStringList problems;
+        const QHash<QString, Entry> german = readCatalogue(catalogue("strobix_de.ts"));
+        for (auto it = german.cbegin(); it != german.cend(); ++it) {
+            const Entry& entry = it.value();
+            const QString what = describe(it.key()) + QStringLiteral(": ");
+            if (!entry.finished || entry.translation.isEmpty()) {
+                problems << what + QStringLiteral("not translated");
+                continue;
+            }
+            if (placeholders(entry.source) != placeholders(entry.translation))
+                problems << what + QStringLiteral("placeholders differ");
+            if (edge(entry.source, true) != edge(entry.translation, true)
+                || edge(entry.source, false) != edge(entry.translation, false))
+                problems << what + QStringLiteral("blanks or line breaks at the ends differ");
+            if (mnemonics(entry.source) != mnemonics(entry.translation))
+                problems << what + QStringLiteral("keyboard mnemonics differ");
+        }
+        problems.sort();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+    }
+};
+
+QTEST_GUILESS_MAIN(TranslationCatalog)
+#include "tst_translationcatalog.moc"
