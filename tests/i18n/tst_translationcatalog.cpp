@@ -100,6 +100,17 @@ QStringList placeholders(const QString& text)
     return found;
 }
 
+// File name patterns such as "*.DAT" in a file dialog's filter: the dialog
+// lists files by them, so they are not words to translate.
+QStringList filePatterns(const QString& text)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.[^\\s;)]+"));
+    QStringList found;
+    for (const auto& match : pattern.globalMatch(text))
+        found << match.captured(0);
+    return found;
+}
+
 // "&x" marks a keyboard mnemonic; "&&" is a literal ampersand.
 int mnemonics(const QString& text)
 {
@@ -166,7 +177,7 @@ private slots:
     // A translation must fit where the English text goes: the same
     // placeholders (or .arg() fills the wrong ones), the same blanks and line
     // breaks at the ends (pieces are joined to others), the same number of
-    // keyboard mnemonics.
+    // keyboard mnemonics, the same file name patterns.
     void germanIsCompleteAndKeepsTheShape()
     {
         QStringList problems;
@@ -185,6 +196,8 @@ private slots:
                 problems << what + QStringLiteral("blanks or line breaks at the ends differ");
             if (mnemonics(entry.source) != mnemonics(entry.translation))
                 problems << what + QStringLiteral("keyboard mnemonics differ");
+            if (filePatterns(entry.source) != filePatterns(entry.translation))
+                problems << what + QStringLiteral("file name patterns differ");
         }
         problems.sort();
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
