@@ -9,6 +9,41 @@
     </message>
 </context>
 <context>
+    <name>ColorTable</name>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+</context>
+<context>
     <name>PacedSender</name>
     <message>
         <source>The serial port did not finish sending within %1 seconds.</source>
@@ -105,6 +140,17 @@
     <message>
         <source>The serial port&apos;s output queue could not be read: %1</source>
         <translation>Die Ausgabewarteschlange der seriellen Schnittstelle konnte nicht gelesen werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ServoControl</name>
+    <message>
+        <source>OFF</source>
+        <translation>AUS</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>KEINE</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,8 @@ namespace ColorTable {
 
 QString colorName(int index)
 {
-    return isValid(index) ? QString::fromLatin1(Entries[index].name) : QString();
+    return isValid(index) ? QCoreApplication::translate("ColorTable", Entries[index].name)
+                          : QString();
 }
 
 std::uint32_t colorValue(int index)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -16,20 +17,20 @@ constexpr int White = 7;
 constexpr int Black = 0;
 
 struct Entry {
-    const char* name;
+    const char* name;      // English; colorName() gives it in the user's language
     const char* valueText; // "&H..." form, blue-green-red
     std::uint32_t bgr;
 };
 
 constexpr std::array<Entry, Count> Entries{{
-    {"Black", "&H0", 0x000000},
-    {"Red", "&HFF", 0x0000FF},
-    {"Green", "&HFF00", 0x00FF00},
-    {"Yellow", "&HFFFF", 0x00FFFF},
-    {"Blue", "&HFF0000", 0xFF0000},
-    {"Magenta", "&HFF00FF", 0xFF00FF},
-    {"Cyan", "&HFFFF00", 0xFFFF00},
-    {"White", "&HFFFFFF", 0xFFFFFF},
+    {QT_TRANSLATE_NOOP("ColorTable", "Black"), "&H0", 0x000000},
+    {QT_TRANSLATE_NOOP("ColorTable", "Red"), "&HFF", 0x0000FF},
+    {QT_TRANSLATE_NOOP("ColorTable", "Green"), "&HFF00", 0x00FF00},
+    {QT_TRANSLATE_NOOP("ColorTable", "Yellow"), "&HFFFF", 0x00FFFF},
+    {QT_TRANSLATE_NOOP("ColorTable", "Blue"), "&HFF0000", 0xFF0000},
+    {QT_TRANSLATE_NOOP("ColorTable", "Magenta"), "&HFF00FF", 0xFF00FF},
+    {QT_TRANSLATE_NOOP("ColorTable", "Cyan"), "&HFFFF00", 0xFFFF00},
+    {QT_TRANSLATE_NOOP("ColorTable", "White"), "&HFFFFFF", 0xFFFFFF},
 }};
 
 constexpr bool isValid(int index)

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "ServoControl.h"
 
+#include <QCoreApplication>
+
 namespace ServoControl {
 
 QString entryText(int mode)
 {
     if (mode == Off)
-        return QStringLiteral("OFF");
+        return QCoreApplication::translate("ServoControl", "OFF");
     if (mode == None)
-        return QStringLiteral("NONE");
+        return QCoreApplication::translate("ServoControl", "NONE");
     if (!isValid(mode))
         return {};
     QString text = QStringLiteral("|");
