@@ -2,15 +2,18 @@
 
 #include <QLabel>
 
-// A label that reports a left click, for the LED names that open the colour choice.
+// A label that reports a left click, for the LED names that open the colour
+// choice. It takes the focus with Tab, and Space or Enter click it.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit ClickableLabel(const QString& text, QWidget* parent = nullptr);
 
 signals:
     void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };

@@ -1,5 +1,7 @@
 #include "LampWidget.h"
 
+#include "PaletteTones.h"
+
 #include <QPainter>
 
 LampWidget::LampWidget(QWidget* parent)
@@ -19,7 +21,7 @@ void LampWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(palette().color(QPalette::Dark), 1));
+    painter.setPen(QPen(PaletteTones::lampRing(palette()), 1));
     painter.setBrush(m_fill);
     painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 }

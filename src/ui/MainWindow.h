@@ -4,6 +4,7 @@
 #include "LedSequence.h"
 #include "ProgramSettings.h"
 #include "TestPlayback.h"
+#include "TwipsLayout.h"
 
 #include <QMainWindow>
 
@@ -105,8 +106,14 @@ public:
     SettingsCommand* settingsCommand() const { return m_settingsCommand.get(); }
     ShellCommands* shellCommands() const { return m_shellCommands.get(); }
 
+    // The whole window's zoom: 100, 125, 150, 200, 250 or 300 percent. Ctrl+plus,
+    // Ctrl+minus and Ctrl+0 step it and remember it for the next run.
+    int zoomPercent() const;
+    void setZoomPercent(int percent);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void createControls();
@@ -115,6 +122,14 @@ private:
     void createServoStickGroup(QWidget* area);
     void createPopupLists(QWidget* area);
     void createMenus();
+    void setReadingOrder();
+    void createZoomActions();
+    void applyZoom();
+    void applyTones();
+    QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QRect twips);
+    QPushButton* makeCommandButton(QWidget* parent, const QString& name, const QString& text,
+                                   const QString& toolTip, QRect twips);
+    QListWidget* makePopupList(QWidget* parent, const QString& name, QRect twips);
     void connectModel();
     void startUp();
 
@@ -127,6 +142,8 @@ private:
     ProgramSettings m_settings;
     TestPlayback m_playback;
     HeldPrompts m_prompts;
+    TwipsLayout m_layout;
+    QObject* m_wheelRule = nullptr;
 
     SequenceGrid* m_grid = nullptr;
     TimeAxisWidget* m_timeAxis = nullptr;
