@@ -259,8 +259,9 @@ void MainWindow::createSequenceRows(QWidget* area)
         m_servoControls[led] = servo;
     }
 
+    // The heading ends where the first servo list begins.
     m_servoHeading = makeLabel(area, QStringLiteral("Label1"), QStringLiteral("Servo Control"),
-                               QRect(8040, 120, 1095, 255));
+                               QRect(8040, 120, 1095, 240));
     m_servoHeading->setAlignment(Qt::AlignCenter);
     describe(m_servoHeading, QStringLiteral("Servo Control"),
              QStringLiteral("Heading of the servo-control lists"));
@@ -308,16 +309,18 @@ void MainWindow::createCommandButtons(QWidget* area)
 
 void MainWindow::createServoStickGroup(QWidget* area)
 {
+    // The readout's caption ends where the number begins, and the readout
+    // where the stick begins.
     m_pulseWidthLabel1 =
         makeLabel(area, QStringLiteral("PulseWidthlabel1"), QStringLiteral("Servo Pulsewidth ="),
-                  QRect(3600, 2880, 1575, 255));
+                  QRect(3600, 2880, 1560, 240));
     m_pulseWidthLabel1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_pulseWidth = makeLabel(area, QStringLiteral("PulseWidth"), QStringLiteral("1500"),
-                             QRect(5160, 2880, 495, 255));
+                             QRect(5160, 2880, 495, 240));
     m_pulseWidth->setAlignment(Qt::AlignCenter);
     // A servo pulse lasts 1000 to 2000 microseconds.
     m_pulseWidthLabel2 = makeLabel(area, QStringLiteral("PulseWidthlabel2"),
-                                   QStringLiteral("\u00b5s"), QRect(5760, 2880, 375, 255));
+                                   QStringLiteral("\u00b5s"), QRect(5760, 2880, 375, 240));
     describe(m_pulseWidthLabel1, QStringLiteral("Servo Pulsewidth ="),
              QStringLiteral("The servo pulse width the stick sets"));
     describe(m_pulseWidth, QStringLiteral("Servo pulse width"),

@@ -141,7 +141,7 @@ QAccessibleInterface* PaintedItemsAccessible::focusChild() const
 
 void PaintedItemsAccessible::notifyCurrentItem(QWidget* widget, int item)
 {
-    if (!QAccessible::isActive() || !widget->hasFocus() || item < 0)
+    if (!widget->hasFocus() || item < 0)
         return;
     QAccessibleEvent event(widget, QAccessible::Focus);
     event.setChild(item);
@@ -151,7 +151,7 @@ void PaintedItemsAccessible::notifyCurrentItem(QWidget* widget, int item)
 void PaintedItemsAccessible::notifyItemChanged(QWidget* widget, int item,
                                                QAccessible::State changed)
 {
-    if (!QAccessible::isActive() || item < 0)
+    if (item < 0)
         return;
     QAccessibleStateChangeEvent stateEvent(widget, changed);
     stateEvent.setChild(item);

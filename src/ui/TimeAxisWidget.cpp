@@ -178,8 +178,10 @@ void TimeAxisWidget::keyPressEvent(QKeyEvent* event)
 
 void TimeAxisWidget::focusInEvent(QFocusEvent* event)
 {
-    // The keyboard starts where the end marker is.
-    if (m_focused < 0)
+    // Tabbing in, the keyboard starts where the end marker is.
+    const bool tabbedIn =
+        event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    if (m_focused < 0 || tabbedIn)
         m_focused = m_marked >= 0 ? m_marked : 0;
     update(labelRect(m_focused));
     PaintedItemsAccessible::notifyCurrentItem(this, m_focused);

@@ -18,10 +18,13 @@ public:
     void placeAt(QWidget* widget, QPoint twips);
     void setFont(QWidget* widget, const QFont& font);
 
-    // Sizes fonts first, then geometry, as sizes may follow the fonts.
+    // Sizes fonts first, then geometry, as sizes may follow the fonts; a
+    // one-line caption that would not fit is set a little smaller.
     void apply() const;
 
 private:
+    bool hasOwnFont(const QWidget* widget) const;
+
     struct Placement {
         QPointer<QWidget> widget;
         QRect twips;

@@ -1,0 +1,338 @@
+// The window by keyboard alone, and what assistive tools (screen readers) are
+// told about it, through QAccessible as they would ask.
+
+#include "ClickableLabel.h"
+#include "LampWidget.h"
+#include "PaletteTones.h"
+#include "PopupInput.h"
+#include "SettingsCommand.h"
+#include "SettingsDialog.h"
+#include "TestWindow.h"
+#include "TimeAxisWidget.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QStyleFactory>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <cmath>
+
+namespace {
+
+QAccessibleInterface* accessibleOf(QObject* object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+qreal luminance(const QColor& color)
+{
+    auto channel = [](qreal value) {
+        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF())
+           + 0.0722 * channel(color.blueF());
+}
+
+// The WCAG contrast ratio: 1 (none) to 21 (black on white).
+qreal contrast(const QColor& a, const QColor& b)
+{
+    const qreal light = std::max(luminance(a), luminance(b));
+    const qreal dark = std::min(luminance(a), luminance(b));
+    return (light + 0.05) / (dark + 0.05);
+}
+
+QPalette darkPalette()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Window, QColor(53, 53, 53));
+    palette.setColor(QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::Base, QColor(35, 35, 35));
+    palette.setColor(QPalette::Text, Qt::white);
+    palette.setColor(QPalette::Button, QColor(53, 53, 53));
+    palette.setColor(QPalette::ButtonText, Qt::white);
+    palette.setColor(QPalette::Dark, QColor(35, 35, 35));
+    palette.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    return palette;
+}
+
+void wheelOver(QWidget* widget, int delta)
+{
+    const QPointF at = widget->rect().center();
+    QWheelEvent wheel(at, widget->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
+}
+
+} // namespace
+
+class KeyboardAccessTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyControlIsNamedAndDescribed();
+    void tabFollowsReadingOrder();
+    void timeAxisKeysMoveTheEndMarker();
+    void timeAxisLabelsAreAccessibleItems();
+    void ledLabelOpensColourListFromKeyboard_data();
+    void ledLabelOpensColourListFromKeyboard();
+    void onlyFocusedServoListTakesTheWheel();
+    void fixedColoursStayReadable_data();
+    void fixedColoursStayReadable();
+};
+
+void KeyboardAccessTest::everyControlIsNamedAndDescribed()
+{
+    TestWindow test;
+    QList<QWidget*> controls =
+        test->centralWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    SettingsDialog& dialog = test->settingsCommand()->dialog();
+    controls << dialog.commPortCombo() << dialog.pcSpeedCombo() << dialog.picSpeedCombo()
+             << dialog.okButton() << dialog.cancelButton();
+    QVERIFY(controls.size() > 40);
+    QSet<QString> names;
+    for (QWidget* control : controls) {
+        QAccessibleInterface* accessible = accessibleOf(control);
+        QVERIFY(accessible);
+        // On Linux Qt reports a drop-down list's current entry as its name and
+        // hands over the list's own name separately.
+        const QString name = qobject_cast<QComboBox*>(control)
+                                 ? control->accessibleName()
+                                 : accessible->text(QAccessible::Name);
+        QVERIFY2(!name.isEmpty(), qPrintable(control->objectName()));
+        QVERIFY2(!accessible->text(QAccessible::Description).isEmpty(),
+                 qPrintable(control->objectName()));
+        // Alike controls of different LEDs are told apart by name.
+        QVERIFY2(!names.contains(name), qPrintable(name));
+        names.insert(name);
+    }
+    QCOMPARE(accessibleOf(test->ledLabel(2))->text(QAccessible::Name),
+             QStringLiteral("LED#3 colour"));
+    QCOMPARE(accessibleOf(test->openButton())->text(QAccessible::Name),
+             QStringLiteral("Open File..."));
+}
+
+void KeyboardAccessTest::tabFollowsReadingOrder()
+{
+    TestWindow test;
+    QList<QWidget*> expected{test->timeAxis()};
+    for (int led = 0; led < MainWindow::LedCount; ++led)
+        expected << test->rowOptionsButton(led);
+    for (int led = 0; led < MainWindow::LedCount; ++led)
+        expected << test->ledLabel(led);
+    for (int led = 0; led < MainWindow::LedCount; ++led)
+        expected << test->servoControl(led);
+    expected << test->openButton() << test->testButton() << test->downloadButton()
+             << test->saveButton() << test->settingsButton() << test->exitButton();
+
+    test->timeAxis()->setFocus(Qt::TabFocusReason);
+    for (qsizetype i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(test->windowHandle(), Qt::Key_Tab);
+        QVERIFY2(test->focusWidget() == expected[i], qPrintable(expected[i]->objectName()));
+    }
+    // And back.
+    for (qsizetype i = expected.size() - 2; i >= 0; --i) {
+        QTest::keyClick(test->windowHandle(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY2(test->focusWidget() == expected[i], qPrintable(expected[i]->objectName()));
+    }
+}
+
+// A seeded random series of keys on the focused time axis against a model:
+// the arrows and Home/End move the focused label within the axis; Enter,
+// Return and Space move the end marker there, exactly as a double-click does.
+void KeyboardAccessTest::timeAxisKeysMoveTheEndMarker()
+{
+    TestWindow test;
+    TimeAxisWidget* axis = test->timeAxis();
+    QSignalSpy doubleClicked(axis, &TimeAxisWidget::doubleClicked);
+    test->sequence().setLastEvent(20);
+    test->exitButton()->setFocus();
+    axis->setFocus(Qt::TabFocusReason);
+    QCOMPARE(axis->focusedEvent(), 20); // the keyboard starts at the marker
+
+    const std::array<Qt::Key, 8> keys{Qt::Key_Left, Qt::Key_Right, Qt::Key_Left,  Qt::Key_Right,
+                                      Qt::Key_Home, Qt::Key_End,   Qt::Key_Space, Qt::Key_Return};
+    QRandomGenerator random(4711);
+    int focused = 20;
+    int marker = 20;
+    int presses = 0;
+    for (int step = 0; step < 400; ++step) {
+        const Qt::Key key = keys[random.bounded(int(keys.size()))];
+        const int repeat = key == Qt::Key_Left || key == Qt::Key_Right ? 1 + random.bounded(8) : 1;
+        for (int i = 0; i < repeat; ++i)
+            QTest::keyClick(test->windowHandle(), key);
+        switch (key) {
+        case Qt::Key_Left:
+            focused = std::max(focused - repeat, 0);
+            break;
+        case Qt::Key_Right:
+            focused = std::min(focused + repeat, 49);
+            break;
+        case Qt::Key_Home:
+            focused = 0;
+            break;
+        case Qt::Key_End:
+            focused = 49;
+            break;
+        default:
+            marker = focused;
+            ++presses;
+        }
+        QCOMPARE(axis->focusedEvent(), focused);
+        QCOMPARE(test->sequence().lastEvent(), marker);
+        QCOMPARE(axis->markedEvent(), marker);
+    }
+    QCOMPARE(doubleClicked.count(), presses);
+    QVERIFY(presses > 20);
+}
+
+void KeyboardAccessTest::timeAxisLabelsAreAccessibleItems()
+{
+    TestWindow test;
+    TimeAxisWidget* axis = test->timeAxis();
+    QAccessibleInterface* accessible = accessibleOf(axis);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Time axis"));
+    QCOMPARE(accessible->childCount(), 50);
+    for (int event = 0; event < 50; ++event) {
+        QAccessibleInterface* label = accessible->child(event);
+        QVERIFY(label && label->isValid());
+        QCOMPARE(label->parent(), accessible);
+        QCOMPARE(accessible->indexOfChild(label), event);
+        const QString name = QStringLiteral("Event %1").arg(event + 1);
+        QCOMPARE(label->text(QAccessible::Name),
+                 event == 49 ? name + QStringLiteral(", end marker") : name);
+        // Where the label is drawn on screen, and found there again.
+        const QPoint centre = axis->mapToGlobal(axis->labelCenter(event));
+        QVERIFY(label->rect().contains(centre));
+        QCOMPARE(accessible->childAt(centre.x(), centre.y()), label);
+    }
+
+    // The press action moves the end marker; the names follow.
+    QAccessibleActionInterface* action = accessible->child(9)->actionInterface();
+    QVERIFY(action);
+    action->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(test->sequence().lastEvent(), 9);
+    QCOMPARE(accessible->child(9)->text(QAccessible::Name), QStringLiteral("Event 10, end marker"));
+    QCOMPARE(accessible->child(49)->text(QAccessible::Name), QStringLiteral("Event 50"));
+
+    // The focused label is the focused child. (Whether moves are announced
+    // cannot be seen here: without a platform bridge QAccessible stays inactive.)
+    test->exitButton()->setFocus();
+    QVERIFY(!accessible->focusChild());
+    axis->setFocus(Qt::TabFocusReason);
+    QCOMPARE(accessible->focusChild(), accessible->child(9));
+    QVERIFY(accessible->child(9)->state().focused);
+    QTest::keyClick(test->windowHandle(), Qt::Key_Right);
+    QTest::keyClick(test->windowHandle(), Qt::Key_Right);
+    QCOMPARE(accessible->focusChild(), accessible->child(11));
+    QVERIFY(!accessible->child(9)->state().focused);
+    QVERIFY(accessible->child(11)->state().focused);
+}
+
+void KeyboardAccessTest::ledLabelOpensColourListFromKeyboard_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Space") << int(Qt::Key_Space);
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("Enter") << int(Qt::Key_Enter);
+}
+
+void KeyboardAccessTest::ledLabelOpensColourListFromKeyboard()
+{
+    QFETCH(int, key);
+    TestWindow test;
+    test->sequence().setLedColor(2, 4);
+    test->rowOptionsButton(3)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(test->windowHandle(), Qt::Key_Tab);
+    QTest::keyClick(test->windowHandle(), Qt::Key_Tab);
+    QTest::keyClick(test->windowHandle(), Qt::Key_Tab);
+    QCOMPARE(test->focusWidget(), test->ledLabel(2));
+    QVERIFY(!test->colorList()->isVisible());
+    QTest::keyClick(test->windowHandle(), Qt::Key(key));
+    QVERIFY(test->colorList()->isVisible());
+    QCOMPARE(test->colorList()->currentRow(), 4);
+}
+
+// A wheel turned over a servo list changes its mode only when the list has the focus.
+void KeyboardAccessTest::onlyFocusedServoListTakesTheWheel()
+{
+    TestWindow test;
+    QComboBox* servo = test->servoControl(1);
+    const int before = test->sequence().servoMode(1);
+    test->openButton()->setFocus();
+    wheelOver(servo, -120);
+    wheelOver(servo, 120 * 3);
+    QCOMPARE(servo->currentIndex(), before);
+    QCOMPARE(test->sequence().servoMode(1), before);
+    QVERIFY(!servo->hasFocus()); // nor does the wheel take the focus
+
+    servo->setFocus(Qt::TabFocusReason);
+    wheelOver(servo, 120);
+    QVERIFY(servo->currentIndex() != before);
+    QCOMPARE(test->sequence().servoMode(1), servo->currentIndex());
+}
+
+void KeyboardAccessTest::fixedColoursStayReadable_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light palette") << false;
+    QTest::newRow("dark palette") << true;
+}
+
+// Text drawn in the window's own fixed colours keeps a readable contrast to
+// what it is drawn on, whatever the palette.
+void KeyboardAccessTest::fixedColoursStayReadable()
+{
+    QFETCH(bool, dark);
+    const QPalette original = QApplication::palette();
+    QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"));
+    QApplication::setStyle(fusion);
+    QApplication::setPalette(dark ? darkPalette() : fusion->standardPalette());
+    {
+        TestWindow test;
+        QCOMPARE(PaletteTones::isDark(test->palette()), dark);
+        constexpr qreal Readable = 3.0; // large or bold text
+        TimeAxisWidget* axis = test->timeAxis();
+        test->sequence().setLastEvent(30);
+        QVERIFY(contrast(axis->textColor(3), axis->backgroundColor(3)) >= 4.5);
+        QVERIFY(contrast(axis->textColor(30), axis->backgroundColor(30)) >= Readable);
+
+        auto* heading = test->findChild<QLabel*>(QStringLiteral("Label1"));
+        QVERIFY(contrast(heading->palette().color(QPalette::WindowText),
+                         heading->palette().color(QPalette::Window))
+                >= 4.5);
+        QLabel* hint = test->servoHint();
+        QVERIFY(contrast(hint->palette().color(QPalette::WindowText),
+                         hint->palette().color(QPalette::Window))
+                >= 4.5);
+        QLabel* readout = test->pulseWidth();
+        QVERIFY(contrast(readout->palette().color(QPalette::WindowText),
+                         test->palette().color(QPalette::Window))
+                >= Readable);
+        QCOMPARE(test->pulseWidthLabel2()->text(), QStringLiteral("\u00b5s"));
+
+        // An unlit lamp is black: it shows by itself on a light window, by its ring on a dark one.
+        const QColor ring = PaletteTones::lampRing(test->lamp(0)->palette());
+        const QColor window = test->palette().color(QPalette::Window);
+        QVERIFY(contrast(ring, Qt::black) >= Readable);
+        QVERIFY(contrast(ring, window) >= Readable || contrast(Qt::black, window) >= Readable);
+
+        // A palette changed while the window is open is followed too.
+        QApplication::setPalette(dark ? fusion->standardPalette() : darkPalette());
+        QTRY_COMPARE(PaletteTones::isDark(test->palette()), !dark);
+        QVERIFY(contrast(test->pulseWidth()->palette().color(QPalette::WindowText),
+                         test->palette().color(QPalette::Window))
+                >= Readable);
+        QVERIFY(contrast(axis->textColor(3), axis->backgroundColor(3)) >= 4.5);
+    }
+    QApplication::setPalette(original);
+}
+
+QTEST_MAIN(KeyboardAccessTest)
+#include "tst_keyboardaccess.moc"

@@ -1,0 +1,256 @@
+// The main window at every zoom step: nothing overlaps or is cut off, and the
+// mouse still lands on the cell it points at. CTest runs this suite again on
+// top of the desktop's own scaling (QT_SCALE_FACTOR 1.5 and 2).
+
+#include "ClickableLabel.h"
+#include "LampWidget.h"
+#include "SequenceGrid.h"
+#include "TestWindow.h"
+#include "TimeAxisWidget.h"
+#include "Twips.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QScrollBar>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+
+namespace {
+
+QSettings storedSettings()
+{
+    return QSettings(QSettings::UserScope, QStringLiteral("Strobix"), QStringLiteral("Strobix"));
+}
+
+QString describe(const QWidget* widget)
+{
+    return widget->objectName() + QLatin1Char(' ')
+           + QStringLiteral("(%1,%2 %3x%4)")
+                 .arg(widget->x())
+                 .arg(widget->y())
+                 .arg(widget->width())
+                 .arg(widget->height());
+}
+
+// Pairs of controls that must not share a single pixel.
+void verifyApart(const QList<QWidget*>& widgets)
+{
+    for (qsizetype i = 0; i < widgets.size(); ++i)
+        for (qsizetype j = i + 1; j < widgets.size(); ++j)
+            QVERIFY2(!widgets[i]->geometry().intersects(widgets[j]->geometry()),
+                     qPrintable(describe(widgets[i]) + QStringLiteral(" overlaps ")
+                                + describe(widgets[j])));
+}
+
+void verifyInside(const QWidget* area, const QList<QWidget*>& widgets)
+{
+    for (const QWidget* widget : widgets)
+        QVERIFY2(area->rect().contains(widget->geometry()), qPrintable(describe(widget)));
+}
+
+int textWidth(const QWidget* widget, QString text)
+{
+    return widget->fontMetrics().horizontalAdvance(text.remove(QLatin1Char('&')));
+}
+
+// Every control shown at start-up, in no particular order.
+QList<QWidget*> startUpControls(MainWindow& window)
+{
+    QList<QWidget*> controls{window.grid(), window.timeAxis(),
+                             window.findChild<QLabel*>(QStringLiteral("Label1"))};
+    for (int led = 0; led < MainWindow::LedCount; ++led)
+        controls << window.ledLabel(led) << window.lamp(led) << window.rowOptionsButton(led)
+                 << window.servoControl(led);
+    controls << window.openButton() << window.testButton() << window.downloadButton()
+             << window.saveButton() << window.settingsButton() << window.exitButton();
+    return controls;
+}
+
+} // namespace
+
+class ZoomTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void layoutAtEveryStep_data();
+    void layoutAtEveryStep();
+    void zoomKeysFollowTheSteps();
+    void zoomIsRememberedForTheNextRun();
+};
+
+void ZoomTest::initTestCase()
+{
+    // CTest gives every suite a scratch settings folder; run by hand, use Qt's test one.
+    if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"))
+        QStandardPaths::setTestModeEnabled(true);
+}
+
+void ZoomTest::init()
+{
+    storedSettings().clear();
+}
+
+void ZoomTest::cleanup()
+{
+    storedSettings().clear();
+    Twips::setZoomPercent(100);
+}
+
+void ZoomTest::layoutAtEveryStep_data()
+{
+    QTest::addColumn<int>("percent");
+    for (int percent : Twips::ZoomSteps)
+        QTest::addRow("%d%%", percent) << percent;
+}
+
+void ZoomTest::layoutAtEveryStep()
+{
+    QFETCH(int, percent);
+    TestWindow test;
+    MainWindow& window = test.window();
+    window.setZoomPercent(percent);
+    QCOMPARE(window.zoomPercent(), percent);
+    QWidget* area = window.centralWidget();
+    // 640 x 255 at 100%, the rest in proportion.
+    QVERIFY(qAbs(area->width() - 640 * percent / 100) <= 1);
+    QVERIFY(qAbs(area->height() - 255 * percent / 100) <= 1);
+    QVERIFY(window.menuBar()->sizeHint().width() <= window.width());
+
+    const QList<QWidget*> controls = startUpControls(window);
+    verifyApart(controls);
+    verifyInside(area, controls);
+
+    // Captions fit at every size.
+    for (QPushButton* button : area->findChildren<QPushButton*>())
+        QVERIFY2(textWidth(button, button->text()) < button->width() - 8,
+                 qPrintable(describe(button)));
+    for (QLabel* label : area->findChildren<QLabel*>())
+        QVERIFY2(textWidth(label, label->text()) <= label->contentsRect().width(),
+                 qPrintable(describe(label)));
+    for (int led = 0; led < MainWindow::LedCount; ++led) {
+        QComboBox* servo = window.servoControl(led);
+        QStyleOptionComboBox option;
+        option.initFrom(servo);
+        const QRect textRoom = servo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                              QStyle::SC_ComboBoxEditField, servo);
+        for (int entry = 0; entry < servo->count(); ++entry)
+            QVERIFY2(textWidth(servo, servo->itemText(entry)) <= textRoom.width(),
+                     qPrintable(servo->itemText(entry)));
+    }
+    // The big red digit of the end marker stays within its column and the label's height.
+    const TimeAxisWidget* axis = window.timeAxis();
+    QFont marked = axis->font();
+    marked.setPointSizeF(Twips::scaledPoints(axis->pointSize(axis->markedEvent())));
+    QVERIFY(QFontMetrics(marked).height() <= axis->height() + 2);
+    QVERIFY(QFontMetrics(marked).horizontalAdvance(QStringLiteral("0"))
+            <= axis->labelCenter(1).x() - axis->labelCenter(0).x());
+
+    // The pop-up lists show every entry without scrolling, inside the window.
+    for (QListWidget* list : {window.colorList(), window.rowOptionsList(), window.copyList()}) {
+        verifyInside(area, {list});
+        QVERIFY2(list->visualItemRect(list->item(list->count() - 1)).bottom()
+                     < list->viewport()->height(),
+                 qPrintable(describe(list)));
+    }
+
+    // The servo-stick group and the download progress take the Settings button's place.
+    const QList<QWidget*> stickGroup{window.pulseWidthLabel1(), window.pulseWidth(),
+                                     window.pulseWidthLabel2(), window.servoStick(),
+                                     window.servoHint()};
+    verifyApart(stickGroup);
+    verifyInside(area, stickGroup);
+    verifyInside(area, {window.progressBar(), window.downloadLabel()});
+    for (QWidget* shown : stickGroup + QList<QWidget*>{window.progressBar()})
+        for (QWidget* button : {window.openButton(), window.saveButton(), window.testButton(),
+                                window.downloadButton(), window.exitButton()})
+            QVERIFY2(!shown->geometry().intersects(button->geometry()),
+                     qPrintable(describe(shown) + QStringLiteral(" covers ") + describe(button)));
+
+    // A click at each cell's centre, through the window, toggles that cell and no other.
+    SequenceGrid* grid = window.grid();
+    LedSequence& sequence = window.sequence();
+    for (int led = 0; led < LedSequence::LedCount; ++led) {
+        for (int event = 0; event < LedSequence::EventCount; ++event) {
+            TestWindow::click(grid, grid->cellCenter(led, event));
+            for (int otherLed = 0; otherLed < LedSequence::LedCount; ++otherLed)
+                for (int other = 0; other < LedSequence::EventCount; ++other) {
+                    const bool clickedSoFar = otherLed < led || (otherLed == led && other <= event);
+                    QVERIFY2(sequence.cell(otherLed, other) == (clickedSoFar ? 1 : 0),
+                             qPrintable(QStringLiteral("clicked LED%1 event %2, found LED%3 "
+                                                       "event %4 wrong")
+                                            .arg(led)
+                                            .arg(event)
+                                            .arg(otherLed)
+                                            .arg(other)));
+                }
+        }
+    }
+    // The time axis labels stand under their grid columns.
+    for (int event = 0; event < LedSequence::EventCount; ++event)
+        QCOMPARE(axis->mapTo(area, axis->labelCenter(event)).x(),
+                 grid->mapTo(area, grid->cellCenter(0, event)).x());
+}
+
+// A seeded random series of zoom keys against the steps: the zoom goes one step
+// up or down per key and stays between 100% and 300%; Ctrl+0 goes back to 100%.
+void ZoomTest::zoomKeysFollowTheSteps()
+{
+    TestWindow test;
+    QWindow* window = test->windowHandle();
+    struct ZoomKey {
+        Qt::Key key;
+        int step; // 0: back to 100%
+    };
+    const std::array<ZoomKey, 4> keys{{
+        {Qt::Key_Plus, +1},
+        {Qt::Key_Equal, +1},
+        {Qt::Key_Minus, -1},
+        {Qt::Key_0, 0},
+    }};
+    QRandomGenerator random(20261207);
+    int index = 0;
+    for (int press = 0; press < 60; ++press) {
+        // Up more often than down, so the top end is reached too.
+        const ZoomKey& key =
+            keys[random.bounded(10) < 6 ? random.bounded(2) : 2 + random.bounded(2)];
+        QTest::keyClick(window, key.key, Qt::ControlModifier);
+        index =
+            key.step == 0 ? 0 : std::clamp(index + key.step, 0, int(Twips::ZoomSteps.size()) - 1);
+        QCOMPARE(test->zoomPercent(), Twips::ZoomSteps[index]);
+        QCOMPARE(storedSettings().value(QStringLiteral("window/zoom")).toInt(),
+                 Twips::ZoomSteps[index]);
+        QCOMPARE(test->width(), test->centralWidget()->width());
+    }
+}
+
+void ZoomTest::zoomIsRememberedForTheNextRun()
+{
+    {
+        TestWindow first;
+        QTest::keyClick(first->windowHandle(), Qt::Key_Plus, Qt::ControlModifier);
+        QTest::keyClick(first->windowHandle(), Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(first->zoomPercent(), 150);
+    }
+    Twips::setZoomPercent(100);
+    TestWindow next;
+    QCOMPARE(next->zoomPercent(), 150);
+    QCOMPARE(next->grid()->cellCenter(0, 1).x() - next->grid()->cellCenter(0, 0).x(), 12);
+
+    // A value from elsewhere is taken to the nearest step.
+    storedSettings().setValue(QStringLiteral("window/zoom"), 190);
+    Twips::setZoomPercent(100);
+    TestWindow edited;
+    QCOMPARE(edited->zoomPercent(), 200);
+}
+
+QTEST_MAIN(ZoomTest)
+#include "tst_zoom.moc"
