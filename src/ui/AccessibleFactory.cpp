@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "AccessibleFactory.h"
 
 #include "TimeAxisAccessible.h"

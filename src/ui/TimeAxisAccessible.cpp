@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TimeAxisAccessible.h"
 
 #include "TimeAxisWidget.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TwipsLayout.h"
 
 #include "Twips.h"

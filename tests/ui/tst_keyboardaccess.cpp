@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window by keyboard alone, and what assistive tools (screen readers) are
 // told about it, through QAccessible as they would ask.
 

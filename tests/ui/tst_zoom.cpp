@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window at every zoom step: nothing overlaps or is cut off, and the
 // mouse still lands on the cell it points at. CTest runs this suite again on
 // top of the desktop's own scaling (QT_SCALE_FACTOR 1.5 and 2).
