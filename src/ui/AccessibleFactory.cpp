@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "AccessibleFactory.h"
 
+#include "GridAccessible.h"
 #include "TimeAxisAccessible.h"
 #include "TimeAxisWidget.h"
 
@@ -14,6 +15,8 @@ QAccessibleInterface* create(const QString& className, QObject* object)
 {
     if (className == QLatin1String("TimeAxisWidget"))
         return new TimeAxisAccessible(static_cast<TimeAxisWidget*>(object));
+    if (className == QLatin1String("SequenceGrid"))
+        return GridAccessible::create(object);
     return nullptr;
 }
 

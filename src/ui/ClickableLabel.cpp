@@ -13,8 +13,10 @@ ClickableLabel::ClickableLabel(const QString& text, QWidget* parent)
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        m_byKey = false;
         emit clicked();
+    }
     QLabel::mouseReleaseEvent(event);
 }
 
@@ -24,6 +26,7 @@ void ClickableLabel::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        m_byKey = true;
         emit clicked();
         break;
     default:

@@ -10,6 +10,7 @@
 #include "DownloadCommand.h"
 #include "EndMarkerController.h"
 #include "FileCommands.h"
+#include "GridAccessible.h"
 #include "LampWidget.h"
 #include "LedConfig.h"
 #include "NewClearCommand.h"
@@ -232,6 +233,7 @@ void MainWindow::createSequenceRows(QWidget* area)
     m_wheelRule = new FocusedWheelOnly(this);
     m_grid = new SequenceGrid(m_document, area);
     m_layout.placeAt(m_grid, QPoint(1920, RowTops[0]));
+    GridAccessible::attach(m_grid, m_document);
     describe(m_grid, QStringLiteral("Sequence grid"),
              QStringLiteral("Four LEDs by 50 events; each cell is on or off. Arrows move, "
                             "Space toggles, Shift+arrow paints."));

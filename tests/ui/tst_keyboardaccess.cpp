@@ -3,9 +3,12 @@
 // told about it, through QAccessible as they would ask.
 
 #include "ClickableLabel.h"
+#include "GridAccessible.h"
 #include "LampWidget.h"
 #include "PaletteTones.h"
 #include "PopupInput.h"
+#include "SequenceDocument.h"
+#include "SequenceGrid.h"
 #include "SettingsCommand.h"
 #include "SettingsDialog.h"
 #include "TestWindow.h"
@@ -83,6 +86,9 @@ private slots:
     void ledLabelOpensColourListFromKeyboard_data();
     void ledLabelOpensColourListFromKeyboard();
     void onlyFocusedServoListTakesTheWheel();
+    void popupListsFromTheKeyboard_data();
+    void popupListsFromTheKeyboard();
+    void gridCellsAreAccessibleItems();
     void fixedColoursStayReadable_data();
     void fixedColoursStayReadable();
 };
@@ -258,6 +264,123 @@ void KeyboardAccessTest::ledLabelOpensColourListFromKeyboard()
     QTest::keyClick(test->windowHandle(), Qt::Key(key));
     QVERIFY(test->colorList()->isVisible());
     QCOMPARE(test->colorList()->currentRow(), 4);
+}
+
+void KeyboardAccessTest::popupListsFromTheKeyboard_data()
+{
+    // Keys after Space on the focused opener (the LED#3 name or the LED#3 row
+    // button); Down/Up move, Enter picks, Escape closes. "copy" is the row
+    // copied from: -1 for none.
+    QTest::addColumn<bool>("colour");
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("colourAfter");
+    QTest::addColumn<bool>("markAll");
+    QTest::addColumn<int>("copy");
+    const int down = Qt::Key_Down, up = Qt::Key_Up, enter = Qt::Key_Return, esc = Qt::Key_Escape;
+    QTest::newRow("colour: arrows move, Enter picks")
+        << true << QList<int>{down, down, down, up, enter} << 6 << false << -1;
+    QTest::newRow("colour: Escape chooses nothing")
+        << true << QList<int>{down, esc} << 4 << false << -1;
+    QTest::newRow("row: Mark All") << false << QList<int>{down, enter} << 4 << true << -1;
+    QTest::newRow("row: Escape does nothing") << false << QList<int>{down, esc} << 4 << false << -1;
+    QTest::newRow("copy: Enter alone picks nothing, then LED #2")
+        << false << QList<int>{down, down, down, enter, enter, enter, down, down, enter} << 4
+        << false << 1;
+    QTest::newRow("copy: Escape leaves the copy undone")
+        << false << QList<int>{down, down, down, enter, down, esc} << 4 << false << -1;
+}
+
+void KeyboardAccessTest::popupListsFromTheKeyboard()
+{
+    QFETCH(bool, colour);
+    QFETCH(QList<int>, keys);
+    QFETCH(int, colourAfter);
+    QFETCH(bool, markAll);
+    QFETCH(int, copy);
+    TestWindow test;
+    LedSequence& sequence = test->sequence();
+    sequence.setLedColor(2, 4);
+    sequence.setLastEvent(29);
+    for (int event = 0; event < 50; event += 3)
+        sequence.setCell(1, event, 1);
+    test->playback().start();
+    QWidget* opener = colour ? static_cast<QWidget*>(test->ledLabel(2))
+                             : static_cast<QWidget*>(test->rowOptionsButton(2));
+    QListWidget* list = colour ? test->colorList() : test->rowOptionsList();
+    opener->setFocus(Qt::TabFocusReason);
+    PopupInput::pressKey(opener, Qt::Key_Space);
+    QVERIFY(list->isVisible());
+    QVERIFY(test->playback().isHeld());
+    for (int key : keys) {
+        // While a list is open, nothing has changed yet.
+        QCOMPARE(sequence.ledColor(2), 4);
+        QCOMPARE(sequence.cell(2, 0), 0);
+        PopupInput::pressKey(opener, Qt::Key(key));
+    }
+
+    for (QListWidget* popup : {test->colorList(), test->rowOptionsList(), test->copyList()})
+        QVERIFY2(!popup->isVisible(), qPrintable(popup->objectName()));
+    QVERIFY(!test->playback().isHeld());
+    QCOMPARE(test->focusWidget(), opener);
+    QCOMPARE(sequence.ledColor(2), colourAfter);
+    for (int event = 0; event < 50; ++event) {
+        const int copied = copy >= 0 && event <= 29 ? sequence.cell(copy, event) : 0;
+        QCOMPARE(sequence.cell(2, event), markAll && event <= 29 ? 1 : copied);
+    }
+    if (copy >= 0)
+        QCOMPARE(sequence.cell(2, 3), 1);
+}
+
+// A seeded random series of edits: every cell's name and checked state
+// follow the sequence, and the focused child follows the cursor.
+void KeyboardAccessTest::gridCellsAreAccessibleItems()
+{
+    TestWindow test;
+    SequenceGrid* grid = test->grid();
+    QAccessibleInterface* accessible = accessibleOf(grid);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Sequence grid"));
+    QCOMPARE(accessible->childCount(), 200);
+    QCOMPARE(accessible->child(GridAccessible::itemOf(1, 13))->text(QAccessible::Name),
+             QStringLiteral("LED#2, event 14, off"));
+
+    QRandomGenerator random(9001);
+    test->exitButton()->setFocus();
+    QVERIFY(!accessible->focusChild());
+    grid->setFocus(Qt::TabFocusReason);
+    const std::array<Qt::Key, 5> keys{Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down,
+                                      Qt::Key_Space};
+    for (int step = 0; step < 150; ++step) {
+        if (random.bounded(4) == 0)
+            test->document().toggleCell(random.bounded(4), random.bounded(50));
+        QTest::keyClick(test->windowHandle(), keys[random.bounded(int(keys.size()))]);
+        const int cursor = GridAccessible::itemOf(grid->cursorRow(), grid->cursorColumn());
+        QCOMPARE(accessible->focusChild(), accessible->child(cursor));
+        QVERIFY(accessible->child(cursor)->state().focused);
+    }
+    const LedSequence& sequence = test->sequence();
+    for (int led = 0; led < 4; ++led)
+        for (int event = 0; event < 50; ++event) {
+            QAccessibleInterface* cell = accessible->child(GridAccessible::itemOf(led, event));
+            const bool on = sequence.cell(led, event) != 0;
+            QCOMPARE(cell->text(QAccessible::Name),
+                     QStringLiteral("LED#%1, event %2, %3")
+                         .arg(led + 1)
+                         .arg(event + 1)
+                         .arg(on ? QStringLiteral("on") : QStringLiteral("off")));
+            QCOMPARE(bool(cell->state().checked), on);
+            const QPoint centre = grid->mapToGlobal(grid->cellCenter(led, event));
+            QCOMPARE(accessible->childAt(centre.x(), centre.y()), cell);
+        }
+
+    // Pressing a cell toggles it, as one undoable edit.
+    QAccessibleInterface* cell = accessible->child(GridAccessible::itemOf(3, 40));
+    const int before = sequence.cell(3, 40);
+    cell->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(sequence.cell(3, 40), 1 - before);
+    QVERIFY(cell->state().checked != bool(before));
+    QTest::keyClick(test->windowHandle(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(sequence.cell(3, 40), before);
 }
 
 // A wheel turned over a servo list changes its mode only when the list has the focus.
