@@ -8,6 +8,7 @@
 #include "DownloadCommand.h"
 #include "EndMarkerController.h"
 #include "FileCommands.h"
+#include "FileDropHandler.h"
 #include "LampWidget.h"
 #include "LedConfig.h"
 #include "NewClearCommand.h"
@@ -123,6 +124,7 @@ MainWindow::MainWindow(const QString& configPath, QWidget* parent)
     m_shellCommands = std::make_unique<ShellCommands>(*this);
     m_testController = std::make_unique<TestController>(*this);
     m_fileCommands = std::make_unique<FileCommands>(*this);
+    m_fileDrop = std::make_unique<FileDropHandler>(*this);
     m_download = std::make_unique<DownloadCommand>(*this);
     // The settings dialog tells which device a port number reaches, by the download's own rule.
     m_settingsCommand->setPortDescriber(

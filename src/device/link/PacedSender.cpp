@@ -3,6 +3,8 @@
 #include "DownloadStream.h"
 #include "SerialLink.h"
 
+#include <algorithm>
+
 using namespace std::chrono;
 
 PacedSender::PacedSender(SerialLink& link, QObject* parent)
@@ -27,9 +29,10 @@ void PacedSender::start(const QByteArray& stream)
     m_state = State::Pausing;
     if (!handOver(MarkerIndex))
         return;
+    m_sinceMarker.start();
     emit markerSent();
     if (m_state == State::Pausing)
-        waitBeforeRecord(MarkerPause + RecordPause);
+        scheduleNext();
 }
 
 void PacedSender::abort()
@@ -56,10 +59,24 @@ bool PacedSender::handOver(int index)
     return true;
 }
 
-void PacedSender::waitBeforeRecord(nanoseconds pause)
+nanoseconds PacedSender::waitBefore(int index, nanoseconds sinceMarker, nanoseconds sinceHandOver)
 {
-    m_pause = pause;
-    m_timer.start(duration_cast<milliseconds>(pause));
+    const nanoseconds dueAfterMarker = MarkerPause + RecordPause * (index + 1);
+    const nanoseconds wait = std::max(dueAfterMarker - sinceMarker, RecordPause - sinceHandOver);
+    return std::max(wait, nanoseconds::zero());
+}
+
+nanoseconds PacedSender::waitBeforeNext() const
+{
+    return waitBefore(m_next, nanoseconds(m_sinceMarker.nsecsElapsed()),
+                      nanoseconds(m_sinceHandOver.nsecsElapsed()));
+}
+
+void PacedSender::scheduleNext()
+{
+    // Rounded down: a timer that wakes early is sent back to sleep for the
+    // rest, one that wakes on time sends at once.
+    m_timer.start(duration_cast<milliseconds>(waitBeforeNext()));
 }
 
 void PacedSender::onTimer()
@@ -70,7 +87,7 @@ void PacedSender::onTimer()
     }
     if (m_state != State::Pausing)
         return;
-    const nanoseconds left = m_pause - nanoseconds(m_sinceHandOver.nsecsElapsed());
+    const nanoseconds left = waitBeforeNext();
     if (left > nanoseconds::zero()) {
         // Woken early: never send before the pause is over.
         m_timer.start(ceil<milliseconds>(left));
@@ -89,7 +106,7 @@ void PacedSender::sendDueRecord()
     if (m_state != State::Pausing)
         return; // a receiver of recordSent aborted the download
     if (m_next < recordCount()) {
-        waitBeforeRecord(RecordPause);
+        scheduleNext();
         return;
     }
     m_state = State::Draining;
