@@ -61,7 +61,8 @@ bool PacedSender::handOver(int index)
 
 nanoseconds PacedSender::waitBefore(int index, nanoseconds sinceMarker, nanoseconds sinceHandOver)
 {
-    const nanoseconds dueAfterMarker = MarkerPause + RecordPause * (index + 1);
+    const nanoseconds dueAfterMarker =
+        MarkerPause + RecordPause * (index + 1) + FirstMargin + GapMargin * index;
     const nanoseconds wait = std::max(dueAfterMarker - sinceMarker, RecordPause - sinceHandOver);
     return std::max(wait, nanoseconds::zero());
 }
@@ -74,9 +75,15 @@ nanoseconds PacedSender::waitBeforeNext() const
 
 void PacedSender::scheduleNext()
 {
-    // Rounded down: a timer that wakes early is sent back to sleep for the
-    // rest, one that wakes on time sends at once.
-    m_timer.start(duration_cast<milliseconds>(waitBeforeNext()));
+    // Timers count whole milliseconds and wake a little late, and with a
+    // 50 ms floor after each record any lateness carries over to all later
+    // ones. So sleep until shortly before the record is due and spend the
+    // rest in zero-length timer turns (the event loop keeps running).
+    const nanoseconds left = waitBeforeNext();
+    if (left > FinalApproach)
+        m_timer.start(duration_cast<milliseconds>(left - FinalApproach));
+    else
+        m_timer.start(0);
 }
 
 void PacedSender::onTimer()
@@ -87,10 +94,8 @@ void PacedSender::onTimer()
     }
     if (m_state != State::Pausing)
         return;
-    const nanoseconds left = waitBeforeNext();
-    if (left > nanoseconds::zero()) {
-        // Woken early: never send before the pause is over.
-        m_timer.start(ceil<milliseconds>(left));
+    if (waitBeforeNext() > nanoseconds::zero()) {
+        scheduleNext(); // never send before the record is due
         return;
     }
     sendDueRecord();

@@ -11,8 +11,8 @@ class SerialLink;
 
 // Sends a download stream at the device's pace: the start marker, then record
 // k at 550 ms + k x 50 ms after the marker (its 500 ms pause plus each
-// record's own 50 ms), and never sooner than 50 ms after the previous write was
-// handed over. Scheduling against the marker keeps a late wake-up from pushing
+// record's own 50 ms; a hair later, see the margins), and never sooner than 50 ms after the
+// previous write was handed over. Scheduling against the marker keeps a late wake-up from pushing
 // every later record back; the 50 ms floor keeps a late record from being
 // followed too closely. Times come from a monotonic clock; a timer drives
 // every step, so the window stays responsive and nothing sleeps.
@@ -28,6 +28,13 @@ public:
     static constexpr std::chrono::milliseconds LineSettle{25};
     static constexpr std::chrono::milliseconds DrainPoll{5};
     static constexpr std::chrono::milliseconds DrainTimeout{2000};
+    // Each record is aimed this little past its earliest time, so that bytes
+    // the system passes on a few microseconds late still reach the device no
+    // sooner than it can take them (the whole stream is 2.45 ms longer).
+    static constexpr std::chrono::microseconds FirstMargin{250};
+    static constexpr std::chrono::microseconds GapMargin{40};
+    // How close to a record's time the sender stops sleeping and watches the clock.
+    static constexpr std::chrono::microseconds FinalApproach{1500};
     static constexpr int MarkerIndex = -1; // the failed "record" when the marker fails
 
     explicit PacedSender(SerialLink& link, QObject* parent = nullptr);
