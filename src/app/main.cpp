@@ -6,6 +6,7 @@
 #include "MainWindow.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLoggingCategory>
 #include <QTimer>
@@ -73,7 +74,9 @@ int runWindow(int argc, char* argv[], const CommandLine& line)
     window.show();
     if (!line.file.isEmpty()) {
         // Once the window is up, so that a message about the file has it behind.
-        QTimer::singleShot(0, &window, [&window, file = line.file] {
+        // Absolute, as the file dialog would give it: Save offers it later.
+        const QString file = QFileInfo(line.file).absoluteFilePath();
+        QTimer::singleShot(0, &window, [&window, file] {
             window.fileCommands()->openFile(file);
             qCInfo(startupLog).noquote() << "caption:" << window.windowTitle()
                                          << "| last event:" << window.sequence().lastEvent();

@@ -126,7 +126,7 @@ QString PortLocator::describe(int number) const
 {
     const std::optional<SerialPortDescription> found = port(number);
     if (!found)
-        return QStringLiteral("none present (%1)").arg(summarize(present()));
+        return QStringLiteral("none present\n%1").arg(summarize(present()));
     QStringList identity;
     for (const QString& part : {found->description, usbIdentity(*found)}) {
         if (!part.isEmpty())

@@ -143,7 +143,7 @@ void PortLocatorTest::describe_data()
     QTest::newRow("none present lists what there is")
         << 3
         << QStringLiteral(
-               "none present (this computer has 2 serial ports: /dev/ttyUSB0, /dev/ttyS0)");
+               "none present\nthis computer has 2 serial ports: /dev/ttyUSB0, /dev/ttyS0");
 }
 
 void PortLocatorTest::describe()
@@ -159,7 +159,7 @@ void PortLocatorTest::describe()
     const PortLocator locator({builtIn, port(QStringLiteral("ttyS1-")), adapter}, Platform::Linux);
     QCOMPARE(locator.describe(number), expected);
     QCOMPARE(PortLocator({}, Platform::Linux).describe(1),
-             QStringLiteral("none present (this computer has no serial port)"));
+             QStringLiteral("none present\nthis computer has no serial port"));
 }
 
 // The numbering depends on which ports exist, never on the order the system
