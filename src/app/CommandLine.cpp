@@ -7,6 +7,15 @@
 
 namespace {
 
+QCommandLineOption hidden(const QString& name, bool takesValue)
+{
+    QCommandLineOption option(name);
+    if (takesValue)
+        option.setValueName(QStringLiteral("value"));
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    return option;
+}
+
 struct Options {
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
                             QStringLiteral("Show this help and exit.")};
@@ -34,6 +43,15 @@ struct Options {
 
     void addTo(QCommandLineParser& parser) const
     {
+        // Qt's own window options (-platform xcb, -style fusion, ...) are the
+        // application object's business: let them through for the window.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        for (const char* name :
+             {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+              "qwindowtitle", "qwindowicon", "style", "stylesheet", "session", "display", "name"})
+            parser.addOption(hidden(QLatin1String(name), true));
+        for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"})
+            parser.addOption(hidden(QLatin1String(name), false));
         parser.setApplicationDescription(
             QStringLiteral("Editor and programmer for the STROBIX LED sequencer. Without options "
                            "it opens the editor window, with [file] loaded."));

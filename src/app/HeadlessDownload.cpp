@@ -191,7 +191,6 @@ void HeadlessDownload::onStopRequest()
     const bool sending = m_sender.isSending();
     m_input.reset();
     m_sender.abort(); // closes the port, dropping what is still queued
-    m_link.abandon();
     Console::out(QStringLiteral("\n"));
     Console::err(sending
                      ? DownloadMessages::cancelledWhileSending(m_line.port, m_device, m_recordsSent)

@@ -34,6 +34,9 @@ void CommandLineTest::parse_data()
     QTest::newRow("window with a device")
         << QStringList{"--device", "/dev/pts/4", "show.dat"} << Mode::Window << "show.dat" << 0
         << "/dev/pts/4" << false << none;
+    QTest::newRow("Qt's window options pass")
+        << QStringList{"-platform", "offscreen", "-reverse", "show.dat"} << Mode::Window
+        << "show.dat" << 0 << none << false << none;
     QTest::newRow("help wins over the rest") << QStringList{"--print", "a.dat", "-h"} << Mode::Help
                                              << none << 0 << none << false << none;
     QTest::newRow("version") << QStringList{"--version"} << Mode::Version << none << 0 << none
