@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Downloads the start-up sequence to the virtual device a few times through the
 // real Download command and prints the timing the device saw: the first record's
 // delay after the start marker, the smallest and largest gap between records and

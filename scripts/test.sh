@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds Strobix and runs every test: a bounded fuzzing run of the data file
-# reader, then every test suite once with warnings as errors and once under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# reader, then every test suite once with warnings as errors (followed by the
+# checks of the Debian package) and once under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --test
@@ -31,4 +33,9 @@ for preset in ci asan; do
     cmake --build --preset "$preset" --parallel "$jobs"
     echo "=== $preset: test"
     ctest --preset "$preset" --parallel "$jobs"
+    if [[ "$preset" == ci ]]; then
+        # The package the deb_package test just built from this build.
+        echo "=== ci: Debian package checks"
+        scripts/check-package.sh build/ci
+    fi
 done

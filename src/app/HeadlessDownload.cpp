@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "HeadlessDownload.h"
 
 #include "Console.h"

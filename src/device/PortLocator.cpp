@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PortLocator.h"
 
 #include <algorithm>

@@ -1,17 +1,20 @@
+// SPDX-License-Identifier: MIT
 #include "FileDropHandler.h"
 
+#include "BusyState.h"
 #include "FileCommands.h"
-#include "MainWindow.h"
 
-#include <QAction>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
+#include <QWidget>
 
-FileDropHandler::FileDropHandler(MainWindow& window)
+FileDropHandler::FileDropHandler(QWidget& window, FileCommands& commands, const BusyState& busy)
     : m_window(window)
+    , m_commands(commands)
+    , m_busy(busy)
 {
     window.setAcceptDrops(true);
     window.installEventFilter(this);
@@ -19,7 +22,7 @@ FileDropHandler::FileDropHandler(MainWindow& window)
 
 QString FileDropHandler::droppedFile(const QMimeData* data) const
 {
-    if (!m_window.menuOpen()->isEnabled() || !data || !data->hasUrls())
+    if (m_busy.isDownloading() || !data || !data->hasUrls())
         return {};
     const QList<QUrl> urls = data->urls();
     if (urls.size() != 1 || !urls.first().isLocalFile())
@@ -53,7 +56,7 @@ bool FileDropHandler::eventFilter(QObject* watched, QEvent* event)
         }
         drop->acceptProposedAction();
         // Let the drag end first: opening may show a message box.
-        QTimer::singleShot(0, this, [this, path] { m_window.fileCommands()->openFile(path); });
+        QTimer::singleShot(0, this, [this, path] { m_commands.openFile(path); });
         return true;
     }
     default:

@@ -1,18 +1,20 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QObject>
 #include <QString>
 
-class MainWindow;
+class BusyState;
+class FileCommands;
 class QMimeData;
+class QWidget;
 
 // A data file dropped on the main window opens as Open would open it. Taken
-// only while Open itself is available (not during a download) and only for a
-// single local *.dat file.
+// only for a single local *.dat file, and not while a download runs.
 class FileDropHandler : public QObject {
     Q_OBJECT
 public:
-    explicit FileDropHandler(MainWindow& window);
+    FileDropHandler(QWidget& window, FileCommands& commands, const BusyState& busy);
 
     // The file a drop would open; empty when the drop is not taken.
     QString droppedFile(const QMimeData* data) const;
@@ -21,5 +23,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    MainWindow& m_window;
+    QWidget& m_window;
+    FileCommands& m_commands;
+    const BusyState& m_busy;
 };

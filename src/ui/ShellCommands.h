@@ -1,21 +1,38 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QObject>
 
 #include <functional>
 
-class MainWindow;
+class QAction;
+class QPushButton;
 class QString;
+class QUrl;
+class TestPlayback;
+class UserPrompts;
 
 // The commands that are not about the sequence: Exit (after a confirmation),
 // the About box and the Users' Manual.
 class ShellCommands : public QObject {
     Q_OBJECT
 public:
-    explicit ShellCommands(MainWindow& window);
+    struct Triggers {
+        QAction* exit;
+        QPushButton* exitButton;
+        QAction* about;
+        QAction* manual;
+    };
+
+    ShellCommands(UserPrompts& prompts, TestPlayback& playback, const Triggers& triggers);
 
     // What ending the program means; tests replace it to see that it happens.
     void setProgramEnder(std::function<void()> ender) { m_endProgram = std::move(ender); }
+    // How the manual's page is shown (false: it could not be); tests replace it.
+    void setManualOpener(std::function<bool(const QUrl&)> opener)
+    {
+        m_openManual = std::move(opener);
+    }
 
     static QString exitPrompt();
     static QString aboutText();
@@ -23,6 +40,8 @@ public:
     static QString manualPrompt();
     // The web site named in the Users' Manual prompt.
     static QString siteName();
+    // Says that the manual at url could not be shown, and what to do about it.
+    static QString manualNotOpened(const QUrl& url);
 
 private:
     void confirmExit();
@@ -30,6 +49,8 @@ private:
     void showAbout();
     void offerManual();
 
-    MainWindow& m_window;
+    UserPrompts& m_prompts;
+    TestPlayback& m_playback;
     std::function<void()> m_endProgram;
+    std::function<bool(const QUrl&)> m_openManual;
 };

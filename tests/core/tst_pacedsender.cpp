@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DownloadStream.h"
 #include "PacedSender.h"
 #include "SerialLink.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "LedSequence.h"
 #include "ProgramSettings.h"
 #include "SequencePrinter.h"

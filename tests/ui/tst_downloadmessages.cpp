@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DownloadMessages.h"
 #include "PortLocator.h"
 #include "SerialLink.h"

@@ -1,14 +1,15 @@
+// SPDX-License-Identifier: MIT
+#include "BusyState.h"
 #include "FileFixtures.h"
 #include "ScriptedPrompts.h"
 #include "TestWindow.h"
 
-#include <QAction>
 #include <QMimeData>
 #include <QTest>
 #include <QUrl>
 
 // A data file dropped on the main window opens as Open opens it; anything
-// else, or a drop while Open is not available, changes nothing.
+// else, or a drop during a download, changes nothing.
 class FileDropTest : public QObject {
     Q_OBJECT
 
@@ -38,7 +39,7 @@ void FileDropTest::drop_data()
 {
     QTest::addColumn<QStringList>("names"); // files dropped together; "http:" for a remote one
     QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<bool>("openLocked"); // as during a download
+    QTest::addColumn<bool>("downloading");
     QTest::addColumn<bool>("taken");
     QTest::addColumn<bool>("opened");
 
@@ -54,7 +55,7 @@ void FileDropTest::drop_data()
         << QStringList{"a.dat", "b.dat"} << good << false << false << false;
     QTest::newRow("a remote file is not taken")
         << QStringList{"http:"} << good << false << false << false;
-    QTest::newRow("not while Open is locked")
+    QTest::newRow("not during a download")
         << QStringList{"show.dat"} << good << true << false << false;
 }
 
@@ -62,7 +63,7 @@ void FileDropTest::drop()
 {
     QFETCH(QStringList, names);
     QFETCH(QByteArray, content);
-    QFETCH(bool, openLocked);
+    QFETCH(bool, downloading);
     QFETCH(bool, taken);
     QFETCH(bool, opened);
 
@@ -77,8 +78,11 @@ void FileDropTest::drop()
         FileFixtures::writeFile(path, content);
         urls << QUrl::fromLocalFile(path);
     }
-    window->menuOpen()->setEnabled(!openLocked);
-    window.prompts().nextAnswer(UserPrompts::Answer::Ok);
+    if (downloading)
+        window->busyState().setDownload(BusyState::Activity::DownloadSending);
+    const bool refused = taken && !opened;
+    if (refused)
+        window.prompts().nextAnswer(UserPrompts::Answer::Ok);
     const QString caption = window->windowTitle();
 
     QCOMPARE(dragAndDrop(window.window(), urls), taken);
@@ -89,7 +93,6 @@ void FileDropTest::drop()
     QCOMPARE(window->windowTitle() != caption, opened);
     if (opened)
         QVERIFY(window->windowTitle().endsWith(QStringLiteral(" - ") + names.first()));
-    const bool refused = taken && !opened;
     QCOMPARE(window.prompts().messages.size(), refused ? 1 : 0);
     if (refused)
         QVERIFY(window.prompts().messages.first().text.startsWith(QStringLiteral("Cannot read ")));

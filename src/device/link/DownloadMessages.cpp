@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DownloadMessages.h"
 
 #include "DownloadStream.h"

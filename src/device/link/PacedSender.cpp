@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PacedSender.h"
 
 #include "DownloadStream.h"

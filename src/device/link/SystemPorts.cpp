@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SystemPorts.h"
 
 #include <QDir>
