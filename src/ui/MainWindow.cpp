@@ -10,6 +10,7 @@
 #include "DownloadCommand.h"
 #include "EndMarkerController.h"
 #include "FileCommands.h"
+#include "FileDropHandler.h"
 #include "GridAccessible.h"
 #include "LampWidget.h"
 #include "LedConfig.h"
@@ -188,6 +189,7 @@ void MainWindow::createCommands()
     m_fileCommands =
         std::make_unique<FileCommands>(m_document, m_prompts, m_playback, m_progressBar,
                                        FileCommands::Triggers{m_menuOpen, m_menuSave, m_menuMerge});
+    m_fileDrop = std::make_unique<FileDropHandler>(*this, *m_fileCommands, m_busy);
     m_download = std::make_unique<DownloadCommand>(
         DownloadCommand::Context{m_document, m_prompts, m_playback, m_busy},
         DownloadCommand::View{this, m_progressBar, m_dlLabel, m_settingsButton}, m_menuDownload);

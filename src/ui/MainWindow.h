@@ -17,6 +17,7 @@ class ColorChoiceController;
 class DownloadCommand;
 class EndMarkerController;
 class FileCommands;
+class FileDropHandler;
 class LampWidget;
 class NewClearCommand;
 class QAction;
@@ -206,6 +207,7 @@ private:
     std::unique_ptr<ShellCommands> m_shellCommands;
     std::unique_ptr<TestController> m_testController;
     std::unique_ptr<FileCommands> m_fileCommands;
+    std::unique_ptr<FileDropHandler> m_fileDrop;
     // Last, so it is destroyed first, while the controls it restores still exist.
     std::unique_ptr<DownloadCommand> m_download;
 };

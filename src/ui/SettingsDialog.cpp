@@ -111,6 +111,7 @@ void SettingsDialog::createSoftwareFrame()
     m_portDeviceLabel = makeLabel(frame, QStringLiteral("PortDeviceLabel"), QString(),
                                   Twips::rect(4080, 600, DeviceRoom, 495));
     m_portDeviceLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_portDeviceLabel->setWordWrap(false);
 }
 
 void SettingsDialog::createDeviceFrame()
@@ -259,6 +260,8 @@ void SettingsDialog::closeEvent(QCloseEvent* event)
 void SettingsDialog::refreshPortDevice()
 {
     const QString text = m_describer ? m_describer(chosenCommPort()) : QString();
-    m_portDeviceLabel->setText(text);
+    // The label has room for two lines (the device and what it is); the
+    // tooltip tells all of it.
+    m_portDeviceLabel->setText(text.section(QLatin1Char('\n'), 0, 1));
     m_portDeviceLabel->setToolTip(text);
 }
