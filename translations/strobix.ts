@@ -57,13 +57,21 @@
 <context>
     <name>PortLocator</name>
     <message>
-        <source>none present (fewer than %1 %2 devices)</source>
-        <extracomment>%1 a count, %2 a device pattern such as /dev/cu.*</extracomment>
+        <source>none present
+%1</source>
+        <extracomment>%1 which ports the computer has</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>none present (no %1)</source>
-        <extracomment>%1 the devices looked for</extracomment>
+        <source>this computer has no serial port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this computer has 1 serial port: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this computer has %1 serial ports: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -57,14 +57,23 @@
 <context>
     <name>PortLocator</name>
     <message>
-        <source>none present (fewer than %1 %2 devices)</source>
-        <extracomment>%1 a count, %2 a device pattern such as /dev/cu.*</extracomment>
-        <translation>nicht vorhanden (weniger als %1 Geräte %2)</translation>
+        <source>none present
+%1</source>
+        <extracomment>%1 which ports the computer has</extracomment>
+        <translation>nicht vorhanden
+%1</translation>
     </message>
     <message>
-        <source>none present (no %1)</source>
-        <extracomment>%1 the devices looked for</extracomment>
-        <translation>nicht vorhanden (kein %1)</translation>
+        <source>this computer has no serial port</source>
+        <translation>dieser Computer hat keine serielle Schnittstelle</translation>
+    </message>
+    <message>
+        <source>this computer has 1 serial port: %1</source>
+        <translation>dieser Computer hat 1 serielle Schnittstelle: %1</translation>
+    </message>
+    <message>
+        <source>this computer has %1 serial ports: %2</source>
+        <translation>dieser Computer hat %1 serielle Schnittstellen: %2</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "HeldPrompts.h"
 #include "SequenceDocument.h"
 #include "TestPlayback.h"
+#include "TwipsLayout.h"
 
 #include <QMainWindow>
 
@@ -16,6 +17,7 @@ class ColorChoiceController;
 class DownloadCommand;
 class EndMarkerController;
 class FileCommands;
+class FileDropHandler;
 class LampWidget;
 class NewClearCommand;
 class QAction;
@@ -113,8 +115,14 @@ public:
     SettingsCommand* settingsCommand() const { return m_settingsCommand.get(); }
     ShellCommands* shellCommands() const { return m_shellCommands.get(); }
 
+    // The whole window's zoom: 100, 125, 150, 200, 250 or 300 percent. Ctrl+plus,
+    // Ctrl+minus and Ctrl+0 step it and remember it for the next run.
+    int zoomPercent() const;
+    void setZoomPercent(int percent);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void createControls();
@@ -124,6 +132,14 @@ private:
     void createPopupLists(QWidget* area);
     void createMenus();
     void createUndoActions();
+    void setReadingOrder();
+    void createZoomActions();
+    void applyZoom();
+    void applyTones();
+    QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QRect twips);
+    QPushButton* makeCommandButton(QWidget* parent, const QString& name, const QString& text,
+                                   const QString& toolTip, QRect twips);
+    QListWidget* makePopupList(QWidget* parent, const QString& name, QRect twips);
     void connectModel();
     void startUp();
     void createCommands();
@@ -138,6 +154,8 @@ private:
     BusyState m_busy;
     TestPlayback m_playback;
     HeldPrompts m_prompts;
+    TwipsLayout m_layout;
+    QObject* m_wheelRule = nullptr;
 
     SequenceGrid* m_grid = nullptr;
     TimeAxisWidget* m_timeAxis = nullptr;
@@ -189,6 +207,7 @@ private:
     std::unique_ptr<ShellCommands> m_shellCommands;
     std::unique_ptr<TestController> m_testController;
     std::unique_ptr<FileCommands> m_fileCommands;
+    std::unique_ptr<FileDropHandler> m_fileDrop;
     // Last, so it is destroyed first, while the controls it restores still exist.
     std::unique_ptr<DownloadCommand> m_download;
 };
