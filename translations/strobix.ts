@@ -44,6 +44,139 @@
     </message>
 </context>
 <context>
+    <name>Console</name>
+    <message>
+        <source>Cannot read %1
+%2
+%3
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DownloadMessages</name>
+    <message>
+        <source>Plug in the USB-serial adapter of the programming cable, or choose another port in Settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your user account may not use serial ports. Add it to the &apos;dialout&apos; group (sudo usermod -a -G dialout $USER), then log out and back in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your user account may not use this port. Ask the computer&apos;s administrator for access to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program is using this port. Close that program, or choose another port in Settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The port cannot be set to 2400 baud, 8 data bits, no parity, 1 stop bit. Choose another port in Settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/><byte value="xd"/>%1 is the computer&apos;s built-in serial port. If the programming cable uses a USB-serial adapter, plug it in (it appears as %2ttyUSBn; adapters are numbered before the built-in ports), or choose the right port in Settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>serial device %1</source>
+        <extracomment>Also starts a sentence, with its first letter in capitals</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>serial port %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/><byte value="xd"/>Nothing was sent to the device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download to STROBIX  -  Programmable LED Sequencer/Flasher...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/> 1) Cycle power/Connect Strobix to programming cable (All LEDs flash), then<byte value="xd"/><byte value="xd"/> 2)  Wait till all LEDS come on and stay on, then<byte value="xd"/><byte value="xd"/> 3)  With all LEDs lit, Press &apos;OK&apos; to download to Strobix...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial port %1 reaches no device (%2).<byte value="xd"/><byte value="xd"/>%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be opened:<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the start marker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>record %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The download stopped at %1 on %2:<byte value="xd"/>%3<byte value="xd"/><byte value="xd"/>The device has not been programmed completely. Check the programming cable and its adapter, then download again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The download to %1 was cancelled after %2 of %3 records; the port is closed.<byte value="xd"/><byte value="xd"/>The device has not been programmed completely. Download again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GridAccessible</name>
+    <message>
+        <source>LED#%1, event %2, %3</source>
+        <extracomment>A cell of the grid as a screen reader names it; %3 is on or off</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HeadlessDownload</name>
+    <message>
+        <source><byte value="xd"/>[%1%2] record %3 of %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was sent to the device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Enter to download to %1 (n and Enter, or Ctrl+C, cancels)... </source>
+        <extracomment>The answer that cancels starts with n in every language</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled. Nothing was sent to the device.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending to %1...
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done: %1 records sent to %2.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PacedSender</name>
     <message>
         <source>The serial port did not finish sending within %1 seconds.</source>
@@ -72,6 +205,48 @@
     </message>
     <message>
         <source>this computer has %1 serial ports: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SequenceDocument</name>
+    <message>
+        <source>Switch a cell of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paint cells</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row options of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New/Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SequenceEdits</name>
+    <message>
+        <source>Colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Servo control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End marker</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -136,6 +311,15 @@
     </message>
     <message>
         <source>This is not a regular file (it is a folder, a device or a pipe) and cannot hold sequence data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SequenceGrid</name>
+    <message>
+        <source>Click a cell to switch it on or off, or drag to paint.
+Keys: arrows move, Space switches, Shift+arrows paint, Home/End go to the row&apos;s ends.
+Ctrl+Z undoes, Ctrl+Shift+Z or Ctrl+Y redoes.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -213,6 +397,28 @@
     </message>
     <message>
         <source><byte value="xd"/> The Users&apos; Manual could not be opened:<byte value="xd"/><byte value="xd"/> </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TestController</name>
+    <message>
+        <source>Stop Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TimeAxisAccessible</name>
+    <message>
+        <source>Event %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, end marker</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

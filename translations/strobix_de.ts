@@ -44,6 +44,145 @@
     </message>
 </context>
 <context>
+    <name>Console</name>
+    <message>
+        <source>Cannot read %1
+%2
+%3
+</source>
+        <translation>%1 kann nicht gelesen werden
+%2
+%3
+</translation>
+    </message>
+    <message>
+        <source>Nothing was printed.</source>
+        <translation>Es wurde nichts ausgegeben.</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadMessages</name>
+    <message>
+        <source>Plug in the USB-serial adapter of the programming cable, or choose another port in Settings.</source>
+        <translation>Stecken Sie den USB-Seriell-Adapter des Programmierkabels ein oder wählen Sie in den Einstellungen eine andere Schnittstelle.</translation>
+    </message>
+    <message>
+        <source>Your user account may not use serial ports. Add it to the &apos;dialout&apos; group (sudo usermod -a -G dialout $USER), then log out and back in.</source>
+        <translation>Ihr Benutzerkonto darf keine seriellen Schnittstellen verwenden. Fügen Sie es der Gruppe &apos;dialout&apos; hinzu (sudo usermod -a -G dialout $USER), melden Sie sich dann ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>Your user account may not use this port. Ask the computer&apos;s administrator for access to it.</source>
+        <translation>Ihr Benutzerkonto darf diese Schnittstelle nicht verwenden. Bitten Sie den Administrator des Computers um Zugriff.</translation>
+    </message>
+    <message>
+        <source>Another program is using this port. Close that program, or choose another port in Settings.</source>
+        <translation>Ein anderes Programm verwendet diese Schnittstelle. Schließen Sie dieses Programm oder wählen Sie in den Einstellungen eine andere Schnittstelle.</translation>
+    </message>
+    <message>
+        <source>The port cannot be set to 2400 baud, 8 data bits, no parity, 1 stop bit. Choose another port in Settings.</source>
+        <translation>Die Schnittstelle lässt sich nicht auf 2400 Baud, 8 Datenbits, keine Parität, 1 Stoppbit einstellen. Wählen Sie in den Einstellungen eine andere Schnittstelle.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/><byte value="xd"/>%1 is the computer&apos;s built-in serial port. If the programming cable uses a USB-serial adapter, plug it in (it appears as %2ttyUSBn; adapters are numbered before the built-in ports), or choose the right port in Settings.</source>
+        <translation><byte value="xd"/><byte value="xd"/>%1 ist die eingebaute serielle Schnittstelle des Computers. Wenn das Programmierkabel einen USB-Seriell-Adapter verwendet, stecken Sie ihn ein (er erscheint als %2ttyUSBn; Adapter werden vor den eingebauten Schnittstellen gezählt), oder wählen Sie in den Einstellungen die richtige Schnittstelle.</translation>
+    </message>
+    <message>
+        <source>serial device %1</source>
+        <extracomment>Also starts a sentence, with its first letter in capitals</extracomment>
+        <translation>serielles Gerät %1</translation>
+    </message>
+    <message>
+        <source>serial port %1 (%2)</source>
+        <translation>serielle Schnittstelle %1 (%2)</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/><byte value="xd"/>Nothing was sent to the device.</source>
+        <translation><byte value="xd"/><byte value="xd"/>Es wurde nichts an das Gerät gesendet.</translation>
+    </message>
+    <message>
+        <source>Download to STROBIX  -  Programmable LED Sequencer/Flasher...</source>
+        <translation>Übertragung zum STROBIX  -  Programmierbarer LED-Sequenzer/Blinker...</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/> 1) Cycle power/Connect Strobix to programming cable (All LEDs flash), then<byte value="xd"/><byte value="xd"/> 2)  Wait till all LEDS come on and stay on, then<byte value="xd"/><byte value="xd"/> 3)  With all LEDs lit, Press &apos;OK&apos; to download to Strobix...</source>
+        <translation><byte value="xd"/> 1) Strobix aus- und einschalten bzw. an das Programmierkabel anschließen (alle LEDs blinken), dann<byte value="xd"/><byte value="xd"/> 2)  Warten, bis alle LEDs angehen und an bleiben, dann<byte value="xd"/><byte value="xd"/> 3)  Wenn alle LEDs leuchten, &apos;OK&apos; drücken, um zum Strobix zu übertragen...</translation>
+    </message>
+    <message>
+        <source>Serial port %1 reaches no device (%2).<byte value="xd"/><byte value="xd"/>%3</source>
+        <translation>Die serielle Schnittstelle %1 erreicht kein Gerät (%2).<byte value="xd"/><byte value="xd"/>%3</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened:<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>%3</source>
+        <translation>%1 konnte nicht geöffnet werden:<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>%3</translation>
+    </message>
+    <message>
+        <source>the start marker</source>
+        <translation>der Startmarke</translation>
+    </message>
+    <message>
+        <source>record %1 of %2</source>
+        <translation>Datensatz %1 von %2</translation>
+    </message>
+    <message>
+        <source>The download stopped at %1 on %2:<byte value="xd"/>%3<byte value="xd"/><byte value="xd"/>The device has not been programmed completely. Check the programming cable and its adapter, then download again.</source>
+        <translation>Die Übertragung brach bei %1 ab (%2):<byte value="xd"/>%3<byte value="xd"/><byte value="xd"/>Das Gerät wurde nicht vollständig programmiert. Prüfen Sie das Programmierkabel und seinen Adapter und übertragen Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>The download to %1 was cancelled after %2 of %3 records; the port is closed.<byte value="xd"/><byte value="xd"/>The device has not been programmed completely. Download again.</source>
+        <translation>Die Übertragung wurde nach %2 von %3 Datensätzen abgebrochen (%1); die Schnittstelle ist geschlossen.<byte value="xd"/><byte value="xd"/>Das Gerät wurde nicht vollständig programmiert. Übertragen Sie erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>GridAccessible</name>
+    <message>
+        <source>LED#%1, event %2, %3</source>
+        <extracomment>A cell of the grid as a screen reader names it; %3 is on or off</extracomment>
+        <translation>LED#%1, Schritt %2, %3</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>an</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+</context>
+<context>
+    <name>HeadlessDownload</name>
+    <message>
+        <source><byte value="xd"/>[%1%2] record %3 of %4</source>
+        <translation><byte value="xd"/>[%1%2] Datensatz %3 von %4</translation>
+    </message>
+    <message>
+        <source>Nothing was sent to the device.</source>
+        <translation>Es wurde nichts an das Gerät gesendet.</translation>
+    </message>
+    <message>
+        <source>Press Enter to download to %1 (n and Enter, or Ctrl+C, cancels)... </source>
+        <extracomment>The answer that cancels starts with n in every language</extracomment>
+        <translation>Eingabetaste überträgt zu %1 (n und Eingabetaste oder Strg+C bricht ab)... </translation>
+    </message>
+    <message>
+        <source>Cancelled. Nothing was sent to the device.
+</source>
+        <translation>Abgebrochen. Es wurde nichts an das Gerät gesendet.
+</translation>
+    </message>
+    <message>
+        <source>Sending to %1...
+</source>
+        <translation>Senden an %1...
+</translation>
+    </message>
+    <message>
+        <source>Done: %1 records sent to %2.
+</source>
+        <translation>Fertig: %1 Datensätze an %2 gesendet.
+</translation>
+    </message>
+</context>
+<context>
     <name>PacedSender</name>
     <message>
         <source>The serial port did not finish sending within %1 seconds.</source>
@@ -74,6 +213,48 @@
     <message>
         <source>this computer has %1 serial ports: %2</source>
         <translation>dieser Computer hat %1 serielle Schnittstellen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SequenceDocument</name>
+    <message>
+        <source>Switch a cell of %1</source>
+        <translation>Zelle von %1 schalten</translation>
+    </message>
+    <message>
+        <source>Paint cells</source>
+        <translation>Zellen malen</translation>
+    </message>
+    <message>
+        <source>Row options of %1</source>
+        <translation>Zeilenoptionen von %1</translation>
+    </message>
+    <message>
+        <source>New/Clear</source>
+        <translation>Neu/Löschen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Zusammenführen</translation>
+    </message>
+</context>
+<context>
+    <name>SequenceEdits</name>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Servo control</source>
+        <translation>Servosteuerung</translation>
+    </message>
+    <message>
+        <source>End marker</source>
+        <translation>Endmarke</translation>
     </message>
 </context>
 <context>
@@ -138,6 +319,17 @@
     <message>
         <source>This is not a regular file (it is a folder, a device or a pipe) and cannot hold sequence data.</source>
         <translation>Dies ist keine gewöhnliche Datei (sondern ein Ordner, ein Gerät oder eine Pipe) und kann keine Sequenzdaten enthalten.</translation>
+    </message>
+</context>
+<context>
+    <name>SequenceGrid</name>
+    <message>
+        <source>Click a cell to switch it on or off, or drag to paint.
+Keys: arrows move, Space switches, Shift+arrows paint, Home/End go to the row&apos;s ends.
+Ctrl+Z undoes, Ctrl+Shift+Z or Ctrl+Y redoes.</source>
+        <translation>Klicken Sie auf eine Zelle, um sie ein- oder auszuschalten, oder ziehen Sie, um zu malen.
+Tasten: Pfeile bewegen, Leertaste schaltet, Umschalt+Pfeile malen, Pos1/Ende springen an die Enden der Zeile.
+Strg+Z macht rückgängig, Strg+Umschalt+Z oder Strg+Y stellt wieder her.</translation>
     </message>
 </context>
 <context>
@@ -215,6 +407,28 @@
     <message>
         <source><byte value="xd"/> The Users&apos; Manual could not be opened:<byte value="xd"/><byte value="xd"/> </source>
         <translation><byte value="xd"/> Das Benutzerhandbuch konnte nicht geöffnet werden:<byte value="xd"/><byte value="xd"/> </translation>
+    </message>
+</context>
+<context>
+    <name>TestController</name>
+    <message>
+        <source>Stop Test</source>
+        <translation>Test stoppen</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+</context>
+<context>
+    <name>TimeAxisAccessible</name>
+    <message>
+        <source>Event %1</source>
+        <translation>Schritt %1</translation>
+    </message>
+    <message>
+        <source>, end marker</source>
+        <translation>, Endmarke</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,8 @@
 #include "SequenceFileReader.h"
 #include "SequencePrinter.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 
 #ifdef Q_OS_UNIX
@@ -50,7 +52,8 @@ bool loadSequence(const QString& path, LedSequence& sequence, ProgramSettings& s
 {
     const SequenceFileReader::Result result = SequenceFileReader::read(path);
     if (!result.ok()) {
-        err(QStringLiteral("Cannot read %1\n%2\n%3\n").arg(path, result.problem, consequence));
+        err(QCoreApplication::translate("Console", "Cannot read %1\n%2\n%3\n")
+                .arg(path, result.problem, consequence));
         return false;
     }
     result.file->openInto(sequence, settings);
@@ -61,7 +64,8 @@ int printSequence(const QString& path)
 {
     LedSequence sequence;
     ProgramSettings settings;
-    if (!loadSequence(path, sequence, settings, QStringLiteral("Nothing was printed.")))
+    if (!loadSequence(path, sequence, settings,
+                      QCoreApplication::translate("Console", "Nothing was printed.")))
         return ExitCode::BadFile;
     out(SequencePrinter::text(sequence, settings));
     return ExitCode::Success;

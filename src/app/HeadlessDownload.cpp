@@ -47,7 +47,7 @@ bool watchStopSignals()
 QString progressLine(int sent)
 {
     const int filled = sent * ProgressWidth / DownloadStream::RecordCount;
-    return QStringLiteral("\r[%1%2] record %3 of %4")
+    return HeadlessDownload::tr("\r[%1%2] record %3 of %4")
         .arg(QString(filled, QLatin1Char('#')), QString(ProgressWidth - filled, QLatin1Char('.')))
         .arg(sent, 2)
         .arg(DownloadStream::RecordCount);
@@ -92,7 +92,7 @@ int HeadlessDownload::prepare()
     LedSequence sequence;
     ProgramSettings settings;
     if (!Console::loadSequence(m_line.file, sequence, settings,
-                               QStringLiteral("Nothing was sent to the device.")))
+                               tr("Nothing was sent to the device.")))
         return ExitCode::BadFile;
     m_stream = DownloadStream::build(sequence, settings.picSpeed());
     return openLink() ? ExitCode::Success : ExitCode::PortNotOpened;
@@ -118,9 +118,9 @@ bool HeadlessDownload::openLink()
 
 void HeadlessDownload::askToGo()
 {
-    Console::out(QStringLiteral("Press Enter to download to %1 (n and Enter, or Ctrl+C, "
-                                "cancels)... ")
-                     .arg(m_device));
+    //: The answer that cancels starts with n in every language
+    Console::out(
+        tr("Press Enter to download to %1 (n and Enter, or Ctrl+C, cancels)... ").arg(m_device));
     m_input = std::make_unique<QSocketNotifier>(STDIN_FILENO, QSocketNotifier::Read);
     connect(m_input.get(), &QSocketNotifier::activated, this, &HeadlessDownload::onInput);
 }
@@ -141,7 +141,7 @@ void HeadlessDownload::onInput()
     if (got <= 0 || answer.startsWith('n')) {
         Console::out(QStringLiteral("\n"));
         m_link.close();
-        Console::err(QStringLiteral("Cancelled. Nothing was sent to the device.\n"));
+        Console::err(tr("Cancelled. Nothing was sent to the device.\n"));
         finish(ExitCode::Cancelled);
         return;
     }
@@ -151,7 +151,7 @@ void HeadlessDownload::onInput()
 void HeadlessDownload::start()
 {
     if (!Console::outIsTerminal())
-        Console::out(QStringLiteral("Sending to %1...\n").arg(m_device));
+        Console::out(tr("Sending to %1...\n").arg(m_device));
     m_sender.start(m_stream);
     if (Console::outIsTerminal() && m_sender.isSending())
         Console::out(progressLine(0));
@@ -168,9 +168,8 @@ void HeadlessDownload::onFinished()
 {
     if (Console::outIsTerminal())
         Console::out(QStringLiteral("\n"));
-    Console::out(QStringLiteral("Done: %1 records sent to %2.\n")
-                     .arg(DownloadStream::RecordCount)
-                     .arg(m_device));
+    Console::out(
+        tr("Done: %1 records sent to %2.\n").arg(DownloadStream::RecordCount).arg(m_device));
     finish(ExitCode::Success);
 }
 
@@ -195,7 +194,7 @@ void HeadlessDownload::onStopRequest()
     Console::out(QStringLiteral("\n"));
     Console::err(sending
                      ? DownloadMessages::cancelledWhileSending(m_line.port, m_device, m_recordsSent)
-                     : QStringLiteral("Cancelled. Nothing was sent to the device.\n"));
+                     : tr("Cancelled. Nothing was sent to the device.\n"));
     finish(ExitCode::Cancelled);
 }
 

@@ -5,6 +5,7 @@
 #include "SequenceDocument.h"
 #include "SequenceGrid.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace {
@@ -64,10 +65,13 @@ QString GridAccessible::itemName(int item) const
 {
     const int led = item / Events;
     const int event = item % Events;
-    return QStringLiteral("LED#%1, event %2, %3")
+    const bool lit = m_document.sequence().cell(led, event);
+    //: A cell of the grid as a screen reader names it; %3 is on or off
+    return QCoreApplication::translate("GridAccessible", "LED#%1, event %2, %3")
         .arg(led + 1)
         .arg(event + 1)
-        .arg(m_document.sequence().cell(led, event) ? QStringLiteral("on") : QStringLiteral("off"));
+        .arg(lit ? QCoreApplication::translate("GridAccessible", "on")
+                 : QCoreApplication::translate("GridAccessible", "off"));
 }
 
 QRect GridAccessible::itemRect(int item) const

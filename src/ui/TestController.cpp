@@ -78,7 +78,7 @@ void TestController::onRunningChanged(bool running)
 {
     if (!running)
         setStickGroupVisible(false);
-    m_view.testButton->setText(running ? QStringLiteral("Stop Test") : QStringLiteral("Test"));
+    m_view.testButton->setText(running ? tr("Stop Test") : tr("Test"));
 }
 
 void TestController::showStep(int event, const TestPlayback::LampColors& lamps)

@@ -3,6 +3,8 @@
 
 #include "TimeAxisWidget.h"
 
+#include <QCoreApplication>
+
 TimeAxisAccessible::TimeAxisAccessible(TimeAxisWidget* axis)
     : PaintedItemsAccessible(axis, QAccessible::List, QAccessible::ListItem)
 {
@@ -21,8 +23,11 @@ int TimeAxisAccessible::itemCount() const
 QString TimeAxisAccessible::itemName(int item) const
 {
     // Events are counted from 1, as the digits on the axis count them.
-    const QString name = QStringLiteral("Event %1").arg(item + 1);
-    return item == axis()->markedEvent() ? name + QStringLiteral(", end marker") : name;
+    const QString name =
+        QCoreApplication::translate("TimeAxisAccessible", "Event %1").arg(item + 1);
+    return item == axis()->markedEvent()
+               ? name + QCoreApplication::translate("TimeAxisAccessible", ", end marker")
+               : name;
 }
 
 QRect TimeAxisAccessible::itemRect(int item) const

@@ -5,6 +5,7 @@
 #include "PacedSender.h"
 #include "PortLocator.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace DownloadMessages {
@@ -15,23 +16,28 @@ QString advice(SerialLink::OpenProblem problem)
 {
     switch (problem) {
     case SerialLink::OpenProblem::Missing:
-        return QStringLiteral("Plug in the USB-serial adapter of the programming cable, "
-                              "or choose another port in Settings.");
+        return QCoreApplication::translate(
+            "DownloadMessages", "Plug in the USB-serial adapter of the programming cable, "
+                                "or choose another port in Settings.");
     case SerialLink::OpenProblem::NoPermission:
 #if defined(Q_OS_LINUX)
-        return QStringLiteral("Your user account may not use serial ports. Add it to the "
-                              "'dialout' group (sudo usermod -a -G dialout $USER), then log "
-                              "out and back in.");
+        return QCoreApplication::translate(
+            "DownloadMessages", "Your user account may not use serial ports. Add it to the "
+                                "'dialout' group (sudo usermod -a -G dialout $USER), then log "
+                                "out and back in.");
 #else
-        return QStringLiteral("Your user account may not use this port. Ask the computer's "
-                              "administrator for access to it.");
+        return QCoreApplication::translate(
+            "DownloadMessages", "Your user account may not use this port. Ask the computer's "
+                                "administrator for access to it.");
 #endif
     case SerialLink::OpenProblem::Busy:
-        return QStringLiteral("Another program is using this port. Close that program, "
-                              "or choose another port in Settings.");
+        return QCoreApplication::translate(
+            "DownloadMessages", "Another program is using this port. Close that program, "
+                                "or choose another port in Settings.");
     case SerialLink::OpenProblem::Unusable:
-        return QStringLiteral("The port cannot be set to 2400 baud, 8 data bits, no parity, "
-                              "1 stop bit. Choose another port in Settings.");
+        return QCoreApplication::translate(
+            "DownloadMessages", "The port cannot be set to 2400 baud, 8 data bits, no parity, "
+                                "1 stop bit. Choose another port in Settings.");
     case SerialLink::OpenProblem::None:
         break;
     }
@@ -46,10 +52,12 @@ QString builtInPortAdvice(const QString& device)
     const QRegularExpressionMatch match = builtIn.match(device);
     if (!match.hasMatch())
         return {};
-    return QStringLiteral("\r\r%1 is the computer's built-in serial port. If the programming "
-                          "cable uses a USB-serial adapter, plug it in (it appears as "
-                          "%2ttyUSBn; adapters are numbered before the built-in ports), "
-                          "or choose the right port in Settings.")
+    return QCoreApplication::translate(
+               "DownloadMessages",
+               "\r\r%1 is the computer's built-in serial port. If the programming "
+               "cable uses a USB-serial adapter, plug it in (it appears as "
+               "%2ttyUSBn; adapters are numbered before the built-in ports), "
+               "or choose the right port in Settings.")
         .arg(device, match.captured(1));
 }
 
@@ -57,9 +65,12 @@ QString builtInPortAdvice(const QString& device)
 // named on the command line.
 QString portAndDevice(int port, const QString& device)
 {
+    //: Also starts a sentence, with its first letter in capitals
     if (port <= 0)
-        return QStringLiteral("serial device %1").arg(device);
-    return QStringLiteral("serial port %1 (%2)").arg(port).arg(device);
+        return QCoreApplication::translate("DownloadMessages", "serial device %1").arg(device);
+    return QCoreApplication::translate("DownloadMessages", "serial port %1 (%2)")
+        .arg(port)
+        .arg(device);
 }
 
 QString capitalized(QString text)
@@ -71,26 +82,29 @@ QString capitalized(QString text)
 
 QString nothingSent()
 {
-    return QStringLiteral("\r\rNothing was sent to the device.");
+    return QCoreApplication::translate("DownloadMessages", "\r\rNothing was sent to the device.");
 }
 
 } // namespace
 
 QString title()
 {
-    return QStringLiteral("Download to STROBIX  -  Programmable LED Sequencer/Flasher...");
+    return QCoreApplication::translate(
+        "DownloadMessages", "Download to STROBIX  -  Programmable LED Sequencer/Flasher...");
 }
 
 QString instructions()
 {
-    return QStringLiteral("\r 1) Cycle power/Connect Strobix to programming cable (All LEDs "
-                          "flash), then\r\r 2)  Wait till all LEDS come on and stay on, "
-                          "then\r\r 3)  With all LEDs lit, Press 'OK' to download to Strobix...");
+    return QCoreApplication::translate(
+        "DownloadMessages", "\r 1) Cycle power/Connect Strobix to programming cable (All LEDs "
+                            "flash), then\r\r 2)  Wait till all LEDS come on and stay on, "
+                            "then\r\r 3)  With all LEDs lit, Press 'OK' to download to Strobix...");
 }
 
 QString noDevice(int port, const QStringList& present)
 {
-    return QStringLiteral("Serial port %1 reaches no device (%2).\r\r%3")
+    return QCoreApplication::translate("DownloadMessages",
+                                       "Serial port %1 reaches no device (%2).\r\r%3")
                .arg(port)
                .arg(PortLocator::summarize(present), advice(SerialLink::OpenProblem::Missing))
            + nothingSent();
@@ -98,28 +112,32 @@ QString noDevice(int port, const QStringList& present)
 
 QString openFailed(int port, const QString& device, const SerialLink::OpenResult& result)
 {
-    return QStringLiteral("%1 could not be opened:\r%2\r\r%3")
+    return QCoreApplication::translate("DownloadMessages", "%1 could not be opened:\r%2\r\r%3")
                .arg(capitalized(portAndDevice(port, device)), result.reason, advice(result.problem))
            + builtInPortAdvice(device) + nothingSent();
 }
 
 QString sendFailed(int port, const QString& device, int index, const QString& reason)
 {
-    const QString where =
-        index == PacedSender::MarkerIndex
-            ? QStringLiteral("the start marker")
-            : QStringLiteral("record %1 of %2").arg(index + 1).arg(DownloadStream::RecordCount);
-    return QStringLiteral("The download stopped at %1 on %2:\r%3\r\r"
-                          "The device has not been programmed completely. Check the "
-                          "programming cable and its adapter, then download again.")
+    const QString where = index == PacedSender::MarkerIndex
+                              ? QCoreApplication::translate("DownloadMessages", "the start marker")
+                              : QCoreApplication::translate("DownloadMessages", "record %1 of %2")
+                                    .arg(index + 1)
+                                    .arg(DownloadStream::RecordCount);
+    return QCoreApplication::translate("DownloadMessages",
+                                       "The download stopped at %1 on %2:\r%3\r\r"
+                                       "The device has not been programmed completely. Check the "
+                                       "programming cable and its adapter, then download again.")
         .arg(where, portAndDevice(port, device), reason);
 }
 
 QString cancelledWhileSending(int port, const QString& device, int sent)
 {
-    return QStringLiteral("The download to %1 was cancelled after %2 of %3 records; the port "
-                          "is closed.\r\rThe device has not been programmed completely. "
-                          "Download again.")
+    return QCoreApplication::translate(
+               "DownloadMessages",
+               "The download to %1 was cancelled after %2 of %3 records; the port "
+               "is closed.\r\rThe device has not been programmed completely. "
+               "Download again.")
         .arg(portAndDevice(port, device))
         .arg(sent)
         .arg(DownloadStream::RecordCount);

@@ -94,9 +94,8 @@ void SequenceDocument::toggleCell(int led, int event)
     if (m_readOnly || !LedSequence::isLed(led) || !LedSequence::isEvent(event))
         return;
     const int before = m_sequence.cell(led, event);
-    m_undoStack->push(
-        new PaintCellsCommand(m_sequence, {change(led, event, before, !before)},
-                              QStringLiteral("Switch a cell of %1").arg(ledName(led))));
+    m_undoStack->push(new PaintCellsCommand(m_sequence, {change(led, event, before, !before)},
+                                            tr("Switch a cell of %1").arg(ledName(led))));
 }
 
 void SequenceDocument::beginStroke()
@@ -116,7 +115,7 @@ void SequenceDocument::paintCell(int led, int event, int value)
     if (before == after)
         return;
     m_undoStack->push(new PaintCellsCommand(m_sequence, {change(led, event, before, after)},
-                                            QStringLiteral("Paint cells"), m_strokeSerial));
+                                            tr("Paint cells"), m_strokeSerial));
 }
 
 void SequenceDocument::endStroke()
@@ -139,7 +138,7 @@ void SequenceDocument::applyRowOperation(int row, RowOperation operation, int ot
     if (changes.empty())
         return;
     m_undoStack->push(new PaintCellsCommand(m_sequence, std::move(changes),
-                                            QStringLiteral("Row options of %1").arg(ledName(row))));
+                                            tr("Row options of %1").arg(ledName(row))));
 }
 
 void SequenceDocument::setLedColors(LedSet leds, int colorIndex)
@@ -170,7 +169,7 @@ void SequenceDocument::setLastEvent(int event)
 
 void SequenceDocument::newSequence(const QString& caption)
 {
-    replaceWhole(QStringLiteral("New/Clear"), [&] {
+    replaceWhole(tr("New/Clear"), [&] {
         m_rememberedFile.clear();
         setCaption(caption);
         m_sequence.clear();
@@ -180,7 +179,7 @@ void SequenceDocument::newSequence(const QString& caption)
 void SequenceDocument::openFile(const SequenceFile& file, const QString& path,
                                 const QString& caption)
 {
-    replaceWhole(QStringLiteral("Open"), [&] {
+    replaceWhole(tr("Open"), [&] {
         file.openInto(m_sequence, m_settings);
         m_rememberedFile = path;
         setCaption(caption);
@@ -190,7 +189,7 @@ void SequenceDocument::openFile(const SequenceFile& file, const QString& path,
 void SequenceDocument::mergeFile(const SequenceFile& file, const QString& path,
                                  const QString& caption)
 {
-    replaceWhole(QStringLiteral("Merge"), [&] {
+    replaceWhole(tr("Merge"), [&] {
         file.mergeInto(m_sequence, m_settings);
         m_rememberedFile = path;
         setCaption(caption);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "SequenceEdits.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 PaintCellsCommand::PaintCellsCommand(LedSequence& sequence, std::vector<Change> changes,
@@ -45,7 +47,7 @@ void PaintCellsCommand::undo()
 
 LedColorCommand::LedColorCommand(LedSequence& sequence, std::bitset<LedSequence::LedCount> leds,
                                  int colorIndex)
-    : QUndoCommand(QStringLiteral("Colour"))
+    : QUndoCommand(QCoreApplication::translate("SequenceEdits", "Colour"))
     , m_sequence(sequence)
     , m_leds(leds)
     , m_after(colorIndex)
@@ -69,7 +71,7 @@ void LedColorCommand::undo()
 }
 
 ServoModeCommand::ServoModeCommand(LedSequence& sequence, int led, int mode)
-    : QUndoCommand(QStringLiteral("Servo control"))
+    : QUndoCommand(QCoreApplication::translate("SequenceEdits", "Servo control"))
     , m_sequence(sequence)
     , m_led(led)
     , m_before(sequence.servoMode(led))
@@ -88,7 +90,7 @@ void ServoModeCommand::undo()
 }
 
 LastEventCommand::LastEventCommand(LedSequence& sequence, int event)
-    : QUndoCommand(QStringLiteral("End marker"))
+    : QUndoCommand(QCoreApplication::translate("SequenceEdits", "End marker"))
     , m_sequence(sequence)
     , m_before(sequence.lastEvent())
     , m_after(event)
