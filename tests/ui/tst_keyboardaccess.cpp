@@ -26,6 +26,7 @@
 #include <QTest>
 
 #include <QWheelEvent>
+
 #include <cmath>
 
 namespace {
