@@ -24,7 +24,10 @@
 #include <QSignalSpy>
 #include <QStyleFactory>
 #include <QTest>
+
 #include <QWheelEvent>
+
+#include <cmath>
 
 namespace {
 
@@ -51,6 +54,42 @@ void wheelOver(QWidget* widget, int delta)
     QWheelEvent wheel(at, widget->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(widget, &wheel);
+}
+
+int distance(const QColor& a, const QColor& b)
+{
+    const int red = a.red() - b.red();
+    const int green = a.green() - b.green();
+    const int blue = a.blue() - b.blue();
+    return int(std::sqrt(red * red + green * green + blue * blue));
+}
+
+// The grid as drawn: an unlit box's outline and a lit cell stand out from the
+// box face, and the cursor from both, on a lit cell as on a dark one.
+void verifyGridStandsOut(MainWindow& window)
+{
+    SequenceGrid* grid = window.grid();
+    window.sequence().setCell(0, 1, 1);
+    grid->setFocus();
+    grid->setCursorCell(0, 1);
+    QTRY_VERIFY(grid->hasFocus());
+    const QImage image = grid->grab().toImage();
+    const qreal ratio = image.devicePixelRatio();
+    auto pixel = [&](QPoint at) { return image.pixelColor((QPointF(at) * ratio).toPoint()); };
+    const QRect unlit = GridGeometry::cellRect(2, 5);
+    const int side = std::min(unlit.width(), unlit.height()) - 1;
+    const QPoint boxTopLeft(unlit.left(), unlit.top() + (unlit.height() - side) / 2);
+    const QColor face = pixel(boxTopLeft + QPoint(side / 4, side / 4 - 1));
+    const QColor frame = pixel(boxTopLeft + QPoint(0, side / 2));
+    const QColor lit = pixel(GridGeometry::cellRect(0, 1).center());
+    const QRect cursorCell = GridGeometry::cellRect(0, 1);
+    const QColor cursor = pixel(QPoint(cursorCell.center().x(), cursorCell.bottom() - 1));
+    QVERIFY2(contrast(frame, face) >= 60,
+             qPrintable(frame.name() + QLatin1Char('/') + face.name()));
+    QVERIFY2(contrast(lit, face) >= 120, qPrintable(lit.name() + QLatin1Char('/') + face.name()));
+    QVERIFY2(distance(cursor, face) >= 80 && distance(cursor, lit) >= 80
+                 && distance(cursor, window.palette().color(QPalette::Window)) >= 80,
+             qPrintable(cursor.name()));
 }
 
 } // namespace
@@ -351,6 +390,7 @@ void KeyboardAccessTest::fixedColoursStayReadable()
         const QColor ring = PaletteTones::lampRing(test->lamp(0)->palette());
         QVERIFY(contrast(ring, Qt::black) >= Readable);
         QVERIFY(contrast(ring, window) >= Readable || contrast(Qt::black, window) >= Readable);
+        verifyGridStandsOut(test.window());
 
         // A palette changed while the window is open is followed too.
         QApplication::setPalette(dark ? fusion->standardPalette() : darkPalette());
