@@ -58,6 +58,13 @@
     </message>
 </context>
 <context>
+    <name>DownloadCommand</name>
+    <message>
+        <source>none present</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DownloadMessages</name>
     <message>
         <source>Plug in the USB-serial adapter of the programming cable, or choose another port in Settings.</source>
@@ -130,6 +137,37 @@
     </message>
 </context>
 <context>
+    <name>FileCommands</name>
+    <message>
+        <source>Open STROBIX Programmable LED Sequencer/Flasher Data File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save STROBIX Programmable LED Sequencer/Flasher Data File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge STROBIX Programmable LED Sequencer/Flasher Data File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data Files (*.DAT);;All Files (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace existing file - %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1<byte value="xd"/>%2<byte value="xd"/>Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot save %1<byte value="xd"/>%2<byte value="xd"/>The sequence was not saved; an existing file of that name was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>GridAccessible</name>
     <message>
         <source>LED#%1, event %2, %3</source>
@@ -173,6 +211,301 @@
     <message>
         <source>Done: %1 records sent to %2.
 </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Sequence grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Four LEDs by 50 events; each cell is on or off. Arrows move, Space toggles, Shift+arrow paints.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time axis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Event numbers; the red one is the last event. Left and Right move, Enter or Space moves the end marker to the focused event.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click here to change color of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the colour list for %1 (Enter or Space)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows %1 during the visual test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click here to change %1 flash pattern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 row options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the list of operations on the %1 row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change how %1 will repond to R/C servo signal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 servo control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How %1 responds to the R/C servo signal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Servo Control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heading of the servo-control lists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Variable Speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open File...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click here to open and load a  LED sequence...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click here to Start/Stop the visual test of the LED sequence...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;DOWNLOAD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click here to Download data to Strobix Sequencer/Flasher...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save File...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click here to save the current LED sequence...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;ettings...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click here to change Software/Strobix Settings...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit software...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Servo Pulsewidth =</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The servo pulse width the stick sets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Servo pulse width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pulse width in microseconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>microseconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit of the servo pulse width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Servo stick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simulated R/C servo stick; Left and Right move it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(Use Mouse or Left + Right Arrow key to change servo position)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use the Mouse or Left + Right Arrow key to change servo position...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading to STROBIX ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading data to the Strobix...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Records sent to the sequencer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Up and Down move, Enter picks, Escape closes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display colour of the LED.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operations on the LED&apos;s row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy row list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other LED&apos;s row to copy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New/Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Merge...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;ettings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Users&apos; Manual...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toggle All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy from...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy to...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip 1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip 2...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip 3...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -353,6 +686,89 @@ Ctrl+Z undoes, Ctrl+Shift+Z or Ctrl+Y redoes.</source>
     </message>
     <message>
         <source>The new settings are used until the program ends.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source> Settings...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Software Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Communication Port# (RS-232)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(Programming cable is connected to this 9-pin port#)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LED Test Speed (ms)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(Set to match Test speed with Sequencer speed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strobix Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sequencer Delay (ms)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(Sets the delay between each of the 50 events )</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use Pull-downs for changing all settings!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Communication port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial port number the programming cable is connected to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LED test speed (ms)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step time of the visual test, to match the sequencer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sequencer delay (ms)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delay between each of the 50 events on the sequencer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses these settings and remembers the port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closes without changing the settings</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

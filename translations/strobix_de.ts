@@ -61,6 +61,13 @@
     </message>
 </context>
 <context>
+    <name>DownloadCommand</name>
+    <message>
+        <source>none present</source>
+        <translation>nicht vorhanden</translation>
+    </message>
+</context>
+<context>
     <name>DownloadMessages</name>
     <message>
         <source>Plug in the USB-serial adapter of the programming cable, or choose another port in Settings.</source>
@@ -133,6 +140,37 @@
     </message>
 </context>
 <context>
+    <name>FileCommands</name>
+    <message>
+        <source>Open STROBIX Programmable LED Sequencer/Flasher Data File</source>
+        <translation>STROBIX-Datendatei öffnen (programmierbarer LED-Sequenzer/Blinker)</translation>
+    </message>
+    <message>
+        <source>Save STROBIX Programmable LED Sequencer/Flasher Data File</source>
+        <translation>STROBIX-Datendatei speichern (programmierbarer LED-Sequenzer/Blinker)</translation>
+    </message>
+    <message>
+        <source>Merge STROBIX Programmable LED Sequencer/Flasher Data File</source>
+        <translation>STROBIX-Datendatei zusammenführen (programmierbarer LED-Sequenzer/Blinker)</translation>
+    </message>
+    <message>
+        <source>Data Files (*.DAT);;All Files (*.*)</source>
+        <translation>Datendateien (*.DAT);;Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Replace existing file - %1?</source>
+        <translation>Vorhandene Datei ersetzen - %1?</translation>
+    </message>
+    <message>
+        <source>Cannot read %1<byte value="xd"/>%2<byte value="xd"/>Nothing was changed.</source>
+        <translation>%1 kann nicht gelesen werden<byte value="xd"/>%2<byte value="xd"/>Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Cannot save %1<byte value="xd"/>%2<byte value="xd"/>The sequence was not saved; an existing file of that name was left as it was.</source>
+        <translation>%1 kann nicht gespeichert werden<byte value="xd"/>%2<byte value="xd"/>Die Sequenz wurde nicht gespeichert; eine vorhandene Datei dieses Namens blieb unverändert.</translation>
+    </message>
+</context>
+<context>
     <name>GridAccessible</name>
     <message>
         <source>LED#%1, event %2, %3</source>
@@ -180,6 +218,301 @@
 </source>
         <translation>Fertig: %1 Datensätze an %2 gesendet.
 </translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Sequence grid</source>
+        <translation>Sequenzraster</translation>
+    </message>
+    <message>
+        <source>Four LEDs by 50 events; each cell is on or off. Arrows move, Space toggles, Shift+arrow paints.</source>
+        <translation>Vier LEDs mal 50 Schritte; jede Zelle ist an oder aus. Pfeile bewegen, Leertaste schaltet um, Umschalt+Pfeil malt.</translation>
+    </message>
+    <message>
+        <source>Time axis</source>
+        <translation>Zeitachse</translation>
+    </message>
+    <message>
+        <source>Event numbers; the red one is the last event. Left and Right move, Enter or Space moves the end marker to the focused event.</source>
+        <translation>Schrittnummern; die rote ist der letzte Schritt. Links und Rechts bewegen, Eingabe oder Leertaste setzt die Endmarke auf den gewählten Schritt.</translation>
+    </message>
+    <message>
+        <source>Click here to change color of %1</source>
+        <translation>Hier klicken, um die Farbe von %1 zu ändern</translation>
+    </message>
+    <message>
+        <source>%1 colour</source>
+        <translation>Farbe von %1</translation>
+    </message>
+    <message>
+        <source>Opens the colour list for %1 (Enter or Space)</source>
+        <translation>Öffnet die Farbliste für %1 (Eingabe oder Leertaste)</translation>
+    </message>
+    <message>
+        <source>%1 lamp</source>
+        <translation>Lampe %1</translation>
+    </message>
+    <message>
+        <source>Shows %1 during the visual test</source>
+        <translation>Zeigt %1 während des visuellen Tests</translation>
+    </message>
+    <message>
+        <source>Click here to change %1 flash pattern</source>
+        <translation>Hier klicken, um das Blinkmuster von %1 zu ändern</translation>
+    </message>
+    <message>
+        <source>%1 row options</source>
+        <translation>Zeilenoptionen von %1</translation>
+    </message>
+    <message>
+        <source>Opens the list of operations on the %1 row</source>
+        <translation>Öffnet die Liste der Operationen für die Zeile von %1</translation>
+    </message>
+    <message>
+        <source>Change how %1 will repond to R/C servo signal</source>
+        <translation>Festlegen, wie %1 auf das R/C-Servosignal reagiert</translation>
+    </message>
+    <message>
+        <source>%1 servo control</source>
+        <translation>Servosteuerung von %1</translation>
+    </message>
+    <message>
+        <source>How %1 responds to the R/C servo signal</source>
+        <translation>Wie %1 auf das R/C-Servosignal reagiert</translation>
+    </message>
+    <message>
+        <source>Servo Control</source>
+        <translation>Servosteuerung</translation>
+    </message>
+    <message>
+        <source>Heading of the servo-control lists</source>
+        <translation>Überschrift der Servosteuerungslisten</translation>
+    </message>
+    <message>
+        <source>Variable Speed</source>
+        <translation>Variables Tempo</translation>
+    </message>
+    <message>
+        <source>Not used</source>
+        <translation>Nicht verwendet</translation>
+    </message>
+    <message>
+        <source>&amp;Open File...</source>
+        <translation>Datei ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Click here to open and load a  LED sequence...</source>
+        <translation>Hier klicken, um eine LED-Sequenz zu öffnen und zu laden...</translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation>&amp;Test</translation>
+    </message>
+    <message>
+        <source>Click here to Start/Stop the visual test of the LED sequence...</source>
+        <translation>Hier klicken, um den visuellen Test der LED-Sequenz zu starten/stoppen...</translation>
+    </message>
+    <message>
+        <source>&amp;DOWNLOAD</source>
+        <translation>&amp;ÜBERTRAGEN</translation>
+    </message>
+    <message>
+        <source>Click here to Download data to Strobix Sequencer/Flasher...</source>
+        <translation>Hier klicken, um die Daten zum Strobix-Sequenzer/Blinker zu übertragen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save File...</source>
+        <translation>Datei &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>Click here to save the current LED sequence...</source>
+        <translation>Hier klicken, um die aktuelle LED-Sequenz zu speichern...</translation>
+    </message>
+    <message>
+        <source>S&amp;ettings...</source>
+        <translation>&amp;Einstellungen...</translation>
+    </message>
+    <message>
+        <source>Click here to change Software/Strobix Settings...</source>
+        <translation>Hier klicken, um die Einstellungen der Software und des Strobix zu ändern...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Exit software...</source>
+        <translation>Software beenden...</translation>
+    </message>
+    <message>
+        <source>Servo Pulsewidth =</source>
+        <translation>Servo-Pulsbreite =</translation>
+    </message>
+    <message>
+        <source>The servo pulse width the stick sets</source>
+        <translation>Die vom Knüppel eingestellte Servo-Pulsbreite</translation>
+    </message>
+    <message>
+        <source>Servo pulse width</source>
+        <translation>Servo-Pulsbreite</translation>
+    </message>
+    <message>
+        <source>Pulse width in microseconds</source>
+        <translation>Pulsbreite in Mikrosekunden</translation>
+    </message>
+    <message>
+        <source>microseconds</source>
+        <translation>Mikrosekunden</translation>
+    </message>
+    <message>
+        <source>Unit of the servo pulse width</source>
+        <translation>Einheit der Servo-Pulsbreite</translation>
+    </message>
+    <message>
+        <source>Servo stick</source>
+        <translation>Servoknüppel</translation>
+    </message>
+    <message>
+        <source>Simulated R/C servo stick; Left and Right move it</source>
+        <translation>Simulierter R/C-Servoknüppel; Links und Rechts bewegen ihn</translation>
+    </message>
+    <message>
+        <source>(Use Mouse or Left + Right Arrow key to change servo position)</source>
+        <translation>(Servostellung mit der Maus oder den Pfeiltasten links/rechts ändern)</translation>
+    </message>
+    <message>
+        <source>Use the Mouse or Left + Right Arrow key to change servo position...</source>
+        <translation>Servostellung mit der Maus oder den Pfeiltasten links/rechts ändern...</translation>
+    </message>
+    <message>
+        <source>Downloading to STROBIX ...</source>
+        <translation>Übertragung zum STROBIX ...</translation>
+    </message>
+    <message>
+        <source>Downloading data to the Strobix...</source>
+        <translation>Daten werden zum Strobix übertragen...</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Fortschritt der Übertragung</translation>
+    </message>
+    <message>
+        <source>Records sent to the sequencer</source>
+        <translation>An den Sequenzer gesendete Datensätze</translation>
+    </message>
+    <message>
+        <source> Up and Down move, Enter picks, Escape closes.</source>
+        <translation> Auf und Ab bewegen, Eingabe wählt, Esc schließt.</translation>
+    </message>
+    <message>
+        <source>Colour list</source>
+        <translation>Farbliste</translation>
+    </message>
+    <message>
+        <source>Display colour of the LED.</source>
+        <translation>Anzeigefarbe der LED.</translation>
+    </message>
+    <message>
+        <source>Row options</source>
+        <translation>Zeilenoptionen</translation>
+    </message>
+    <message>
+        <source>Operations on the LED&apos;s row.</source>
+        <translation>Operationen für die Zeile der LED.</translation>
+    </message>
+    <message>
+        <source>Copy row list</source>
+        <translation>Liste der Zeilen zum Kopieren</translation>
+    </message>
+    <message>
+        <source>The other LED&apos;s row to copy.</source>
+        <translation>Die Zeile der anderen LED zum Kopieren.</translation>
+    </message>
+    <message>
+        <source>&amp;New/Clear</source>
+        <translation>&amp;Neu/Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Merge...</source>
+        <translation>&amp;Zusammenführen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Download</source>
+        <translation>&amp;Übertragen</translation>
+    </message>
+    <message>
+        <source>S&amp;ettings</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>&amp;Users&apos; Manual...</source>
+        <translation>Benutzer&amp;handbuch...</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Alle löschen</translation>
+    </message>
+    <message>
+        <source>Mark All</source>
+        <translation>Alle setzen</translation>
+    </message>
+    <message>
+        <source>Toggle All</source>
+        <translation>Alle umkehren</translation>
+    </message>
+    <message>
+        <source>Copy from...</source>
+        <translation>Kopieren von...</translation>
+    </message>
+    <message>
+        <source>Copy to...</source>
+        <translation>Kopieren nach...</translation>
+    </message>
+    <message>
+        <source>Skip 1...</source>
+        <translation>Lücke 1...</translation>
+    </message>
+    <message>
+        <source>Skip 2...</source>
+        <translation>Lücke 2...</translation>
+    </message>
+    <message>
+        <source>Skip 3...</source>
+        <translation>Lücke 3...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -363,6 +696,89 @@ Strg+Z macht rückgängig, Strg+Umschalt+Z oder Strg+Y stellt wieder her.</trans
     <message>
         <source>The new settings are used until the program ends.</source>
         <translation>Die neuen Einstellungen gelten bis zum Ende des Programms.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source> Settings...</source>
+        <translation> Einstellungen...</translation>
+    </message>
+    <message>
+        <source>Software Settings</source>
+        <translation>Software-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Communication Port# (RS-232)</source>
+        <translation>Schnittstelle Nr. (RS-232)</translation>
+    </message>
+    <message>
+        <source>(Programming cable is connected to this 9-pin port#)</source>
+        <translation>(Hier steckt das Programmierkabel, 9-polig)</translation>
+    </message>
+    <message>
+        <source>LED Test Speed (ms)</source>
+        <translation>LED-Testtempo (ms)</translation>
+    </message>
+    <message>
+        <source>(Set to match Test speed with Sequencer speed)</source>
+        <translation>(Testtempo an das Sequenzertempo angleichen)</translation>
+    </message>
+    <message>
+        <source>Strobix Settings</source>
+        <translation>Strobix-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Sequencer Delay (ms)</source>
+        <translation>Sequenzer-Pause (ms)</translation>
+    </message>
+    <message>
+        <source>(Sets the delay between each of the 50 events )</source>
+        <translation>(Pause zwischen den 50 Schritten )</translation>
+    </message>
+    <message>
+        <source>Use Pull-downs for changing all settings!</source>
+        <translation>Alle Einstellungen über die Auswahllisten ändern!</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Communication port</source>
+        <translation>Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Serial port number the programming cable is connected to</source>
+        <translation>Nummer der seriellen Schnittstelle, an der das Programmierkabel steckt</translation>
+    </message>
+    <message>
+        <source>LED test speed (ms)</source>
+        <translation>LED-Testtempo (ms)</translation>
+    </message>
+    <message>
+        <source>Step time of the visual test, to match the sequencer</source>
+        <translation>Schrittzeit des visuellen Tests, passend zum Sequenzer</translation>
+    </message>
+    <message>
+        <source>Sequencer delay (ms)</source>
+        <translation>Sequenzer-Pause (ms)</translation>
+    </message>
+    <message>
+        <source>Delay between each of the 50 events on the sequencer</source>
+        <translation>Pause zwischen den 50 Schritten auf dem Sequenzer</translation>
+    </message>
+    <message>
+        <source>Uses these settings and remembers the port</source>
+        <translation>Übernimmt diese Einstellungen und merkt sich die Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Closes without changing the settings</source>
+        <translation>Schließt, ohne die Einstellungen zu ändern</translation>
     </message>
 </context>
 <context>

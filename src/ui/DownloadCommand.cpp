@@ -44,7 +44,7 @@ QString DownloadCommand::describePort(int port) const
     if (!m_resolver)
         return SystemPorts::locator().describe(port);
     const QString device = m_resolver(port);
-    return device.isEmpty() ? QStringLiteral("none present") : device;
+    return device.isEmpty() ? tr("none present") : device;
 }
 
 void DownloadCommand::run()

@@ -28,22 +28,22 @@ FileCommands::~FileCommands() = default;
 
 QString FileCommands::openTitle()
 {
-    return QStringLiteral("Open STROBIX Programmable LED Sequencer/Flasher Data File");
+    return tr("Open STROBIX Programmable LED Sequencer/Flasher Data File");
 }
 
 QString FileCommands::saveTitle()
 {
-    return QStringLiteral("Save STROBIX Programmable LED Sequencer/Flasher Data File");
+    return tr("Save STROBIX Programmable LED Sequencer/Flasher Data File");
 }
 
 QString FileCommands::mergeTitle()
 {
-    return QStringLiteral("Merge STROBIX Programmable LED Sequencer/Flasher Data File");
+    return tr("Merge STROBIX Programmable LED Sequencer/Flasher Data File");
 }
 
 QString FileCommands::filter()
 {
-    return QStringLiteral("Data Files (*.DAT);;All Files (*.*)");
+    return tr("Data Files (*.DAT);;All Files (*.*)");
 }
 
 void FileCommands::setWriter(std::unique_ptr<SequenceFileWriter> writer)
@@ -118,9 +118,9 @@ QString FileCommands::chooseSaveTarget()
         m_document.setRememberedFile(path);
         if (!QFileInfo::exists(path))
             return path;
-        const UserPrompts::Answer answer = m_prompts.ask(
-            {QString(), QStringLiteral("Replace existing file - ") + path + QStringLiteral("?"),
-             UserPrompts::Icon::Question, UserPrompts::Buttons::YesNoCancel});
+        const UserPrompts::Answer answer =
+            m_prompts.ask({QString(), tr("Replace existing file - %1?").arg(path),
+                           UserPrompts::Icon::Question, UserPrompts::Buttons::YesNoCancel});
         if (answer == UserPrompts::Answer::Yes)
             return path;
         if (answer != UserPrompts::Answer::Cancel)
@@ -137,8 +137,7 @@ std::optional<SequenceFile> FileCommands::readChecked(const QString& path)
         result = SequenceFileReader::read(path, std::cref(progress));
     }
     if (!result.ok()) {
-        showProblem(QStringLiteral("Cannot read ") + path + QStringLiteral("\r") + result.problem
-                    + QStringLiteral("\rNothing was changed."));
+        showProblem(tr("Cannot read %1\r%2\rNothing was changed.").arg(path, result.problem));
         return std::nullopt;
     }
     return result.file;
@@ -153,9 +152,9 @@ bool FileCommands::write(const QString& path)
         result = m_writer->save(path, file, std::cref(progress));
     }
     if (!result.ok) {
-        showProblem(QStringLiteral("Cannot save ") + path + QStringLiteral("\r") + result.error
-                    + QStringLiteral("\rThe sequence was not saved; an existing file of that name "
-                                     "was left as it was."));
+        showProblem(tr("Cannot save %1\r%2\rThe sequence was not saved; an existing file of "
+                       "that name was left as it was.")
+                        .arg(path, result.error));
         return false;
     }
     return true;

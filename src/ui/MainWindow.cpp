@@ -236,24 +236,24 @@ void MainWindow::createSequenceRows(QWidget* area)
     m_grid = new SequenceGrid(m_document, area);
     m_layout.placeAt(m_grid, QPoint(1920, RowTops[0]));
     GridAccessible::attach(m_grid, m_document);
-    describe(m_grid, QStringLiteral("Sequence grid"),
-             QStringLiteral("Four LEDs by 50 events; each cell is on or off. Arrows move, "
-                            "Space toggles, Shift+arrow paints."));
+    describe(m_grid, tr("Sequence grid"),
+             tr("Four LEDs by 50 events; each cell is on or off. Arrows move, "
+                "Space toggles, Shift+arrow paints."));
 
     m_timeAxis = new TimeAxisWidget(LedSequence::EventCount, area);
     m_layout.placeAt(m_timeAxis, QPoint(1920, TimeAxisTop));
-    describe(m_timeAxis, QStringLiteral("Time axis"),
-             QStringLiteral("Event numbers; the red one is the last event. Left and Right move, "
-                            "Enter or Space moves the end marker to the focused event."));
+    describe(m_timeAxis, tr("Time axis"),
+             tr("Event numbers; the red one is the last event. Left and Right move, "
+                "Enter or Space moves the end marker to the focused event."));
 
     for (int led = 0; led < LedCount; ++led) {
         const int top = RowTops[led];
         auto* label = new ClickableLabel(ledName(led), area);
         label->setObjectName(QStringLiteral("LEDlabel1_%1").arg(led));
         m_layout.place(label, QRect(120, top, 975, 255));
-        label->setToolTip(QStringLiteral("Click here to change color of ") + ledName(led));
-        describe(label, ledName(led) + QStringLiteral(" colour"),
-                 QStringLiteral("Opens the colour list for %1 (Enter or Space)").arg(ledName(led)));
+        label->setToolTip(tr("Click here to change color of %1").arg(ledName(led)));
+        describe(label, tr("%1 colour").arg(ledName(led)),
+                 tr("Opens the colour list for %1 (Enter or Space)").arg(ledName(led)));
         label->setIndent(3);
         setBackground(label, QColor(144, 144, 144));
         m_ledLabels[led] = label;
@@ -261,17 +261,16 @@ void MainWindow::createSequenceRows(QWidget* area)
         auto* lamp = new LampWidget(area);
         lamp->setObjectName(QStringLiteral("LED%1").arg(led));
         m_layout.place(lamp, QRect(1200, top, 255, 255));
-        describe(lamp, ledName(led) + QStringLiteral(" lamp"),
-                 QStringLiteral("Shows %1 during the visual test").arg(ledName(led)));
+        describe(lamp, tr("%1 lamp").arg(ledName(led)),
+                 tr("Shows %1 during the visual test").arg(ledName(led)));
         m_lamps[led] = lamp;
 
         auto* rowButton = new RowOptionsButton(area);
         rowButton->setObjectName(QStringLiteral("RowOptions%1").arg(led));
         m_layout.place(rowButton, QRect(1560, top, 135, 135));
-        rowButton->setToolTip(
-            QStringLiteral("Click here to change %1 flash pattern").arg(ledName(led)));
-        describe(rowButton, ledName(led) + QStringLiteral(" row options"),
-                 QStringLiteral("Opens the list of operations on the %1 row").arg(ledName(led)));
+        rowButton->setToolTip(tr("Click here to change %1 flash pattern").arg(ledName(led)));
+        describe(rowButton, tr("%1 row options").arg(ledName(led)),
+                 tr("Opens the list of operations on the %1 row").arg(ledName(led)));
         rowButton->setFocusPolicy(Qt::TabFocus);
         m_rowOptions[led] = rowButton;
 
@@ -279,26 +278,24 @@ void MainWindow::createSequenceRows(QWidget* area)
         servo->setObjectName(QStringLiteral("ServoControl%1").arg(led));
         m_layout.setFont(servo, UiFonts::sansSerif(BaseFontSize, true));
         m_layout.place(servo, QRect(8040, top, 1095, 0));
-        servo->setToolTip(
-            QStringLiteral("Change how %1 will repond to R/C servo signal").arg(ledName(led)));
-        describe(servo, ledName(led) + QStringLiteral(" servo control"),
-                 QStringLiteral("How %1 responds to the R/C servo signal").arg(ledName(led)));
+        servo->setToolTip(tr("Change how %1 will repond to R/C servo signal").arg(ledName(led)));
+        describe(servo, tr("%1 servo control").arg(ledName(led)),
+                 tr("How %1 responds to the R/C servo signal").arg(ledName(led)));
         servo->setFocusPolicy(Qt::StrongFocus);
         servo->installEventFilter(m_wheelRule);
         m_servoControls[led] = servo;
     }
 
     // The heading ends where the first servo list begins.
-    m_servoHeading = makeLabel(area, QStringLiteral("Label1"), QStringLiteral("Servo Control"),
-                               QRect(8040, 120, 1095, 240));
+    m_servoHeading =
+        makeLabel(area, QStringLiteral("Label1"), tr("Servo Control"), QRect(8040, 120, 1095, 240));
     m_servoHeading->setAlignment(Qt::AlignCenter);
-    describe(m_servoHeading, QStringLiteral("Servo Control"),
-             QStringLiteral("Heading of the servo-control lists"));
+    describe(m_servoHeading, tr("Servo Control"), tr("Heading of the servo-control lists"));
 
-    m_vspeed = new QCheckBox(QStringLiteral("Variable Speed"), area);
+    m_vspeed = new QCheckBox(tr("Variable Speed"), area);
     m_vspeed->setObjectName(QStringLiteral("Vspeed"));
     m_layout.place(m_vspeed, QRect(8040, 1920, 1455, 315));
-    describe(m_vspeed, QStringLiteral("Variable Speed"), QStringLiteral("Not used"));
+    describe(m_vspeed, tr("Variable Speed"), tr("Not used"));
     m_vspeed->hide();
 }
 
@@ -312,22 +309,23 @@ void MainWindow::createCommandButtons(QWidget* area)
         int left, top;
     };
     static constexpr std::array<CommandButton, 6> Buttons{{
-        {&MainWindow::m_openButton, "OpenButton", "&Open File...",
-         "Click here to open and load a  LED sequence...", 240, 2280},
-        {&MainWindow::m_testButton, "TestButton", "&Test",
-         "Click here to Start/Stop the visual test of the LED sequence...", 3840, 2280},
-        {&MainWindow::m_downloadButton, "DownloadButton", "&DOWNLOAD",
-         "Click here to Download data to Strobix Sequencer/Flasher...", 7200, 2280},
-        {&MainWindow::m_saveButton, "SaveButton", "&Save File...",
-         "Click here to save the current LED sequence...", 240, 3000},
-        {&MainWindow::m_settingsButton, "Settings_button", "S&ettings...",
-         "Click here to change Software/Strobix Settings...", 3840, 3000},
-        {&MainWindow::m_exitButton, "Exit_button", "E&xit", "Exit software...", 7200, 3000},
+        {&MainWindow::m_openButton, "OpenButton", QT_TR_NOOP("&Open File..."),
+         QT_TR_NOOP("Click here to open and load a  LED sequence..."), 240, 2280},
+        {&MainWindow::m_testButton, "TestButton", QT_TR_NOOP("&Test"),
+         QT_TR_NOOP("Click here to Start/Stop the visual test of the LED sequence..."), 3840, 2280},
+        {&MainWindow::m_downloadButton, "DownloadButton", QT_TR_NOOP("&DOWNLOAD"),
+         QT_TR_NOOP("Click here to Download data to Strobix Sequencer/Flasher..."), 7200, 2280},
+        {&MainWindow::m_saveButton, "SaveButton", QT_TR_NOOP("&Save File..."),
+         QT_TR_NOOP("Click here to save the current LED sequence..."), 240, 3000},
+        {&MainWindow::m_settingsButton, "Settings_button", QT_TR_NOOP("S&ettings..."),
+         QT_TR_NOOP("Click here to change Software/Strobix Settings..."), 3840, 3000},
+        {&MainWindow::m_exitButton, "Exit_button", QT_TR_NOOP("E&xit"),
+         QT_TR_NOOP("Exit software..."), 7200, 3000},
     }};
     for (const CommandButton& button : Buttons) {
-        this->*button.member = makeCommandButton(
-            area, QLatin1String(button.name), QLatin1String(button.text),
-            QLatin1String(button.toolTip), QRect(button.left, button.top, 2175, 495));
+        this->*button.member =
+            makeCommandButton(area, QLatin1String(button.name), tr(button.text), tr(button.toolTip),
+                              QRect(button.left, button.top, 2175, 495));
     }
     // Test, Settings and Download share their access keys with the menu bar's
     // commands of the same name; leave Alt+key to the menu bar, which runs the
@@ -340,9 +338,8 @@ void MainWindow::createServoStickGroup(QWidget* area)
 {
     // The readout's caption ends where the number begins, and the readout
     // where the stick begins.
-    m_pulseWidthLabel1 =
-        makeLabel(area, QStringLiteral("PulseWidthlabel1"), QStringLiteral("Servo Pulsewidth ="),
-                  QRect(3600, 2880, 1560, 240));
+    m_pulseWidthLabel1 = makeLabel(area, QStringLiteral("PulseWidthlabel1"),
+                                   tr("Servo Pulsewidth ="), QRect(3600, 2880, 1560, 240));
     m_pulseWidthLabel1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_pulseWidth = makeLabel(area, QStringLiteral("PulseWidth"), QStringLiteral("1500"),
                              QRect(5160, 2880, 495, 240));
@@ -350,31 +347,28 @@ void MainWindow::createServoStickGroup(QWidget* area)
     // A servo pulse lasts 1000 to 2000 microseconds.
     m_pulseWidthLabel2 = makeLabel(area, QStringLiteral("PulseWidthlabel2"),
                                    QStringLiteral("\u00b5s"), QRect(5760, 2880, 375, 240));
-    describe(m_pulseWidthLabel1, QStringLiteral("Servo Pulsewidth ="),
-             QStringLiteral("The servo pulse width the stick sets"));
-    describe(m_pulseWidth, QStringLiteral("Servo pulse width"),
-             QStringLiteral("Pulse width in microseconds"));
-    describe(m_pulseWidthLabel2, QStringLiteral("microseconds"),
-             QStringLiteral("Unit of the servo pulse width"));
+    describe(m_pulseWidthLabel1, tr("Servo Pulsewidth ="),
+             tr("The servo pulse width the stick sets"));
+    describe(m_pulseWidth, tr("Servo pulse width"), tr("Pulse width in microseconds"));
+    describe(m_pulseWidthLabel2, tr("microseconds"), tr("Unit of the servo pulse width"));
 
     m_servoStick = new QScrollBar(Qt::Horizontal, area);
     m_servoStick->setObjectName(QStringLiteral("ServoStick"));
     m_layout.place(m_servoStick, QRect(3360, 3120, 3135, 255));
-    describe(m_servoStick, QStringLiteral("Servo stick"),
-             QStringLiteral("Simulated R/C servo stick; Left and Right move it"));
+    describe(m_servoStick, tr("Servo stick"),
+             tr("Simulated R/C servo stick; Left and Right move it"));
     m_servoStick->setRange(100, 199);
     m_servoStick->setSingleStep(1);
     m_servoStick->setPageStep(10);
     m_servoStick->setValue(150);
 
-    m_servoHint =
-        makeLabel(area, QStringLiteral("Label2"),
-                  QStringLiteral("(Use Mouse or Left + Right Arrow key to change servo position)"),
-                  QRect(2430, 3480, 4755, 255));
+    m_servoHint = makeLabel(area, QStringLiteral("Label2"),
+                            tr("(Use Mouse or Left + Right Arrow key to change servo position)"),
+                            QRect(2430, 3480, 4755, 255));
     m_servoHint->setAlignment(Qt::AlignCenter);
     describe(m_servoHint, m_servoHint->text(), m_servoHint->toolTip());
     m_servoHint->setToolTip(
-        QStringLiteral("Use the Mouse or Left + Right Arrow key to change servo position..."));
+        tr("Use the Mouse or Left + Right Arrow key to change servo position..."));
     m_servoHint->setAccessibleDescription(m_servoHint->toolTip());
 
     for (QWidget* widget :
@@ -383,12 +377,11 @@ void MainWindow::createServoStickGroup(QWidget* area)
           static_cast<QWidget*>(m_servoHint)})
         widget->hide();
 
-    m_dlLabel =
-        makeLabel(area, QStringLiteral("DLlabel"), QStringLiteral("Downloading to STROBIX ..."),
-                  QRect(3120, 2880, 3495, 735));
+    m_dlLabel = makeLabel(area, QStringLiteral("DLlabel"), tr("Downloading to STROBIX ..."),
+                          QRect(3120, 2880, 3495, 735));
     m_dlLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_layout.setFont(m_dlLabel, UiFonts::sansSerif(PopupFontSize, true));
-    m_dlLabel->setToolTip(QStringLiteral("Downloading data to the Strobix..."));
+    m_dlLabel->setToolTip(tr("Downloading data to the Strobix..."));
     describe(m_dlLabel, m_dlLabel->text(), m_dlLabel->toolTip());
     setBackground(m_dlLabel, QColor(192, 192, 192));
     setTextColor(m_dlLabel, Qt::red);
@@ -397,8 +390,7 @@ void MainWindow::createServoStickGroup(QWidget* area)
     m_progressBar = new QProgressBar(area);
     m_progressBar->setObjectName(QStringLiteral("ProgressBar1"));
     m_layout.place(m_progressBar, QRect(3360, 3240, 3015, 255));
-    describe(m_progressBar, QStringLiteral("Download progress"),
-             QStringLiteral("Records sent to the sequencer"));
+    describe(m_progressBar, tr("Download progress"), tr("Records sent to the sequencer"));
     m_progressBar->setRange(0, ProgressRange);
     m_progressBar->setTextVisible(false);
     m_progressBar->hide();
@@ -410,13 +402,10 @@ void MainWindow::createPopupLists(QWidget* area)
     m_rowOptionsList =
         makePopupList(area, QStringLiteral("RowOptionsList"), QRect(1680, 480, 1455, 2940));
     m_copyList = makePopupList(area, QStringLiteral("CopyList"), QRect(1560, 360, 975, 2940));
-    const QString keys = QStringLiteral(" Up and Down move, Enter picks, Escape closes.");
-    describe(m_colorList, QStringLiteral("Colour list"),
-             QStringLiteral("Display colour of the LED.") + keys);
-    describe(m_rowOptionsList, QStringLiteral("Row options"),
-             QStringLiteral("Operations on the LED's row.") + keys);
-    describe(m_copyList, QStringLiteral("Copy row list"),
-             QStringLiteral("The other LED's row to copy.") + keys);
+    const QString keys = tr(" Up and Down move, Enter picks, Escape closes.");
+    describe(m_colorList, tr("Colour list"), tr("Display colour of the LED.") + keys);
+    describe(m_rowOptionsList, tr("Row options"), tr("Operations on the LED's row.") + keys);
+    describe(m_copyList, tr("Copy row list"), tr("The other LED's row to copy.") + keys);
 }
 
 // Tab follows the window from the top down: the grid and its time axis, then
@@ -504,25 +493,24 @@ void MainWindow::changeEvent(QEvent* event)
 
 void MainWindow::createMenus()
 {
-    m_menuNew = makeAction(this, QStringLiteral("MENUnew"), QStringLiteral("&New/Clear"));
-    m_menuOpen = makeAction(this, QStringLiteral("MENUopen"), QStringLiteral("&Open..."));
-    m_menuMerge = makeAction(this, QStringLiteral("MENUmerge"), QStringLiteral("&Merge..."));
-    m_menuSave = makeAction(this, QStringLiteral("MENUsave"), QStringLiteral("&Save..."));
-    m_menuExit = makeAction(this, QStringLiteral("MENUexit"), QStringLiteral("E&xit"));
-    m_menuTest = makeAction(this, QStringLiteral("MENUtest"), QStringLiteral("&Test"));
-    m_menuDownload = makeAction(this, QStringLiteral("MENUdownload"), QStringLiteral("&Download"));
-    m_menuSettings = makeAction(this, QStringLiteral("MENUsettings"), QStringLiteral("S&ettings"));
-    m_menuAbout = makeAction(this, QStringLiteral("MENUabout"), QStringLiteral("&About"));
-    m_menuHowto =
-        makeAction(this, QStringLiteral("MENUhowto"), QStringLiteral("&Users' Manual..."));
+    m_menuNew = makeAction(this, QStringLiteral("MENUnew"), tr("&New/Clear"));
+    m_menuOpen = makeAction(this, QStringLiteral("MENUopen"), tr("&Open..."));
+    m_menuMerge = makeAction(this, QStringLiteral("MENUmerge"), tr("&Merge..."));
+    m_menuSave = makeAction(this, QStringLiteral("MENUsave"), tr("&Save..."));
+    m_menuExit = makeAction(this, QStringLiteral("MENUexit"), tr("E&xit"));
+    m_menuTest = makeAction(this, QStringLiteral("MENUtest"), tr("&Test"));
+    m_menuDownload = makeAction(this, QStringLiteral("MENUdownload"), tr("&Download"));
+    m_menuSettings = makeAction(this, QStringLiteral("MENUsettings"), tr("S&ettings"));
+    m_menuAbout = makeAction(this, QStringLiteral("MENUabout"), tr("&About"));
+    m_menuHowto = makeAction(this, QStringLiteral("MENUhowto"), tr("&Users' Manual..."));
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("MENUfile"));
     file->addActions({m_menuNew, m_menuOpen, m_menuMerge, m_menuSave, m_menuExit});
     menuBar()->addAction(m_menuTest);
     menuBar()->addAction(m_menuDownload);
     menuBar()->addAction(m_menuSettings);
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("MENUhelp"));
     help->addActions({m_menuAbout, m_menuHowto});
 
@@ -536,9 +524,9 @@ void MainWindow::createMenus()
 
 void MainWindow::createUndoActions()
 {
-    m_undo = makeAction(this, QStringLiteral("Undo"), QStringLiteral("Undo"));
+    m_undo = makeAction(this, QStringLiteral("Undo"), tr("Undo"));
     m_undo->setShortcuts(QKeySequence::Undo);
-    m_redo = makeAction(this, QStringLiteral("Redo"), QStringLiteral("Redo"));
+    m_redo = makeAction(this, QStringLiteral("Redo"), tr("Redo"));
     QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
     for (const QKeySequence& key :
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)})
@@ -620,14 +608,12 @@ void MainWindow::startUp()
 
     for (int color = 0; color < ColorTable::Count; ++color)
         m_colorList->addItem(ColorTable::colorName(color));
-    m_rowOptionsList->addItems({QStringLiteral("Clear All"), QStringLiteral("Mark All"),
-                                QStringLiteral("Toggle All"), QStringLiteral("Copy from..."),
-                                QStringLiteral("Copy to..."), QStringLiteral("Skip 1..."),
-                                QStringLiteral("Skip 2..."), QStringLiteral("Skip 3..."), QString(),
-                                QStringLiteral("Cancel")});
+    m_rowOptionsList->addItems({tr("Clear All"), tr("Mark All"), tr("Toggle All"),
+                                tr("Copy from..."), tr("Copy to..."), tr("Skip 1..."),
+                                tr("Skip 2..."), tr("Skip 3..."), QString(), tr("Cancel")});
     m_copyList->addItems({QStringLiteral("LED #1"), QStringLiteral("LED #2"),
                           QStringLiteral("LED #3"), QStringLiteral("LED #4"), QString(), QString(),
-                          QString(), QString(), QString(), QStringLiteral("Cancel")});
+                          QString(), QString(), QString(), tr("Cancel")});
     const QStringList servoEntries = ServoControl::entries();
     for (int led = 0; led < LedCount; ++led) {
         m_servoControls[led]->addItems(servoEntries);

@@ -66,7 +66,7 @@ SettingsDialog::SettingsDialog(ProgramSettings& settings, QWidget* parent)
     , m_settings(settings)
 {
     setObjectName(QStringLiteral("Settings_form"));
-    setWindowTitle(AppInfo::productName() + QStringLiteral(" Settings..."));
+    setWindowTitle(AppInfo::productName() + tr(" Settings..."));
     setFont(UiFonts::sansSerif(BaseFontSize));
     setFixedSize(Twips::toPixels(ClientWidth), Twips::toPixels(ClientHeight));
     // Closing by the window's close button discards the dialog.
@@ -94,19 +94,16 @@ SettingsDialog::SettingsDialog(ProgramSettings& settings, QWidget* parent)
 
 void SettingsDialog::createSoftwareFrame()
 {
-    auto* frame = makeFrame(this, QStringLiteral("CommPortSettingsFrame"),
-                            QStringLiteral("Software Settings"),
+    auto* frame = makeFrame(this, QStringLiteral("CommPortSettingsFrame"), tr("Software Settings"),
                             Twips::rect(120, 240, 4215 + DeviceRoom, 2655));
-    besideList(makeLabel(frame, QStringLiteral("Label2"),
-                         QStringLiteral("Communication Port# (RS-232)"),
+    besideList(makeLabel(frame, QStringLiteral("Label2"), tr("Communication Port# (RS-232)"),
                          Twips::rect(120, 600, 2895, 375)));
     makeLabel(frame, QStringLiteral("Label3"),
-              QStringLiteral("(Programming cable is connected to this 9-pin port#)"),
+              tr("(Programming cable is connected to this 9-pin port#)"),
               Twips::rect(120, 960, 3975, 495));
-    besideList(makeLabel(frame, QStringLiteral("Label1"), QStringLiteral("LED Test Speed (ms)"),
+    besideList(makeLabel(frame, QStringLiteral("Label1"), tr("LED Test Speed (ms)"),
                          Twips::rect(240, 1680, 2415, 375)));
-    makeLabel(frame, QStringLiteral("Label4"),
-              QStringLiteral("(Set to match Test speed with Sequencer speed)"),
+    makeLabel(frame, QStringLiteral("Label4"), tr("(Set to match Test speed with Sequencer speed)"),
               Twips::rect(240, 2160, 3735, 375));
     m_portDeviceLabel = makeLabel(frame, QStringLiteral("PortDeviceLabel"), QString(),
                                   Twips::rect(4080, 600, DeviceRoom, 495));
@@ -116,29 +113,28 @@ void SettingsDialog::createSoftwareFrame()
 
 void SettingsDialog::createDeviceFrame()
 {
-    auto* frame =
-        makeFrame(this, QStringLiteral("SpeedSettingsFrame"), QStringLiteral("Strobix Settings"),
-                  Twips::rect(4440 + DeviceRoom, 240, 3975, 1815));
-    besideList(makeLabel(frame, QStringLiteral("SequencerSpeed"),
-                         QStringLiteral("Sequencer Delay (ms)"), Twips::rect(240, 720, 2415, 375)));
+    auto* frame = makeFrame(this, QStringLiteral("SpeedSettingsFrame"), tr("Strobix Settings"),
+                            Twips::rect(4440 + DeviceRoom, 240, 3975, 1815));
+    besideList(makeLabel(frame, QStringLiteral("SequencerSpeed"), tr("Sequencer Delay (ms)"),
+                         Twips::rect(240, 720, 2415, 375)));
     makeLabel(frame, QStringLiteral("Label5"),
-              QStringLiteral("(Sets the delay between each of the 50 events )"),
+              tr("(Sets the delay between each of the 50 events )"),
               Twips::rect(120, 1320, 3735, 375));
 }
 
 void SettingsDialog::createButtons()
 {
-    QLabel* hint = makeLabel(this, QStringLiteral("Label6"),
-                             QStringLiteral("Use Pull-downs for changing all settings!"),
-                             Twips::rect(4440 + DeviceRoom, 2160, 4095, 375));
+    QLabel* hint =
+        makeLabel(this, QStringLiteral("Label6"), tr("Use Pull-downs for changing all settings!"),
+                  Twips::rect(4440 + DeviceRoom, 2160, 4095, 375));
     QPalette palette = hint->palette();
     palette.setColor(QPalette::WindowText, Qt::red);
     hint->setPalette(palette);
 
-    m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancelButton = new QPushButton(tr("Cancel"), this);
     m_cancelButton->setObjectName(QStringLiteral("SettingsCancelbutton"));
     m_cancelButton->setGeometry(Twips::rect(5160 + DeviceRoom, 2520, 1095, 495));
-    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton = new QPushButton(tr("OK"), this);
     m_okButton->setObjectName(QStringLiteral("SettingsOKbutton"));
     m_okButton->setGeometry(Twips::rect(6960 + DeviceRoom, 2520, 975, 495));
 
@@ -189,19 +185,17 @@ void SettingsDialog::loadLists()
     setTabOrder(m_pcSpeedCombo, m_picSpeedCombo);
     setTabOrder(m_picSpeedCombo, m_cancelButton);
     setTabOrder(m_cancelButton, m_okButton);
-    m_commPortCombo->setAccessibleName(QStringLiteral("Communication port"));
+    m_commPortCombo->setAccessibleName(tr("Communication port"));
     m_commPortCombo->setAccessibleDescription(
-        QStringLiteral("Serial port number the programming cable is connected to"));
-    m_pcSpeedCombo->setAccessibleName(QStringLiteral("LED test speed (ms)"));
+        tr("Serial port number the programming cable is connected to"));
+    m_pcSpeedCombo->setAccessibleName(tr("LED test speed (ms)"));
     m_pcSpeedCombo->setAccessibleDescription(
-        QStringLiteral("Step time of the visual test, to match the sequencer"));
-    m_picSpeedCombo->setAccessibleName(QStringLiteral("Sequencer delay (ms)"));
+        tr("Step time of the visual test, to match the sequencer"));
+    m_picSpeedCombo->setAccessibleName(tr("Sequencer delay (ms)"));
     m_picSpeedCombo->setAccessibleDescription(
-        QStringLiteral("Delay between each of the 50 events on the sequencer"));
-    m_okButton->setAccessibleDescription(
-        QStringLiteral("Uses these settings and remembers the port"));
-    m_cancelButton->setAccessibleDescription(
-        QStringLiteral("Closes without changing the settings"));
+        tr("Delay between each of the 50 events on the sequencer"));
+    m_okButton->setAccessibleDescription(tr("Uses these settings and remembers the port"));
+    m_cancelButton->setAccessibleDescription(tr("Closes without changing the settings"));
 }
 
 void SettingsDialog::setPortDescriber(PortDescriber describer)
