@@ -492,11 +492,11 @@
     </message>
     <message>
         <source>Copy from...</source>
-        <translation>Kopieren von...</translation>
+        <translation>Kopie von...</translation>
     </message>
     <message>
         <source>Copy to...</source>
-        <translation>Kopieren nach...</translation>
+        <translation>Kopie nach...</translation>
     </message>
     <message>
         <source>Skip 1...</source>
