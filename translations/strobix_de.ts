@@ -598,7 +598,7 @@
     </message>
     <message>
         <source>the value of event %1</source>
-        <translation>den Wert von Schritt %1</translation>
+        <translation>der Wert von Schritt %1</translation>
     </message>
     <message>
         <source>the colour of LED#%1</source>
@@ -606,11 +606,11 @@
     </message>
     <message>
         <source>spare colour entry %1</source>
-        <translation>den freien Farbeintrag %1</translation>
+        <translation>der freie Farbeintrag %1</translation>
     </message>
     <message>
         <source>the last event</source>
-        <translation>den letzten Schritt</translation>
+        <translation>der letzte Schritt</translation>
     </message>
     <message>
         <source>the servo-control choice of LED#%1</source>
