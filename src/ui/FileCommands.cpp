@@ -96,7 +96,9 @@ QString FileCommands::chooseSaveTarget()
             return {};
         // Save offers this name next time, whatever happens to this save.
         m_window.setRememberedFile(path);
-        if (!QFileInfo::exists(path))
+        // Whatever a save cannot replace is refused by the save itself,
+        // without first asking whether to replace it.
+        if (!QFileInfo::exists(path) || !SequenceFileWriter::canSaveTo(path))
             return path;
         const UserPrompts::Answer answer = m_window.prompts().ask(
             {QString(), QStringLiteral("Replace existing file - ") + path + QStringLiteral("?"),
