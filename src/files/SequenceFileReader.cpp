@@ -113,12 +113,9 @@ SequenceFileReader::Result SequenceFileReader::parse(const QByteArray& bytes, bo
             return {std::nullopt,
                     problemAt(field.line, position, QStringLiteral("the end of the file"))};
         case FieldScanner::Status::CutOff:
-            return {
-                std::nullopt,
-                QStringLiteral("Line %1: the file is larger than %2 KB and is not a sequence data "
-                               "file.")
-                    .arg(field.line)
-                    .arg(MaxBytes / 1024)};
+            return {std::nullopt,
+                    QStringLiteral("The file is larger than %1 KB and is not a sequence data file.")
+                        .arg(MaxBytes / 1024)};
         case FieldScanner::Status::MissingQuote:
             return {std::nullopt,
                     problemAt(field.line, position,

@@ -129,15 +129,20 @@ std::optional<SequenceFile> FileCommands::readChecked(const QString& path)
 bool FileCommands::write(const QString& path)
 {
     const SequenceFile file = SequenceFile::capture(m_window.sequence(), m_window.settings());
+    // Only a file that was there can have been kept.
+    const bool fileWasThere = QFileInfo(path).isFile();
     SequenceFileWriter::Result result;
     {
         const ProgressBarShown progress(m_window.progressBar());
         result = m_writer->save(path, file, std::cref(progress));
     }
     if (!result.ok) {
+        const QString outcome =
+            fileWasThere ? QStringLiteral("The sequence was not saved; an existing file of that "
+                                          "name was left as it was.")
+                         : QStringLiteral("The sequence was not saved.");
         showProblem(QStringLiteral("Cannot save ") + path + QStringLiteral("\r") + result.error
-                    + QStringLiteral("\rThe sequence was not saved; an existing file of that name "
-                                     "was left as it was."));
+                    + QStringLiteral("\r") + outcome);
         return false;
     }
     return true;

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include <algorithm>
+
 namespace {
 
 constexpr qreal BaseFontSize = 8.25;
@@ -21,6 +23,11 @@ constexpr int DeviceRoom = 1800; // twips
 constexpr int ClientWidth = 8565 + DeviceRoom;
 constexpr int ClientHeight = 3120;
 constexpr int ComboWidth = 975;
+// The port's device sits right of the port list, level with it, clear of the
+// hint below the port's label; a long text wraps and the label grows down.
+constexpr int PortDeviceLeft = 4095;
+constexpr int PortDeviceTop = 600;
+constexpr int PortDeviceHeight = 495;
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry)
 {
@@ -107,8 +114,9 @@ void SettingsDialog::createSoftwareFrame()
     makeLabel(frame, QStringLiteral("Label4"),
               QStringLiteral("(Set to match Test speed with Sequencer speed)"),
               Twips::rect(240, 2160, 3735, 375));
-    m_portDeviceLabel = makeLabel(frame, QStringLiteral("PortDeviceLabel"), QString(),
-                                  Twips::rect(4080, 600, DeviceRoom, 495));
+    m_portDeviceLabel =
+        makeLabel(frame, QStringLiteral("PortDeviceLabel"), QString(),
+                  Twips::rect(PortDeviceLeft, PortDeviceTop, DeviceRoom, PortDeviceHeight));
     m_portDeviceLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
@@ -224,4 +232,8 @@ void SettingsDialog::refreshPortDevice()
     const QString text = m_describer ? m_describer(chosenCommPort()) : QString();
     m_portDeviceLabel->setText(text);
     m_portDeviceLabel->setToolTip(text);
+    // "none present (no ...)" takes several lines: show all of them.
+    const int width = m_portDeviceLabel->width();
+    m_portDeviceLabel->resize(width, std::max(Twips::toPixels(PortDeviceHeight),
+                                              m_portDeviceLabel->heightForWidth(width)));
 }

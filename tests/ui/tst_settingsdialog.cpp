@@ -77,6 +77,8 @@ private slots:
     void escapeCancelsAndEnterConfirms();
     void unwritableConfigIsReportedAndSettingsKept();
     void portDeviceFollowsChosenPort();
+    void portDeviceTextShownWhole_data();
+    void portDeviceTextShownWhole();
 };
 
 void SettingsDialogTest::loadedHiddenWithCurrentSettings_data()
@@ -336,6 +338,36 @@ void SettingsDialogTest::portDeviceFollowsChosenPort()
     dialog.close();
     QTRY_VERIFY(old.isNull());
     QCOMPARE(dialogOf(test.window()).portDeviceLabel()->text(), QStringLiteral("/dev/ttyUSB1"));
+}
+
+void SettingsDialogTest::portDeviceTextShownWhole_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("device") << "/dev/ttyUSB0";
+    QTest::newRow("none on linux") << "none present (no /dev/ttyUSB7, /dev/ttyACM7, /dev/ttyS7)";
+    QTest::newRow("none on mac") << "none present (fewer than 8 /dev/cu.* devices)";
+}
+
+void SettingsDialogTest::portDeviceTextShownWhole()
+{
+    QFETCH(QString, text);
+    TestWindow test;
+    test->settingsCommand()->setPortDescriber([text](int) { return text; });
+    SettingsDialog& dialog = openSettings(test);
+    QLabel* label = dialog.portDeviceLabel();
+    QCOMPARE(label->text(), text);
+    const QRect room = label->contentsRect();
+    QVERIFY2(label->heightForWidth(room.width()) <= room.height(),
+             qPrintable(QStringLiteral("needs %1 px, has %2")
+                            .arg(label->heightForWidth(room.width()))
+                            .arg(room.height())));
+    // Within its frame, clear of the frame's edge and of every other control.
+    auto* frame = label->parentWidget();
+    QVERIFY(frame->contentsRect().contains(label->geometry()));
+    for (QWidget* other : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (other != label && other->isVisible())
+            QVERIFY2(!other->geometry().intersects(label->geometry()),
+                     qPrintable(other->objectName()));
 }
 
 QTEST_MAIN(SettingsDialogTest)
