@@ -1,19 +1,21 @@
 #include "ColorChoiceController.h"
 
 #include "ClickableLabel.h"
-#include "MainWindow.h"
+#include "SequenceDocument.h"
 
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QSignalBlocker>
 
-ColorChoiceController::ColorChoiceController(MainWindow& window)
-    : m_sequence(window.sequence())
-    , m_playback(window.playback())
-    , m_list(window.colorList())
+ColorChoiceController::ColorChoiceController(
+    SequenceDocument& document, TestPlayback& playback,
+    const std::array<ClickableLabel*, LedSequence::LedCount>& labels, QListWidget* list)
+    : m_document(document)
+    , m_playback(playback)
+    , m_list(list)
 {
-    for (int led = 0; led < MainWindow::LedCount; ++led)
-        connect(window.ledLabel(led), &ClickableLabel::clicked, this, [this, led] { open(led); });
+    for (int led = 0; led < LedSequence::LedCount; ++led)
+        connect(labels[led], &ClickableLabel::clicked, this, [this, led] { open(led); });
     connect(m_list, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { choose(m_list->row(item)); });
     connect(m_list, &QListWidget::itemActivated, this,
@@ -29,7 +31,7 @@ void ColorChoiceController::open(int led)
     {
         // Showing the LED's own colour is not a choice.
         const QSignalBlocker quiet(m_list);
-        m_list->setCurrentRow(m_sequence.ledColor(led));
+        m_list->setCurrentRow(m_document.sequence().ledColor(led));
     }
     m_list->show();
     m_list->raise();
@@ -55,7 +57,5 @@ void ColorChoiceController::choose(int colorIndex)
     const std::bitset<LedSequence::LedCount> leds = m_leds;
     m_leds.reset();
     m_hold.reset();
-    for (int led = 0; led < LedSequence::LedCount; ++led)
-        if (leds.test(led))
-            m_sequence.setLedColor(led, colorIndex);
+    m_document.setLedColors(leds, colorIndex);
 }

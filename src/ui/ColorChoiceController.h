@@ -3,12 +3,15 @@
 #include "LedSequence.h"
 #include "PlaybackHold.h"
 
+#include <array>
+
 #include <QObject>
 
 #include <bitset>
 #include <optional>
 
-class MainWindow;
+class ClickableLabel;
+class SequenceDocument;
 class QListWidget;
 
 // The colour choice behind the LED name labels: a click on a label opens
@@ -20,7 +23,9 @@ class QListWidget;
 class ColorChoiceController : public QObject {
     Q_OBJECT
 public:
-    explicit ColorChoiceController(MainWindow& window);
+    ColorChoiceController(SequenceDocument& document, TestPlayback& playback,
+                          const std::array<ClickableLabel*, LedSequence::LedCount>& labels,
+                          QListWidget* list);
     ~ColorChoiceController() override;
 
 private:
@@ -29,7 +34,7 @@ private:
     void choose(int colorIndex);
     bool isOpen() const { return m_hold.has_value(); }
 
-    LedSequence& m_sequence;
+    SequenceDocument& m_document;
     TestPlayback& m_playback;
     QListWidget* m_list;
     std::bitset<LedSequence::LedCount> m_leds;

@@ -1,11 +1,11 @@
 #include "DownloadCommand.h"
 
+#include "BusyState.h"
 #include "DownloadMessages.h"
 #include "DownloadStream.h"
-#include "MainWindow.h"
 #include "PortLocator.h"
-#include "SettingsCommand.h"
-#include "SettingsDialog.h"
+#include "SequenceDocument.h"
+#include "UserPrompts.h"
 
 #include <QAction>
 #include <QEvent>
@@ -13,10 +13,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-DownloadCommand::DownloadCommand(MainWindow& window)
-    : m_window(window)
+DownloadCommand::DownloadCommand(const Context& context, const View& view, QAction* trigger)
+    : m_context(context)
+    , m_view(view)
 {
-    connect(window.menuDownload(), &QAction::triggered, this, &DownloadCommand::run);
+    connect(trigger, &QAction::triggered, this, &DownloadCommand::run);
     connect(&m_sender, &PacedSender::markerSent, this, &DownloadCommand::showProgress);
     connect(&m_sender, &PacedSender::recordSent, this, &DownloadCommand::showRecord);
     connect(&m_sender, &PacedSender::finished, this, &DownloadCommand::onFinished);
@@ -24,7 +25,7 @@ DownloadCommand::DownloadCommand(MainWindow& window)
     // once that has returned, so no message box opens in the middle of it.
     connect(&m_sender, &PacedSender::failed, this, &DownloadCommand::onFailed,
             Qt::QueuedConnection);
-    window.installEventFilter(this);
+    view.window->installEventFilter(this);
 }
 
 DownloadCommand::~DownloadCommand()
@@ -49,20 +50,21 @@ void DownloadCommand::run()
 {
     if (m_sender.isSending())
         return;
-    setButtonsEnabled(false);
-    m_window.stopTestIfRunning();
-    m_testHold.emplace(&m_window.playback());
+    m_context.busy.setDownload(BusyState::Activity::DownloadAsking);
+    if (m_context.playback.isRunning())
+        m_context.playback.stop();
+    m_testHold.emplace(&m_context.playback);
     // Stopping hides a servo stick at once; the held test would bring the
     // Settings button back to its place only when it winds down.
-    m_window.settingsButton()->show();
-    if (!openLink(m_window.settings().commPort())) {
+    m_view.settingsButton->show();
+    if (!openLink(m_context.document.settings().commPort())) {
         restoreWindow();
         end(Outcome::NotOpened);
         return;
     }
     const UserPrompts::Answer answer =
-        m_window.prompts().ask({DownloadMessages::title(), DownloadMessages::instructions(),
-                                UserPrompts::Icon::Exclamation, UserPrompts::Buttons::OkCancel});
+        m_context.prompts.ask({DownloadMessages::title(), DownloadMessages::instructions(),
+                               UserPrompts::Icon::Exclamation, UserPrompts::Buttons::OkCancel});
     if (answer != UserPrompts::Answer::Ok) {
         m_link.close();
         restoreWindow();
@@ -90,23 +92,24 @@ bool DownloadCommand::openLink(int port)
 
 void DownloadCommand::startSending()
 {
-    m_window.settingsButton()->hide();
-    lockCommands();
-    // The stream is taken as the sequence stands at OK, so edits made while it
-    // goes out cannot mix two versions of the program on the device.
-    m_sender.start(DownloadStream::build(m_window.sequence(), m_window.settings().picSpeed()));
+    m_view.settingsButton->hide();
+    m_context.busy.setDownload(BusyState::Activity::DownloadSending);
+    // The stream is taken as the sequence stands at OK; the document takes no
+    // edits until the download ends, so the screen shows what the device got.
+    const SequenceDocument& document = m_context.document;
+    m_sender.start(DownloadStream::build(document.sequence(), document.settings().picSpeed()));
 }
 
 void DownloadCommand::showProgress()
 {
-    m_window.progressBar()->setValue(0);
-    m_window.progressBar()->show();
-    m_window.downloadLabel()->show();
+    m_view.progressBar->setValue(0);
+    m_view.progressBar->show();
+    m_view.downloadLabel->show();
 }
 
 void DownloadCommand::showRecord(int index)
 {
-    m_window.progressBar()->setValue(index);
+    m_view.progressBar->setValue(index);
 }
 
 void DownloadCommand::onFinished()
@@ -133,66 +136,17 @@ void DownloadCommand::abandonOnClose()
 
 bool DownloadCommand::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == &m_window && event->type() == QEvent::Close)
+    if (watched == m_view.window && event->type() == QEvent::Close)
         abandonOnClose();
     return QObject::eventFilter(watched, event);
 }
 
-void DownloadCommand::setButtonsEnabled(bool enabled)
-{
-    for (QPushButton* button :
-         {m_window.testButton(), m_window.settingsButton(), m_window.downloadButton(),
-          m_window.openButton(), m_window.saveButton()})
-        button->setEnabled(enabled);
-}
-
-void DownloadCommand::lockCommands()
-{
-    m_lockedActions.clear();
-    for (QAction* action :
-         {m_window.menuDownload(), m_window.menuTest(), m_window.menuOpen(), m_window.menuSave(),
-          m_window.menuMerge(), m_window.menuNew(), m_window.menuSettings(), m_window.menuExit()}) {
-        m_lockedActions.emplace_back(action, action->isEnabled());
-        action->setEnabled(false);
-    }
-    m_exitButtonWasEnabled = m_window.exitButton()->isEnabled();
-    m_window.exitButton()->setEnabled(false);
-    lockOpenSettings();
-}
-
-void DownloadCommand::lockOpenSettings()
-{
-    // A settings dialog left open would change the port, the speed and LED.cfg
-    // under the running download. A dialog not loaded yet cannot be shown now.
-    SettingsDialog* dialog = m_window.settingsCommand()->loadedDialog();
-    m_settingsOk = dialog ? dialog->okButton() : nullptr;
-    if (!m_settingsOk)
-        return;
-    m_settingsOkWasEnabled = m_settingsOk->isEnabled();
-    m_settingsOk->setEnabled(false);
-}
-
-void DownloadCommand::unlockCommands()
-{
-    for (const auto& [action, wasEnabled] : m_lockedActions) {
-        if (action)
-            action->setEnabled(wasEnabled);
-    }
-    if (!m_lockedActions.empty())
-        m_window.exitButton()->setEnabled(m_exitButtonWasEnabled);
-    m_lockedActions.clear();
-    if (m_settingsOk)
-        m_settingsOk->setEnabled(m_settingsOkWasEnabled);
-    m_settingsOk = nullptr;
-}
-
 void DownloadCommand::restoreWindow()
 {
-    m_window.progressBar()->hide();
-    m_window.downloadLabel()->hide();
-    unlockCommands();
-    setButtonsEnabled(true);
-    m_window.settingsButton()->show();
+    m_view.progressBar->hide();
+    m_view.downloadLabel->hide();
+    m_view.settingsButton->show();
+    m_context.busy.setDownload(BusyState::Activity::Idle);
 }
 
 void DownloadCommand::end(Outcome outcome)
@@ -203,6 +157,6 @@ void DownloadCommand::end(Outcome outcome)
 
 void DownloadCommand::tell(const QString& text)
 {
-    m_window.prompts().ask({DownloadMessages::title(), text, UserPrompts::Icon::Exclamation,
-                            UserPrompts::Buttons::Ok});
+    m_context.prompts.ask({DownloadMessages::title(), text, UserPrompts::Icon::Exclamation,
+                           UserPrompts::Buttons::Ok});
 }

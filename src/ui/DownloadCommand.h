@@ -5,25 +5,27 @@
 #include "SerialLink.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
 #include <functional>
 #include <optional>
-#include <utility>
-#include <vector>
 
-class MainWindow;
+class BusyState;
 class QAction;
+class QLabel;
+class QProgressBar;
 class QPushButton;
+class SequenceDocument;
+class UserPrompts;
 
 // The Download command (menu item and DOWNLOAD button): stops the visual
 // test, opens the port, tells the user how to put the device into its
 // programming mode, and on OK sends the sequence at the device's pace while a
 // label and a progress bar show the download. Open and send failures are
 // reported with the port, the device and the system's reason, and the window
-// always returns to normal. While the stream goes out, every command that
-// could disturb it is disabled; closing the window closes the port.
+// always returns to normal. The busy state tells the rest of the window when
+// the download asks and when it sends, so that commands that could disturb it
+// are disabled; closing the window closes the port.
 class DownloadCommand : public QObject {
     Q_OBJECT
 public:
@@ -33,7 +35,21 @@ public:
     // Port number -> device path ("" when the number reaches no device).
     using PortResolver = std::function<QString(int port)>;
 
-    explicit DownloadCommand(MainWindow& window);
+    struct Context {
+        SequenceDocument& document;
+        UserPrompts& prompts;
+        TestPlayback& playback;
+        BusyState& busy;
+    };
+    // The controls the download shows itself in; closing `window` abandons it.
+    struct View {
+        QWidget* window;
+        QProgressBar* progressBar;
+        QLabel* downloadLabel;
+        QPushButton* settingsButton;
+    };
+
+    DownloadCommand(const Context& context, const View& view, QAction* trigger);
     ~DownloadCommand() override;
 
     // Tests point port numbers at pseudo-terminals; the program uses PortLocator.
@@ -60,24 +76,17 @@ private:
     void onFailed(int index, const QString& reason);
     void abandonOnClose();
 
-    void setButtonsEnabled(bool enabled);
-    void lockCommands();
-    void lockOpenSettings();
-    void unlockCommands();
     void restoreWindow();
     void end(Outcome outcome);
     void tell(const QString& text);
 
-    MainWindow& m_window;
+    Context m_context;
+    View m_view;
     SerialLink m_link;
     PacedSender m_sender{m_link};
     PortResolver m_resolver;
     int m_port = 0;
     QString m_device;
-    std::vector<std::pair<QPointer<QAction>, bool>> m_lockedActions;
-    bool m_exitButtonWasEnabled = true;
-    QPointer<QPushButton> m_settingsOk; // the loaded settings dialog's OK, while locked
-    bool m_settingsOkWasEnabled = true;
     // A stopped test still winds down its last step; it must not take the
     // Settings button's place back while the download uses it.
     std::optional<PlaybackHold> m_testHold;

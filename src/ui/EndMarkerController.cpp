@@ -1,12 +1,11 @@
 #include "EndMarkerController.h"
 
-#include "MainWindow.h"
+#include "SequenceDocument.h"
 #include "TimeAxisWidget.h"
 
-EndMarkerController::EndMarkerController(MainWindow& window)
+EndMarkerController::EndMarkerController(SequenceDocument& document, TimeAxisWidget* timeAxis)
 {
     // The window already redraws the marker whenever the last event changes.
-    LedSequence& sequence = window.sequence();
-    connect(window.timeAxis(), &TimeAxisWidget::doubleClicked, this,
-            [&sequence](int event) { sequence.setLastEvent(event); });
+    connect(timeAxis, &TimeAxisWidget::doubleClicked, this,
+            [&document](int event) { document.setLastEvent(event); });
 }

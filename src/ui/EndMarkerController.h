@@ -2,12 +2,13 @@
 
 #include <QObject>
 
-class MainWindow;
+class SequenceDocument;
+class TimeAxisWidget;
 
 // Moves the sequence's last event to the time-axis label that is double-clicked.
 // A single click on the axis does nothing.
 class EndMarkerController : public QObject {
     Q_OBJECT
 public:
-    explicit EndMarkerController(MainWindow& window);
+    EndMarkerController(SequenceDocument& document, TimeAxisWidget* timeAxis);
 };

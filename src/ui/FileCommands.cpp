@@ -1,21 +1,26 @@
 #include "FileCommands.h"
 
 #include "AppInfo.h"
-#include "MainWindow.h"
 #include "ProgressBarShown.h"
+#include "SequenceDocument.h"
 #include "SequenceFileReader.h"
+#include "TestPlayback.h"
 
 #include <QAction>
 #include <QFileInfo>
 
-FileCommands::FileCommands(MainWindow& window)
+FileCommands::FileCommands(SequenceDocument& document, UserPrompts& prompts, TestPlayback& playback,
+                           QProgressBar* progressBar, const Triggers& triggers)
     : QObject()
-    , m_window(window)
+    , m_document(document)
+    , m_prompts(prompts)
+    , m_playback(playback)
+    , m_progressBar(progressBar)
     , m_writer(std::make_unique<SequenceFileWriter>())
 {
-    connect(window.menuOpen(), &QAction::triggered, this, &FileCommands::open);
-    connect(window.menuSave(), &QAction::triggered, this, &FileCommands::save);
-    connect(window.menuMerge(), &QAction::triggered, this, &FileCommands::merge);
+    connect(triggers.open, &QAction::triggered, this, &FileCommands::open);
+    connect(triggers.save, &QAction::triggered, this, &FileCommands::save);
+    connect(triggers.merge, &QAction::triggered, this, &FileCommands::merge);
 }
 
 FileCommands::~FileCommands() = default;
@@ -47,60 +52,64 @@ void FileCommands::setWriter(std::unique_ptr<SequenceFileWriter> writer)
 
 void FileCommands::open()
 {
-    load(openTitle(), RunningTest::Stop, &SequenceFile::openInto);
+    load(openTitle(), RunningTest::Stop, &SequenceDocument::openFile);
 }
 
 void FileCommands::merge()
 {
     // A running test goes on and plays the merged sequence.
-    load(mergeTitle(), RunningTest::KeepPlaying, &SequenceFile::mergeInto);
+    load(mergeTitle(), RunningTest::KeepPlaying, &SequenceDocument::mergeFile);
 }
 
 void FileCommands::load(const QString& title, RunningTest runningTest, ApplyFile apply)
 {
     if (runningTest == RunningTest::Stop)
-        m_window.stopTestIfRunning();
+        stopTestIfRunning();
     const QString path = chooseFile(UserPrompts::FileRequest::Mode::Open, title, {});
     if (path.isEmpty())
         return;
     const std::optional<SequenceFile> file = readChecked(path);
     if (!file)
         return;
-    ((*file).*apply)(m_window.sequence(), m_window.settings());
-    m_window.setRememberedFile(path);
-    showFileInCaption(path);
+    (m_document.*apply)(*file, path, captionFor(path));
+}
+
+void FileCommands::stopTestIfRunning()
+{
+    if (m_playback.isRunning())
+        m_playback.stop();
 }
 
 void FileCommands::save()
 {
-    m_window.stopTestIfRunning();
+    stopTestIfRunning();
     const QString path = chooseSaveTarget();
     if (path.isEmpty())
         return;
     if (write(path))
-        showFileInCaption(path);
+        m_document.markSaved(path, captionFor(path));
 }
 
 QString FileCommands::chooseFile(UserPrompts::FileRequest::Mode mode, const QString& title,
                                  const QString& initialName)
 {
-    return m_window.prompts().chooseFile({mode, title, filter(), initialName});
+    return m_prompts.chooseFile({mode, title, filter(), initialName});
 }
 
 QString FileCommands::chooseSaveTarget()
 {
-    QString offered = m_window.rememberedFile();
+    QString offered = m_document.rememberedFile();
     for (;;) {
         const QString path = chooseFile(UserPrompts::FileRequest::Mode::Save, saveTitle(), offered);
         if (path.isEmpty())
             return {};
         // Save offers this name next time, whatever happens to this save.
-        m_window.setRememberedFile(path);
+        m_document.setRememberedFile(path);
         // Whatever a save cannot replace is refused by the save itself,
         // without first asking whether to replace it.
         if (!QFileInfo::exists(path) || !SequenceFileWriter::canSaveTo(path))
             return path;
-        const UserPrompts::Answer answer = m_window.prompts().ask(
+        const UserPrompts::Answer answer = m_prompts.ask(
             {QString(), QStringLiteral("Replace existing file - ") + path + QStringLiteral("?"),
              UserPrompts::Icon::Question, UserPrompts::Buttons::YesNoCancel});
         if (answer == UserPrompts::Answer::Yes)
@@ -115,7 +124,7 @@ std::optional<SequenceFile> FileCommands::readChecked(const QString& path)
 {
     SequenceFileReader::Result result;
     {
-        const ProgressBarShown progress(m_window.progressBar());
+        const ProgressBarShown progress(m_progressBar);
         result = SequenceFileReader::read(path, std::cref(progress));
     }
     if (!result.ok()) {
@@ -128,12 +137,12 @@ std::optional<SequenceFile> FileCommands::readChecked(const QString& path)
 
 bool FileCommands::write(const QString& path)
 {
-    const SequenceFile file = SequenceFile::capture(m_window.sequence(), m_window.settings());
+    const SequenceFile file = SequenceFile::capture(m_document.sequence(), m_document.settings());
     // Only a file that was there can have been kept.
     const bool fileWasThere = QFileInfo(path).isFile();
     SequenceFileWriter::Result result;
     {
-        const ProgressBarShown progress(m_window.progressBar());
+        const ProgressBarShown progress(m_progressBar);
         result = m_writer->save(path, file, std::cref(progress));
     }
     if (!result.ok) {
@@ -148,13 +157,12 @@ bool FileCommands::write(const QString& path)
     return true;
 }
 
-void FileCommands::showFileInCaption(const QString& path)
+QString FileCommands::captionFor(const QString& path)
 {
-    m_window.setWindowTitle(AppInfo::fileCaptionPrefix() + QFileInfo(path).fileName());
+    return AppInfo::fileCaptionPrefix() + QFileInfo(path).fileName();
 }
 
 void FileCommands::showProblem(const QString& text)
 {
-    m_window.prompts().ask(
-        {QString(), text, UserPrompts::Icon::Exclamation, UserPrompts::Buttons::Ok});
+    m_prompts.ask({QString(), text, UserPrompts::Icon::Exclamation, UserPrompts::Buttons::Ok});
 }

@@ -10,7 +10,10 @@
 #include <memory>
 #include <optional>
 
-class MainWindow;
+class QAction;
+class QProgressBar;
+class SequenceDocument;
+class TestPlayback;
 
 // The Open, Save and Merge commands of the main window.
 //
@@ -21,7 +24,14 @@ class MainWindow;
 class FileCommands : public QObject {
     Q_OBJECT
 public:
-    explicit FileCommands(MainWindow& window);
+    struct Triggers {
+        QAction* open;
+        QAction* save;
+        QAction* merge;
+    };
+
+    FileCommands(SequenceDocument& document, UserPrompts& prompts, TestPlayback& playback,
+                 QProgressBar* progressBar, const Triggers& triggers);
     ~FileCommands() override;
 
     static QString openTitle();
@@ -39,10 +49,12 @@ public:
 
 private:
     enum class RunningTest { Stop, KeepPlaying };
-    using ApplyFile = void (SequenceFile::*)(LedSequence&, ProgramSettings&) const;
+    using ApplyFile = void (SequenceDocument::*)(const SequenceFile&, const QString& path,
+                                                 const QString& caption);
 
     // Open and Merge: choose a file, check all of it, then apply it.
     void load(const QString& title, RunningTest runningTest, ApplyFile apply);
+    void stopTestIfRunning();
     QString chooseFile(UserPrompts::FileRequest::Mode mode, const QString& title,
                        const QString& initialName);
     // The path to save to, after the replace question; empty when the user
@@ -50,9 +62,12 @@ private:
     QString chooseSaveTarget();
     std::optional<SequenceFile> readChecked(const QString& path);
     bool write(const QString& path);
-    void showFileInCaption(const QString& path);
+    static QString captionFor(const QString& path);
     void showProblem(const QString& text);
 
-    MainWindow& m_window;
+    SequenceDocument& m_document;
+    UserPrompts& m_prompts;
+    TestPlayback& m_playback;
+    QProgressBar* m_progressBar;
     std::unique_ptr<SequenceFileWriter> m_writer;
 };

@@ -33,6 +33,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QUndoStack>
 
 namespace {
 
@@ -108,22 +109,45 @@ QAction* makeAction(QObject* parent, const QString& name, const QString& text)
 MainWindow::MainWindow(const QString& configPath, QWidget* parent)
     : QMainWindow(parent)
     , m_configPath(configPath)
-    , m_playback(m_sequence, m_settings)
+    , m_playback(m_document.sequence(), m_document.settings())
     , m_prompts(&m_playback, std::make_unique<DialogPrompts>(this))
 {
     setObjectName(QStringLiteral("Main_LEDFlasher_form"));
     createControls();
     createMenus();
+    createUndoActions();
     connectModel();
     startUp();
-    m_colorChoice = std::make_unique<ColorChoiceController>(*this);
-    m_endMarker = std::make_unique<EndMarkerController>(*this);
-    m_newClear = std::make_unique<NewClearCommand>(*this);
-    m_rowOptionsController = std::make_unique<RowOptionsController>(*this);
-    m_shellCommands = std::make_unique<ShellCommands>(*this);
-    m_testController = std::make_unique<TestController>(*this);
-    m_fileCommands = std::make_unique<FileCommands>(*this);
-    m_download = std::make_unique<DownloadCommand>(*this);
+    createCommands();
+}
+
+void MainWindow::createCommands()
+{
+    m_colorChoice =
+        std::make_unique<ColorChoiceController>(m_document, m_playback, m_ledLabels, m_colorList);
+    m_endMarker = std::make_unique<EndMarkerController>(m_document, m_timeAxis);
+    m_newClear = std::make_unique<NewClearCommand>(m_document, m_menuNew);
+    m_rowOptionsController = std::make_unique<RowOptionsController>(
+        m_document, m_playback, m_rowOptions, m_rowOptionsList, m_copyList);
+    m_shellCommands = std::make_unique<ShellCommands>(
+        m_prompts, m_playback,
+        ShellCommands::Triggers{m_menuExit, m_exitButton, m_menuAbout, m_menuHowto});
+    const TestController::View testView{
+        m_testButton,
+        m_settingsButton,
+        m_servoStick,
+        m_pulseWidth,
+        {m_servoStick, m_pulseWidthLabel1, m_servoHint, m_pulseWidth, m_pulseWidthLabel2},
+        m_timeAxis,
+        m_lamps};
+    m_testController =
+        std::make_unique<TestController>(m_document.sequence(), m_playback, testView, m_menuTest);
+    m_fileCommands =
+        std::make_unique<FileCommands>(m_document, m_prompts, m_playback, m_progressBar,
+                                       FileCommands::Triggers{m_menuOpen, m_menuSave, m_menuMerge});
+    m_download = std::make_unique<DownloadCommand>(
+        DownloadCommand::Context{m_document, m_prompts, m_playback, m_busy},
+        DownloadCommand::View{this, m_progressBar, m_dlLabel, m_settingsButton}, m_menuDownload);
     // The settings dialog tells which device a port number reaches, by the download's own rule.
     m_settingsCommand->setPortDescriber(
         [this](int port) { return m_download->describePort(port); });
@@ -157,7 +181,7 @@ void MainWindow::createControls()
 
 void MainWindow::createSequenceRows(QWidget* area)
 {
-    m_grid = new SequenceGrid(m_sequence, area);
+    m_grid = new SequenceGrid(m_document, area);
     m_grid->move(Twips::toPixels(1920), Twips::toPixels(RowTops[0]));
 
     m_timeAxis = new TimeAxisWidget(LedSequence::EventCount, area);
@@ -337,26 +361,89 @@ void MainWindow::createMenus()
     connect(m_settingsButton, &QPushButton::clicked, m_menuSettings, &QAction::trigger);
 }
 
+void MainWindow::createUndoActions()
+{
+    m_undo = makeAction(this, QStringLiteral("Undo"), QStringLiteral("Undo"));
+    m_undo->setShortcuts(QKeySequence::Undo);
+    m_redo = makeAction(this, QStringLiteral("Redo"), QStringLiteral("Redo"));
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence& key :
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)})
+        if (!redoKeys.contains(key))
+            redoKeys.append(key);
+    m_redo->setShortcuts(redoKeys);
+    // On the window, not in a menu: the keys work wherever the focus is in it.
+    addActions({m_undo, m_redo});
+    QUndoStack& stack = m_document.undoStack();
+    connect(m_undo, &QAction::triggered, &stack, &QUndoStack::undo);
+    connect(m_redo, &QAction::triggered, &stack, &QUndoStack::redo);
+    connect(&stack, &QUndoStack::canUndoChanged, this, &MainWindow::updateUndoActions);
+    connect(&stack, &QUndoStack::canRedoChanged, this, &MainWindow::updateUndoActions);
+    updateUndoActions();
+}
+
+void MainWindow::updateUndoActions()
+{
+    const bool editable = !m_busy.isDownloading();
+    m_undo->setEnabled(editable && m_document.undoStack().canUndo());
+    m_redo->setEnabled(editable && m_document.undoStack().canRedo());
+}
+
 void MainWindow::connectModel()
 {
-    connect(&m_sequence, &LedSequence::ledColorChanged, this, &MainWindow::showLedColor);
-    connect(&m_sequence, &LedSequence::servoModeChanged, this, &MainWindow::showServoMode);
-    connect(&m_sequence, &LedSequence::lastEventChanged, m_timeAxis,
+    const LedSequence& sequence = m_document.sequence();
+    connect(&sequence, &LedSequence::ledColorChanged, this, &MainWindow::showLedColor);
+    connect(&sequence, &LedSequence::servoModeChanged, this, &MainWindow::showServoMode);
+    connect(&sequence, &LedSequence::lastEventChanged, m_timeAxis,
             [this](int, int current) { m_timeAxis->setMarkedEvent(current); });
+    connect(&m_document, &SequenceDocument::captionChanged, this, &QWidget::setWindowTitle);
     for (int led = 0; led < LedCount; ++led) {
         connect(m_servoControls[led], qOverload<int>(&QComboBox::activated), this,
-                [this, led](int index) { m_sequence.setServoMode(led, index); });
+                [this, led](int index) {
+                    m_document.setServoMode(led, index);
+                    showServoMode(led); // a refused change must not stay on show
+                });
     }
+    connect(&m_playback, &TestPlayback::runningChanged, &m_busy, &BusyState::setTesting);
+    connect(&m_busy, &BusyState::activityChanged, this, &MainWindow::followActivity);
+}
+
+// While a download asks, the buttons that start commands are off; while it
+// sends, every command that could disturb it is off as well. In both, the
+// sequence takes no edits, so the screen shows what the device gets.
+void MainWindow::followActivity(BusyState::Activity activity)
+{
+    const bool sending = activity == BusyState::Activity::DownloadSending;
+    const bool downloading = sending || activity == BusyState::Activity::DownloadAsking;
+    for (QPushButton* button :
+         {m_testButton, m_settingsButton, m_downloadButton, m_openButton, m_saveButton})
+        button->setEnabled(!downloading);
+    for (QAction* action : {m_menuDownload, m_menuTest, m_menuOpen, m_menuSave, m_menuMerge,
+                            m_menuNew, m_menuSettings, m_menuExit})
+        action->setEnabled(!sending);
+    m_exitButton->setEnabled(!sending);
+
+    m_document.setReadOnly(downloading);
+    QList<QWidget*> editors{m_grid, m_timeAxis, m_colorList, m_rowOptionsList, m_copyList};
+    for (int led = 0; led < LedCount; ++led)
+        editors << m_ledLabels[led] << m_rowOptions[led] << m_servoControls[led];
+    for (QWidget* editor : editors)
+        editor->setEnabled(!downloading);
+    updateUndoActions();
 }
 
 void MainWindow::startUp()
 {
-    setWindowTitle(AppInfo::startupCaption());
-    m_settings.setCommPort(LedConfig::readPort(m_configPath));
-    m_settings.setPicSpeed(ProgramSettings::DefaultPicSpeed);
-    m_settings.setPcSpeed(ProgramSettings::DefaultPcSpeed);
+    m_document.setCaption(AppInfo::startupCaption());
+    setWindowTitle(m_document.caption());
+    ProgramSettings& settings = m_document.settings();
+    settings.setCommPort(LedConfig::readPort(m_configPath));
+    settings.setPicSpeed(ProgramSettings::DefaultPicSpeed);
+    settings.setPcSpeed(ProgramSettings::DefaultPcSpeed);
     // The dialog's lists start from the remembered port and the default speeds.
-    m_settingsCommand = std::make_unique<SettingsCommand>(*this);
+    m_settingsCommand = std::make_unique<SettingsCommand>(
+        SettingsCommand::Context{settings, m_playback, m_prompts, m_busy, m_configPath, this},
+        m_menuSettings);
 
     for (int color = 0; color < ColorTable::Count; ++color)
         m_colorList->addItem(ColorTable::colorName(color));
@@ -374,7 +461,7 @@ void MainWindow::startUp()
         showServoMode(led);
         showLedColor(led);
     }
-    m_timeAxis->setMarkedEvent(m_sequence.lastEvent());
+    m_timeAxis->setMarkedEvent(m_document.sequence().lastEvent());
 
     setFixedSize(centralWidget()->width(),
                  centralWidget()->height() + menuBar()->sizeHint().height());
@@ -382,12 +469,13 @@ void MainWindow::startUp()
 
 void MainWindow::showLedColor(int led)
 {
-    setTextColor(m_ledLabels[led], bgrToQColor(m_sequence.colorValue(m_sequence.ledColor(led))));
+    const LedSequence& sequence = m_document.sequence();
+    setTextColor(m_ledLabels[led], bgrToQColor(sequence.colorValue(sequence.ledColor(led))));
 }
 
 void MainWindow::showServoMode(int led)
 {
-    m_servoControls[led]->setCurrentIndex(m_sequence.servoMode(led));
+    m_servoControls[led]->setCurrentIndex(m_document.sequence().servoMode(led));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "BusyState.h"
 #include "HeldPrompts.h"
-#include "LedSequence.h"
-#include "ProgramSettings.h"
+#include "SequenceDocument.h"
 #include "TestPlayback.h"
 
 #include <QMainWindow>
@@ -32,10 +32,11 @@ class SettingsCommand;
 class ShellCommands;
 class TimeAxisWidget;
 
-// The editor's main window. It owns the sequence, the program settings and the
-// visual test, shows every piece of the sequence, and reaches every command
-// through its menus and buttons. Controls carry the object names the rest of
-// the program and the tests know them by (TestButton, ServoControl2, ...).
+// The editor's main window. It owns the document (the sequence, the program
+// settings and the undo history), the visual test and the busy state, shows
+// every piece of the sequence, and reaches every command through its menus and
+// buttons. Controls carry the object names the rest of the program and the
+// tests know them by (TestButton, ServoControl2, ...).
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -45,8 +46,11 @@ public:
                         QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    LedSequence& sequence() { return m_sequence; }
-    ProgramSettings& settings() { return m_settings; }
+    SequenceDocument& document() { return m_document; }
+    BusyState& busyState() { return m_busy; }
+    // The sequence for setting up a state directly, bypassing the undo history.
+    LedSequence& sequence() { return m_document.sequenceForSetUp(); }
+    ProgramSettings& settings() { return m_document.settings(); }
     TestPlayback& playback() { return m_playback; }
     UserPrompts& prompts() { return m_prompts; }
     // Tests answer the program's questions through their own prompts.
@@ -62,8 +66,8 @@ public:
 
     // The file last chosen in an Open, Merge or Save dialog (empty after
     // New/Clear): the name Save offers next.
-    QString rememberedFile() const { return m_rememberedFile; }
-    void setRememberedFile(const QString& path) { m_rememberedFile = path; }
+    QString rememberedFile() const { return m_document.rememberedFile(); }
+    void setRememberedFile(const QString& path) { m_document.setRememberedFile(path); }
 
     SequenceGrid* grid() const { return m_grid; }
     TimeAxisWidget* timeAxis() const { return m_timeAxis; }
@@ -100,6 +104,9 @@ public:
     QAction* menuSettings() const { return m_menuSettings; }
     QAction* menuAbout() const { return m_menuAbout; }
     QAction* menuHowto() const { return m_menuHowto; }
+    // Undo and redo have keys only; the menus stay as they are.
+    QAction* undoAction() const { return m_undo; }
+    QAction* redoAction() const { return m_redo; }
 
     // The Settings command and its dialog (loaded during start-up).
     SettingsCommand* settingsCommand() const { return m_settingsCommand.get(); }
@@ -115,16 +122,19 @@ private:
     void createServoStickGroup(QWidget* area);
     void createPopupLists(QWidget* area);
     void createMenus();
+    void createUndoActions();
     void connectModel();
     void startUp();
+    void createCommands();
+    void followActivity(BusyState::Activity activity);
+    void updateUndoActions();
 
     void showLedColor(int led);
     void showServoMode(int led);
 
     QString m_configPath;
-    QString m_rememberedFile;
-    LedSequence m_sequence;
-    ProgramSettings m_settings;
+    SequenceDocument m_document;
+    BusyState m_busy;
     TestPlayback m_playback;
     HeldPrompts m_prompts;
 
@@ -165,6 +175,8 @@ private:
     QAction* m_menuSettings = nullptr;
     QAction* m_menuAbout = nullptr;
     QAction* m_menuHowto = nullptr;
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
 
     // Commands and pop-up choices; declared last so they go before the playback
     // they may be holding.

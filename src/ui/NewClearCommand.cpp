@@ -1,19 +1,17 @@
 #include "NewClearCommand.h"
 
 #include "AppInfo.h"
-#include "MainWindow.h"
+#include "SequenceDocument.h"
 
 #include <QAction>
 
-NewClearCommand::NewClearCommand(MainWindow& window)
-    : m_window(window)
+NewClearCommand::NewClearCommand(SequenceDocument& document, QAction* trigger)
+    : m_document(document)
 {
-    connect(window.menuNew(), &QAction::triggered, this, &NewClearCommand::run);
+    connect(trigger, &QAction::triggered, this, &NewClearCommand::run);
 }
 
 void NewClearCommand::run()
 {
-    m_window.setRememberedFile({});
-    m_window.setWindowTitle(AppInfo::productName());
-    m_window.sequence().clear();
+    m_document.newSequence(AppInfo::productName());
 }

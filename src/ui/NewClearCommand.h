@@ -2,19 +2,20 @@
 
 #include <QObject>
 
-class MainWindow;
+class QAction;
+class SequenceDocument;
 
 // File > New/Clear: forgets the file, drops the file name from the caption and
 // returns the sequence to its start-up state, without asking. The colour
 // table, the spare colours, the program settings, the servo stick and a
-// running visual test stay as they are.
+// running visual test stay as they are. Undo brings the sequence back.
 class NewClearCommand : public QObject {
     Q_OBJECT
 public:
-    explicit NewClearCommand(MainWindow& window);
+    NewClearCommand(SequenceDocument& document, QAction* trigger);
 
 private:
     void run();
 
-    MainWindow& m_window;
+    SequenceDocument& m_document;
 };

@@ -1,19 +1,20 @@
 #include "RowOptionsController.h"
 
-#include "MainWindow.h"
-#include "RowOperations.h"
+#include "SequenceDocument.h"
 
 #include <QListWidget>
 #include <QPushButton>
 
-RowOptionsController::RowOptionsController(MainWindow& window)
-    : m_window(window)
-    , m_operations(window.rowOptionsList())
-    , m_copyRows(window.copyList())
+RowOptionsController::RowOptionsController(SequenceDocument& document, TestPlayback& playback,
+                                           const std::array<QPushButton*, 4>& rowButtons,
+                                           QListWidget* operations, QListWidget* copyRows)
+    : m_document(document)
+    , m_playback(playback)
+    , m_operations(operations)
+    , m_copyRows(copyRows)
 {
-    for (int row = 0; row < MainWindow::LedCount; ++row)
-        connect(window.rowOptionsButton(row), &QPushButton::clicked, this,
-                [this, row] { open(row); });
+    for (int row = 0; row < LedSequence::LedCount; ++row)
+        connect(rowButtons[row], &QPushButton::clicked, this, [this, row] { open(row); });
     // A click, even on the entry already selected, or Enter on an entry picks it.
     connect(m_operations, &QListWidget::itemClicked, this, &RowOptionsController::operationPicked);
     connect(m_operations, &QListWidget::itemActivated, this,
@@ -32,7 +33,7 @@ void RowOptionsController::open(int row)
     m_operations->setCurrentRow(0);
     showList(m_operations);
     if (!m_hold)
-        m_hold.emplace(&m_window.playback());
+        m_hold.emplace(&m_playback);
 }
 
 void RowOptionsController::operationPicked(QListWidgetItem* item)
@@ -51,8 +52,7 @@ void RowOptionsController::operationPicked(QListWidgetItem* item)
     }
     finish();
     if (operation)
-        RowOperations::apply(m_window.sequence(), m_row, *operation,
-                             m_window.sequence().lastEvent());
+        m_document.applyRowOperation(m_row, *operation);
 }
 
 void RowOptionsController::otherRowPicked(QListWidgetItem* item)
@@ -65,8 +65,7 @@ void RowOptionsController::otherRowPicked(QListWidgetItem* item)
     // which the copy turns into no change.
     const int entry = m_copyRows->row(item);
     const int otherRow = LedSequence::isLed(entry) ? entry : -1;
-    RowOperations::apply(m_window.sequence(), m_row, m_pending, m_window.sequence().lastEvent(),
-                         otherRow);
+    m_document.applyRowOperation(m_row, m_pending, otherRow);
 }
 
 void RowOptionsController::showList(QListWidget* list)

@@ -5,11 +5,14 @@
 
 #include <QObject>
 
+#include <array>
 #include <optional>
 
-class MainWindow;
 class QListWidget;
 class QListWidgetItem;
+class QPushButton;
+class SequenceDocument;
+class TestPlayback;
 
 // The row-option buttons RowOptions0..RowOptions3 and their pop-up lists.
 //
@@ -27,7 +30,9 @@ class QListWidgetItem;
 class RowOptionsController : public QObject {
     Q_OBJECT
 public:
-    explicit RowOptionsController(MainWindow& window);
+    RowOptionsController(SequenceDocument& document, TestPlayback& playback,
+                         const std::array<QPushButton*, 4>& rowButtons, QListWidget* operations,
+                         QListWidget* copyRows);
     ~RowOptionsController() override;
 
 private:
@@ -39,7 +44,8 @@ private:
     void showList(QListWidget* list);
     void finish();
 
-    MainWindow& m_window;
+    SequenceDocument& m_document;
+    TestPlayback& m_playback;
     QListWidget* m_operations;
     QListWidget* m_copyRows;
     Step m_step = Step::Idle;

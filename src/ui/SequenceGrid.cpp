@@ -1,27 +1,50 @@
 #include "SequenceGrid.h"
 
-#include "LedSequence.h"
+#include "PaintStroke.h"
+#include "SequenceDocument.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
 #include <cstdlib>
 
-SequenceGrid::SequenceGrid(LedSequence& sequence, QWidget* parent)
+namespace {
+
+constexpr int LastRow = LedSequence::LedCount - 1;
+constexpr int LastColumn = LedSequence::EventCount - 1;
+
+bool contrasts(const QColor& a, const QColor& b)
+{
+    return std::abs(a.lightness() - b.lightness()) >= 64;
+}
+
+QColor midway(const QColor& a, const QColor& b)
+{
+    return QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2, (a.blue() + b.blue()) / 2);
+}
+
+} // namespace
+
+SequenceGrid::SequenceGrid(SequenceDocument& document, QWidget* parent)
     : QWidget(parent)
-    , m_sequence(sequence)
+    , m_document(document)
 {
     setObjectName(QStringLiteral("SequenceGrid"));
     setAttribute(Qt::WA_OpaquePaintEvent, false);
-    connect(&m_sequence, &LedSequence::cellChanged, this, &SequenceGrid::updateCell);
+    setFocusPolicy(Qt::StrongFocus);
+    setToolTip(QStringLiteral(
+        "Click a cell to switch it on or off, or drag to paint.\n"
+        "Keys: arrows move, Space switches, Shift+arrows paint, Home/End go to the row's ends.\n"
+        "Ctrl+Z undoes, Ctrl+Shift+Z or Ctrl+Y redoes."));
+    connect(&document.sequence(), &LedSequence::cellChanged, this, &SequenceGrid::updateCell);
     resize(sizeHint());
 }
 
 QSize SequenceGrid::sizeHint() const
 {
-    const QRect last =
-        GridGeometry::cellRect(LedSequence::LedCount - 1, LedSequence::EventCount - 1);
+    const QRect last = GridGeometry::cellRect(LastRow, LastColumn);
     return {last.right() + 1, LedSequence::LedCount * GridGeometry::rowPitchPx()};
 }
 
@@ -30,26 +53,65 @@ QPoint SequenceGrid::cellCenter(int row, int column) const
     return GridGeometry::cellRect(row, column).center();
 }
 
+void SequenceGrid::setCursorCell(int row, int column)
+{
+    row = std::clamp(row, 0, LastRow);
+    column = std::clamp(column, 0, LastColumn);
+    if (m_cursor == GridGeometry::Hit{row, column})
+        return;
+    updateCell(m_cursor.row, m_cursor.column);
+    m_cursor = {row, column};
+    updateCell(row, column);
+    emit cursorMoved(row, column);
+}
+
+// Outlines come from the palette, but must stand out from the cell face under
+// any theme (a dark palette's Dark is nearly its Base).
+SequenceGrid::CellColors SequenceGrid::cellColors() const
+{
+    const QPalette& colors = palette();
+    const QColor face = colors.color(QPalette::Base);
+    const QColor lit = colors.color(QPalette::Text);
+    QColor frame = colors.color(QPalette::Dark);
+    if (!contrasts(frame, face))
+        frame = midway(face, lit);
+    return {frame, face, lit, colors.color(QPalette::Highlight)};
+}
+
 void SequenceGrid::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    const QColor frame = palette().color(QPalette::Dark);
-    const QColor face = palette().color(QPalette::Base);
-    const QColor tick = palette().color(QPalette::Text);
-    for (int row = 0; row < LedSequence::LedCount; ++row) {
-        for (int column = 0; column < LedSequence::EventCount; ++column) {
-            const QRect cell = GridGeometry::cellRect(row, column);
-            if (!event->rect().intersects(cell))
-                continue;
-            // A square box in the middle of the cell, like a check box without text.
-            const int side = std::min(cell.width(), cell.height()) - 1;
-            const QRect box(cell.left(), cell.top() + (cell.height() - side) / 2, side, side);
-            painter.fillRect(box, face);
-            painter.setPen(frame);
-            painter.drawRect(box.adjusted(0, 0, -1, -1));
-            if (m_sequence.cell(row, column))
-                painter.fillRect(box.adjusted(2, 2, -2, -2), tick);
+    const CellColors colors = cellColors();
+    for (int row = 0; row <= LastRow; ++row) {
+        for (int column = 0; column <= LastColumn; ++column) {
+            if (event->rect().intersects(GridGeometry::cellRect(row, column)))
+                paintCell(painter, colors, row, column);
         }
+    }
+}
+
+void SequenceGrid::paintCell(QPainter& painter, const CellColors& colors, int row, int column) const
+{
+    const QRect cell = GridGeometry::cellRect(row, column);
+    // A square box in the middle of the cell, like a check box without text.
+    const int side = std::min(cell.width(), cell.height()) - 1;
+    const QRect box(cell.left(), cell.top() + (cell.height() - side) / 2, side, side);
+    painter.fillRect(box, colors.face);
+    painter.setPen(colors.frame);
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    const int inset = std::max(2, side / 4);
+    if (m_document.sequence().cell(row, column))
+        painter.fillRect(box.adjusted(inset, inset, -inset, -inset), colors.lit);
+    if (hasFocus() && m_cursor == GridGeometry::Hit{row, column}) {
+        // A thick frame in the highlight colour, and a bar under the box, so
+        // the cursor shows on lit and dark cells alike.
+        const int pen = std::max(2, side / 6);
+        painter.setPen(QPen(colors.cursor, pen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.setBrush(Qt::NoBrush);
+        const qreal half = pen / 2.0;
+        painter.drawRect(QRectF(box).adjusted(half, half, -half, -half));
+        const int below = std::min(box.bottom() + 2, cell.bottom() - pen + 1);
+        painter.fillRect(QRect(box.left(), below, box.width(), pen), colors.cursor);
     }
 }
 
@@ -61,12 +123,15 @@ GridGeometry::Hit SequenceGrid::hitAt(QPoint position) const
 void SequenceGrid::mousePressEvent(QMouseEvent* event)
 {
     m_doubleClicks.notePress(event);
+    endKeyStroke();
     const GridGeometry::Hit hit = hitAt(event->position().toPoint());
     m_pressed = hit;
     m_dragging = false;
     m_lastPosition = event->position().toPoint();
-    if (hit.isValid())
+    if (hit.isValid()) {
         m_dragStart = hit.column;
+        setCursorCell(hit.row, hit.column);
+    }
 }
 
 // The second click of a double-click on a cell toggles it again, like any click;
@@ -86,6 +151,8 @@ void SequenceGrid::mouseMoveEvent(QMouseEvent* event)
     const QPoint position = event->position().toPoint();
     if (!m_dragging && hitAt(position) == m_pressed)
         return; // still inside the pressed cell: may yet be a click
+    if (!m_dragging)
+        m_document.beginStroke();
     m_dragging = true;
     dragAlong(m_lastPosition, position);
     m_lastPosition = position;
@@ -99,8 +166,9 @@ void SequenceGrid::mouseReleaseEvent(QMouseEvent* event)
     if (m_dragging) {
         dragAlong(m_lastPosition, event->position().toPoint());
         fillOnRelease(hit);
+        m_document.endStroke();
     } else if (hit == m_pressed && event->button() == Qt::LeftButton) {
-        m_sequence.setCell(hit.row, hit.column, !m_sequence.cell(hit.row, hit.column));
+        m_document.toggleCell(hit.row, hit.column);
     }
     m_pressed = {};
     m_dragging = false;
@@ -123,18 +191,126 @@ void SequenceGrid::dragAlong(QPoint from, QPoint to)
 
 void SequenceGrid::dragOver(GridGeometry::Hit hit)
 {
-    // The painting value is read from the row under the pointer, at the start column.
-    m_sequence.setCell(hit.row, hit.column, m_sequence.cell(hit.row, m_dragStart));
-    m_sequence.refreshReadout(hit.column);
+    const RowOperations::CellWrite write =
+        PaintStroke::crossing(m_document.sequence(), hit.row, hit.column, m_dragStart);
+    m_document.paintCell(write.led, write.event, write.value);
 }
 
 void SequenceGrid::fillOnRelease(GridGeometry::Hit hit)
 {
     if (!hit.isValid())
         return;
-    const int value = m_sequence.cell(hit.row, m_dragStart);
-    for (int column = m_dragStart + 1; column <= hit.column; ++column)
-        m_sequence.setCell(hit.row, column, value);
+    for (const RowOperations::CellWrite& write :
+         PaintStroke::releaseFill(m_document.sequence(), hit.row, m_dragStart, hit.column))
+        m_document.paintCell(write.led, write.event, write.value);
+}
+
+void SequenceGrid::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool painting = modifiers == Qt::ShiftModifier;
+    if (event->key() == Qt::Key_Space && (modifiers == Qt::NoModifier || painting)) {
+        endKeyStroke();
+        m_document.toggleCell(m_cursor.row, m_cursor.column);
+        return;
+    }
+    if ((modifiers == Qt::NoModifier || painting) && moveCursorByKey(event->key(), painting))
+        return;
+    QWidget::keyPressEvent(event);
+}
+
+void SequenceGrid::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Shift)
+        endKeyStroke();
+    QWidget::keyReleaseEvent(event);
+}
+
+bool SequenceGrid::moveCursorByKey(int key, bool painting)
+{
+    int row = m_cursor.row;
+    int column = m_cursor.column;
+    switch (key) {
+    case Qt::Key_Left:
+        --column;
+        break;
+    case Qt::Key_Right:
+        ++column;
+        break;
+    case Qt::Key_Up:
+        --row;
+        break;
+    case Qt::Key_Down:
+        ++row;
+        break;
+    case Qt::Key_Home:
+        column = 0;
+        break;
+    case Qt::Key_End:
+        column = LastColumn;
+        break;
+    default:
+        return false;
+    }
+    if (painting)
+        startKeyStroke();
+    else
+        endKeyStroke();
+    walkCursorTo(std::clamp(row, 0, LastRow), std::clamp(column, 0, LastColumn), painting);
+    return true;
+}
+
+// Steps one cell at a time, so a stroke from Home to End paints every cell between.
+void SequenceGrid::walkCursorTo(int row, int column, bool painting)
+{
+    while (m_cursor != GridGeometry::Hit{row, column}) {
+        const int nextRow = m_cursor.row + (row > m_cursor.row) - (row < m_cursor.row);
+        const int nextColumn =
+            m_cursor.column + (column > m_cursor.column) - (column < m_cursor.column);
+        setCursorCell(nextRow, nextColumn);
+        if (painting) {
+            const RowOperations::CellWrite write = PaintStroke::crossing(
+                m_document.sequence(), m_cursor.row, m_cursor.column, m_keyStrokeStart);
+            m_document.paintCell(write.led, write.event, write.value);
+        }
+    }
+}
+
+void SequenceGrid::startKeyStroke()
+{
+    if (m_keyStroke && m_document.inStroke())
+        return;
+    m_keyStroke = true;
+    m_keyStrokeStart = m_cursor.column;
+    m_document.beginStroke();
+}
+
+void SequenceGrid::endKeyStroke()
+{
+    if (!m_keyStroke)
+        return;
+    m_keyStroke = false;
+    m_document.endStroke();
+}
+
+void SequenceGrid::focusInEvent(QFocusEvent* event)
+{
+    updateCell(m_cursor.row, m_cursor.column);
+    QWidget::focusInEvent(event);
+}
+
+void SequenceGrid::focusOutEvent(QFocusEvent* event)
+{
+    endKeyStroke();
+    updateCell(m_cursor.row, m_cursor.column);
+    QWidget::focusOutEvent(event);
+}
+
+void SequenceGrid::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::EnabledChange)
+        update();
+    QWidget::changeEvent(event);
 }
 
 void SequenceGrid::updateCell(int row, int column)

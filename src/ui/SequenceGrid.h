@@ -5,10 +5,10 @@
 
 #include <QWidget>
 
-class LedSequence;
+class SequenceDocument;
 
-// The 4 x 50 grid of on/off cells. It mirrors the sequence and edits it only
-// through LedSequence::setCell.
+// The 4 x 50 grid of on/off cells. It mirrors the document's sequence and
+// changes it only through the document's edits.
 //
 // Mouse gestures: a press and release on one cell without moving toggles it.
 // Moving with a button held paints every cell the pointer crosses with the
@@ -16,18 +16,30 @@ class LedSequence;
 // the cells of the release row from that column up to the release column are
 // filled the same way, so a quick stroke leaves no gaps. The grid handles the
 // whole gesture itself because Qt sends every move of a drag to the pressed
-// widget.
+// widget. A stroke is one undo step.
+//
+// Keyboard: a cursor cell, shown while the grid has the focus. Arrows move it,
+// Home/End go to the first/last event of its row, Space toggles it; with Shift
+// held, moving paints each cell moved onto by the mouse rule above, the stroke
+// starting where Shift went down and ending when it is let go.
 class SequenceGrid : public QWidget {
     Q_OBJECT
 public:
-    explicit SequenceGrid(LedSequence& sequence, QWidget* parent = nullptr);
+    explicit SequenceGrid(SequenceDocument& document, QWidget* parent = nullptr);
 
     // Column where the last press began (reads 0 before any press).
     int dragStart() const { return m_dragStart; }
 
+    int cursorRow() const { return m_cursor.row; }
+    int cursorColumn() const { return m_cursor.column; }
+    void setCursorCell(int row, int column);
+
     QSize sizeHint() const override;
     // Centre of a cell, in the grid's coordinates; handy for scripted input.
     QPoint cellCenter(int row, int column) const;
+
+signals:
+    void cursorMoved(int row, int column);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -35,18 +47,41 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    struct CellColors {
+        QColor frame;
+        QColor face;
+        QColor lit;
+        QColor cursor;
+    };
+    CellColors cellColors() const;
+    void paintCell(QPainter& painter, const CellColors& colors, int row, int column) const;
+
     GridGeometry::Hit hitAt(QPoint position) const;
     void dragOver(GridGeometry::Hit hit);
     void dragAlong(QPoint from, QPoint to);
     void fillOnRelease(GridGeometry::Hit hit);
+    void endMouseStroke();
+
+    bool moveCursorByKey(int key, bool painting);
+    void walkCursorTo(int row, int column, bool painting);
+    void startKeyStroke();
+    void endKeyStroke();
     void updateCell(int row, int column);
 
-    LedSequence& m_sequence;
+    SequenceDocument& m_document;
     int m_dragStart = 0;
     GridGeometry::Hit m_pressed;
     QPoint m_lastPosition;
     bool m_dragging = false;
     DoubleClickGuard m_doubleClicks;
+    GridGeometry::Hit m_cursor{0, 0};
+    bool m_keyStroke = false;
+    int m_keyStrokeStart = 0;
 };

@@ -1,20 +1,25 @@
 #include "SettingsCommand.h"
 
+#include "BusyState.h"
 #include "LedConfig.h"
-#include "MainWindow.h"
+#include "ProgramSettings.h"
+#include "TestPlayback.h"
+#include "UserPrompts.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QPushButton>
 
-SettingsCommand::SettingsCommand(MainWindow& window)
+SettingsCommand::SettingsCommand(const Context& context, QAction* trigger)
     : QObject()
-    , m_window(window)
+    , m_context(context)
 {
     // The dialog is loaded when it is first needed rather than at start-up: it
     // then starts from the settings in force, exactly as a dialog loaded earlier
     // and kept in step with them would show, and the main window appears sooner.
-    connect(window.menuSettings(), &QAction::triggered, this, &SettingsCommand::show);
+    connect(trigger, &QAction::triggered, this, &SettingsCommand::show);
+    connect(&context.busy, &BusyState::activityChanged, this, &SettingsCommand::lockOkWhileSending);
 }
 
 SettingsDialog& SettingsCommand::dialog()
@@ -33,26 +38,34 @@ void SettingsCommand::setPortDescriber(SettingsDialog::PortDescriber describer)
 
 void SettingsCommand::show()
 {
-    m_window.stopTestIfRunning();
+    if (m_context.playback.isRunning())
+        m_context.playback.stop();
     dialog().present();
 }
 
 void SettingsCommand::load()
 {
-    m_dialog = new SettingsDialog(m_window.settings(), &m_window);
+    m_dialog = new SettingsDialog(m_context.settings, m_context.dialogParent);
     m_dialog->setPortDescriber(m_describer);
     connect(m_dialog, &SettingsDialog::settingsAccepted, this, &SettingsCommand::saveCommPort);
     // Deletion follows later; until then the old dialog must not be handed out.
     connect(m_dialog, &SettingsDialog::discarded, this, [this] { m_dialog = nullptr; });
+    lockOkWhileSending();
+}
+
+void SettingsCommand::lockOkWhileSending()
+{
+    if (m_dialog)
+        m_dialog->okButton()->setEnabled(m_context.busy.activity()
+                                         != BusyState::Activity::DownloadSending);
 }
 
 // The new settings are already in force; a file that cannot be written only
 // means the port is not remembered for the next run, which the user must know.
 void SettingsCommand::saveCommPort()
 {
-    const QString path = m_window.configPath();
-    const LedConfig::WriteResult result =
-        LedConfig::writePort(m_window.settings().commPort(), path);
+    const QString path = m_context.configPath;
+    const LedConfig::WriteResult result = LedConfig::writePort(m_context.settings.commPort(), path);
     if (result.ok)
         return;
     UserPrompts::Message message;
@@ -62,5 +75,5 @@ void SettingsCommand::saveCommPort()
                    + QStringLiteral("\r\rThe new settings are used until the program ends.");
     message.icon = UserPrompts::Icon::Exclamation;
     message.buttons = UserPrompts::Buttons::Ok;
-    m_window.prompts().ask(message);
+    m_context.prompts.ask(message);
 }

@@ -5,15 +5,30 @@
 #include <QObject>
 #include <QPointer>
 
-class MainWindow;
+class BusyState;
+class ProgramSettings;
+class QAction;
+class TestPlayback;
+class UserPrompts;
 
 // The Settings command: keeps the settings dialog loaded (hidden until asked
 // for, loaded again after the user closed it by its close button), shows it
 // after stopping a running test, and on OK keeps the chosen port in LED.cfg.
+// While a download sends, the dialog's OK is locked: it would change the port,
+// the speed and LED.cfg under the running download.
 class SettingsCommand : public QObject {
     Q_OBJECT
 public:
-    explicit SettingsCommand(MainWindow& window);
+    struct Context {
+        ProgramSettings& settings;
+        TestPlayback& playback;
+        UserPrompts& prompts;
+        const BusyState& busy;
+        QString configPath;
+        QWidget* dialogParent;
+    };
+
+    SettingsCommand(const Context& context, QAction* trigger);
 
     // The dialog, loaded again if the user discarded it.
     SettingsDialog& dialog();
@@ -28,8 +43,9 @@ public:
 private:
     void load();
     void saveCommPort();
+    void lockOkWhileSending();
 
-    MainWindow& m_window;
+    Context m_context;
     QPointer<SettingsDialog> m_dialog;
     SettingsDialog::PortDescriber m_describer;
 };

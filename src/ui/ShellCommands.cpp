@@ -1,8 +1,9 @@
 #include "ShellCommands.h"
 
 #include "AppInfo.h"
-#include "MainWindow.h"
 #include "ManualLocation.h"
+#include "TestPlayback.h"
+#include "UserPrompts.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -18,15 +19,16 @@ QString blanks(int count)
 
 } // namespace
 
-ShellCommands::ShellCommands(MainWindow& window)
+ShellCommands::ShellCommands(UserPrompts& prompts, TestPlayback& playback, const Triggers& triggers)
     : QObject()
-    , m_window(window)
+    , m_prompts(prompts)
+    , m_playback(playback)
     , m_endProgram([] { QCoreApplication::quit(); })
 {
-    connect(window.menuExit(), &QAction::triggered, this, &ShellCommands::confirmExit);
-    connect(window.exitButton(), &QPushButton::clicked, this, &ShellCommands::exitButtonClicked);
-    connect(window.menuAbout(), &QAction::triggered, this, &ShellCommands::showAbout);
-    connect(window.menuHowto(), &QAction::triggered, this, &ShellCommands::offerManual);
+    connect(triggers.exit, &QAction::triggered, this, &ShellCommands::confirmExit);
+    connect(triggers.exitButton, &QPushButton::clicked, this, &ShellCommands::exitButtonClicked);
+    connect(triggers.about, &QAction::triggered, this, &ShellCommands::showAbout);
+    connect(triggers.manual, &QAction::triggered, this, &ShellCommands::offerManual);
 }
 
 QString ShellCommands::exitPrompt()
@@ -63,7 +65,7 @@ QString ShellCommands::manualPrompt()
 
 void ShellCommands::confirmExit()
 {
-    const UserPrompts::Answer answer = m_window.prompts().ask(
+    const UserPrompts::Answer answer = m_prompts.ask(
         {QString(), exitPrompt(), UserPrompts::Icon::None, UserPrompts::Buttons::OkCancel});
     if (answer == UserPrompts::Answer::Ok)
         m_endProgram();
@@ -72,22 +74,22 @@ void ShellCommands::confirmExit()
 void ShellCommands::exitButtonClicked()
 {
     // The test stays stopped even if the user then decides not to leave.
-    m_window.stopTestIfRunning();
+    if (m_playback.isRunning())
+        m_playback.stop();
     confirmExit();
 }
 
 void ShellCommands::showAbout()
 {
-    m_window.prompts().ask(
-        {QString(), aboutText(), UserPrompts::Icon::None, UserPrompts::Buttons::Ok});
+    m_prompts.ask({QString(), aboutText(), UserPrompts::Icon::None, UserPrompts::Buttons::Ok});
 }
 
 // A browser that cannot be started is not reported: the user sees nothing open.
 void ShellCommands::offerManual()
 {
     const UserPrompts::Answer answer =
-        m_window.prompts().ask({manualPromptTitle(), manualPrompt(), UserPrompts::Icon::Exclamation,
-                                UserPrompts::Buttons::OkCancel});
+        m_prompts.ask({manualPromptTitle(), manualPrompt(), UserPrompts::Icon::Exclamation,
+                       UserPrompts::Buttons::OkCancel});
     if (answer != UserPrompts::Answer::Cancel)
         QDesktopServices::openUrl(ManualLocation::url());
 }

@@ -4,15 +4,25 @@
 
 #include <functional>
 
-class MainWindow;
+class QAction;
+class QPushButton;
 class QString;
+class TestPlayback;
+class UserPrompts;
 
 // The commands that are not about the sequence: Exit (after a confirmation),
 // the About box and the Users' Manual.
 class ShellCommands : public QObject {
     Q_OBJECT
 public:
-    explicit ShellCommands(MainWindow& window);
+    struct Triggers {
+        QAction* exit;
+        QPushButton* exitButton;
+        QAction* about;
+        QAction* manual;
+    };
+
+    ShellCommands(UserPrompts& prompts, TestPlayback& playback, const Triggers& triggers);
 
     // What ending the program means; tests replace it to see that it happens.
     void setProgramEnder(std::function<void()> ender) { m_endProgram = std::move(ender); }
@@ -30,6 +40,7 @@ private:
     void showAbout();
     void offerManual();
 
-    MainWindow& m_window;
+    UserPrompts& m_prompts;
+    TestPlayback& m_playback;
     std::function<void()> m_endProgram;
 };

@@ -2,7 +2,6 @@
 
 #include "BgrColor.h"
 #include "LampWidget.h"
-#include "MainWindow.h"
 #include "ServoControl.h"
 #include "ServoZone.h"
 #include "TimeAxisWidget.h"
@@ -12,12 +11,14 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-TestController::TestController(MainWindow& window)
+TestController::TestController(const LedSequence& sequence, TestPlayback& playback,
+                               const View& view, QAction* trigger)
     : QObject()
-    , m_window(window)
-    , m_playback(window.playback())
+    , m_sequence(sequence)
+    , m_playback(playback)
+    , m_view(view)
 {
-    connect(window.menuTest(), &QAction::triggered, this, &TestController::toggleTest);
+    connect(trigger, &QAction::triggered, this, &TestController::toggleTest);
     connect(&m_playback, &TestPlayback::runningChanged, this, &TestController::onRunningChanged);
     connect(&m_playback, &TestPlayback::stepShown, this, &TestController::showStep);
     connect(&m_playback, &TestPlayback::stepEnded, this, &TestController::endStep);
@@ -26,7 +27,7 @@ TestController::TestController(MainWindow& window)
     // Without tracking, a thumb drag reports its value only on release; clicks,
     // the trough and arrow keys report at once. So valueChanged is exactly the
     // settled value the readout and the zone follow.
-    QScrollBar* stick = window.servoStick();
+    QScrollBar* stick = view.servoStick;
     stick->setTracking(false);
     // Scroll bars invert their keys by default (Left would move the stick right)
     // and take no focus from a click; a stick steered by Left/Right needs both.
@@ -50,17 +51,17 @@ void TestController::startTest()
     setStickGroupVisible(servoControlled);
     // The stick takes the Settings button's place. Shown explicitly otherwise,
     // for a restart while a stopped test still winds down with the stick shown.
-    m_window.settingsButton()->setVisible(!servoControlled);
+    m_view.settingsButton->setVisible(!servoControlled);
     if (servoControlled)
-        m_window.servoStick()->setFocus();
-    m_playback.setStickValue(m_window.servoStick()->value());
+        m_view.servoStick->setFocus();
+    m_playback.setStickValue(m_view.servoStick->value());
     m_playback.start();
 }
 
 bool TestController::anyServoControlled() const
 {
     for (int led = 0; led < LedSequence::LedCount; ++led) {
-        if (ServoControl::isServoControlled(m_window.sequence().servoMode(led)))
+        if (ServoControl::isServoControlled(m_sequence.servoMode(led)))
             return true;
     }
     return false;
@@ -68,11 +69,7 @@ bool TestController::anyServoControlled() const
 
 void TestController::setStickGroupVisible(bool visible)
 {
-    for (QWidget* widget :
-         {static_cast<QWidget*>(m_window.servoStick()),
-          static_cast<QWidget*>(m_window.pulseWidthLabel1()),
-          static_cast<QWidget*>(m_window.servoHint()), static_cast<QWidget*>(m_window.pulseWidth()),
-          static_cast<QWidget*>(m_window.pulseWidthLabel2())})
+    for (QWidget* widget : m_view.stickGroup)
         widget->setVisible(visible);
 }
 
@@ -80,36 +77,36 @@ void TestController::onRunningChanged(bool running)
 {
     if (!running)
         setStickGroupVisible(false);
-    m_window.testButton()->setText(running ? QStringLiteral("Stop Test") : QStringLiteral("Test"));
+    m_view.testButton->setText(running ? QStringLiteral("Stop Test") : QStringLiteral("Test"));
 }
 
 void TestController::showStep(int event, const TestPlayback::LampColors& lamps)
 {
-    m_window.timeAxis()->setHighlightedEvent(event);
+    m_view.timeAxis->setHighlightedEvent(event);
     setLamps(lamps);
 }
 
 void TestController::endStep(int event)
 {
-    if (m_window.timeAxis()->highlightedEvent() == event)
-        m_window.timeAxis()->setHighlightedEvent(-1);
+    if (m_view.timeAxis->highlightedEvent() == event)
+        m_view.timeAxis->setHighlightedEvent(-1);
 }
 
 void TestController::onFinished()
 {
     setLamps(TestPlayback::LampColors{});
-    m_window.timeAxis()->setHighlightedEvent(-1);
-    m_window.settingsButton()->show();
+    m_view.timeAxis->setHighlightedEvent(-1);
+    m_view.settingsButton->show();
 }
 
 void TestController::setLamps(const TestPlayback::LampColors& lamps)
 {
     for (int led = 0; led < LedSequence::LedCount; ++led)
-        m_window.lamp(led)->setFillColor(bgrToQColor(lamps[led]));
+        m_view.lamps[led]->setFillColor(bgrToQColor(lamps[led]));
 }
 
 void TestController::onStickSettled(int value)
 {
-    m_window.pulseWidth()->setText(QString::number(ServoZone::pulseWidth(value)));
+    m_view.pulseWidth->setText(QString::number(ServoZone::pulseWidth(value)));
     m_playback.setStickValue(value);
 }

@@ -4,7 +4,15 @@
 
 #include <QObject>
 
-class MainWindow;
+#include <array>
+
+class LampWidget;
+class QAction;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+class QWidget;
+class TimeAxisWidget;
 
 // The window's side of the visual test: the Test command (menu and button),
 // the test button's caption, the servo stick with its readout, and the lamps
@@ -14,7 +22,20 @@ class MainWindow;
 class TestController : public QObject {
     Q_OBJECT
 public:
-    explicit TestController(MainWindow& window);
+    // The controls the test drives.
+    struct View {
+        QPushButton* testButton;
+        QPushButton* settingsButton;
+        QScrollBar* servoStick;
+        QLabel* pulseWidth;
+        // The stick with its readout and hint, shown while a servo-controlled LED plays.
+        std::array<QWidget*, 5> stickGroup;
+        TimeAxisWidget* timeAxis;
+        std::array<LampWidget*, LedSequence::LedCount> lamps;
+    };
+
+    TestController(const LedSequence& sequence, TestPlayback& playback, const View& view,
+                   QAction* trigger);
 
     // ToggleTest: starts the test, or stops it when it runs.
     void toggleTest();
@@ -30,6 +51,7 @@ private:
     void setLamps(const TestPlayback::LampColors& lamps);
     void onStickSettled(int value);
 
-    MainWindow& m_window;
+    const LedSequence& m_sequence;
     TestPlayback& m_playback;
+    View m_view;
 };

@@ -1,0 +1,237 @@
+#include "SequenceDocument.h"
+
+#include "RowOperations.h"
+#include "SequenceEdits.h"
+
+#include <QUndoStack>
+
+namespace {
+
+// Enough for any session of editing; each step holds at most a few hundred bytes.
+constexpr int UndoLimit = 1000;
+
+QString ledName(int led)
+{
+    return QStringLiteral("LED#%1").arg(led + 1);
+}
+
+} // namespace
+
+// New/Clear, Open and Merge: the whole sequence and its file identity before
+// and after. It is pushed once the change is made, the way the command itself
+// makes it; undo and redo then bring back either state.
+class ReplaceSequenceCommand : public QUndoCommand {
+public:
+    using Whole = SequenceDocument::Whole;
+
+    ReplaceSequenceCommand(SequenceDocument& document, Whole before, Whole after,
+                           const QString& text)
+        : QUndoCommand(text)
+        , m_document(document)
+        , m_before(std::move(before))
+        , m_after(std::move(after))
+    {
+    }
+
+    void redo() override
+    {
+        if (m_done) // the command already made this change
+            m_document.restore(m_after);
+        m_done = true;
+    }
+    void undo() override { m_document.restore(m_before); }
+
+private:
+    SequenceDocument& m_document;
+    Whole m_before;
+    Whole m_after;
+    bool m_done = false;
+};
+
+SequenceDocument::SequenceDocument(QObject* parent)
+    : QObject(parent)
+    , m_undoStack(new QUndoStack(this))
+{
+    m_undoStack->setUndoLimit(UndoLimit);
+    connect(m_undoStack, &QUndoStack::cleanChanged, this, &SequenceDocument::cleanChanged);
+}
+
+SequenceDocument::~SequenceDocument()
+{
+    // The commands refer to the sequence: let them go first.
+    m_undoStack->clear();
+}
+
+void SequenceDocument::setCaption(const QString& caption)
+{
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    emit captionChanged(caption);
+}
+
+bool SequenceDocument::isClean() const
+{
+    return m_undoStack->isClean();
+}
+
+void SequenceDocument::setReadOnly(bool readOnly)
+{
+    if (readOnly)
+        endStroke();
+    m_readOnly = readOnly;
+}
+
+void SequenceDocument::toggleCell(int led, int event)
+{
+    if (m_readOnly || !LedSequence::isLed(led) || !LedSequence::isEvent(event))
+        return;
+    const auto before = static_cast<std::uint8_t>(m_sequence.cell(led, event));
+    m_undoStack->push(new PaintCellsCommand(
+        m_sequence, {{led, event, before, static_cast<std::uint8_t>(!before)}},
+        QStringLiteral("Switch a cell of %1").arg(ledName(led))));
+}
+
+void SequenceDocument::beginStroke()
+{
+    if (m_readOnly)
+        return;
+    m_strokeOpen = true;
+    ++m_strokeSerial;
+}
+
+void SequenceDocument::paintCell(int led, int event, int value)
+{
+    if (m_readOnly || !m_strokeOpen || !LedSequence::isLed(led) || !LedSequence::isEvent(event))
+        return;
+    const auto before = static_cast<std::uint8_t>(m_sequence.cell(led, event));
+    const auto after = static_cast<std::uint8_t>(value != 0);
+    if (before == after)
+        return;
+    m_undoStack->push(new PaintCellsCommand(m_sequence, {{led, event, before, after}},
+                                            QStringLiteral("Paint cells"), m_strokeSerial));
+}
+
+void SequenceDocument::endStroke()
+{
+    m_strokeOpen = false;
+}
+
+void SequenceDocument::applyRowOperation(int row, RowOperation operation, int otherRow)
+{
+    if (m_readOnly)
+        return;
+    std::vector<PaintCellsCommand::Change> changes;
+    for (const RowOperations::CellWrite& write :
+         RowOperations::plan(m_sequence, row, operation, m_sequence.lastEvent(), otherRow)) {
+        const auto before = static_cast<std::uint8_t>(m_sequence.cell(write.led, write.event));
+        const auto after = static_cast<std::uint8_t>(write.value != 0);
+        if (before != after)
+            changes.push_back({write.led, write.event, before, after});
+    }
+    if (changes.empty())
+        return;
+    m_undoStack->push(new PaintCellsCommand(m_sequence, std::move(changes),
+                                            QStringLiteral("Row options of %1").arg(ledName(row))));
+}
+
+void SequenceDocument::setLedColors(LedSet leds, int colorIndex)
+{
+    if (m_readOnly || !ColorTable::isValid(colorIndex))
+        return;
+    bool changes = false;
+    for (int led = 0; led < LedSequence::LedCount; ++led)
+        changes = changes || (leds.test(led) && m_sequence.ledColor(led) != colorIndex);
+    if (changes)
+        m_undoStack->push(new LedColorCommand(m_sequence, leds, colorIndex));
+}
+
+void SequenceDocument::setServoMode(int led, int mode)
+{
+    if (m_readOnly || !LedSequence::isLed(led) || !ServoControl::isValid(mode)
+        || m_sequence.servoMode(led) == mode)
+        return;
+    m_undoStack->push(new ServoModeCommand(m_sequence, led, mode));
+}
+
+void SequenceDocument::setLastEvent(int event)
+{
+    if (m_readOnly || !LedSequence::isEvent(event) || m_sequence.lastEvent() == event)
+        return;
+    m_undoStack->push(new LastEventCommand(m_sequence, event));
+}
+
+void SequenceDocument::newSequence(const QString& caption)
+{
+    replaceWhole(QStringLiteral("New/Clear"), [&] {
+        m_rememberedFile.clear();
+        setCaption(caption);
+        m_sequence.clear();
+    });
+}
+
+void SequenceDocument::openFile(const SequenceFile& file, const QString& path,
+                                const QString& caption)
+{
+    replaceWhole(QStringLiteral("Open"), [&] {
+        file.openInto(m_sequence, m_settings);
+        m_rememberedFile = path;
+        setCaption(caption);
+    });
+}
+
+void SequenceDocument::mergeFile(const SequenceFile& file, const QString& path,
+                                 const QString& caption)
+{
+    replaceWhole(QStringLiteral("Merge"), [&] {
+        file.mergeInto(m_sequence, m_settings);
+        m_rememberedFile = path;
+        setCaption(caption);
+    });
+}
+
+void SequenceDocument::markSaved(const QString& path, const QString& caption)
+{
+    m_rememberedFile = path;
+    setCaption(caption);
+    m_undoStack->setClean();
+}
+
+template <typename Change> void SequenceDocument::replaceWhole(const QString& text, Change change)
+{
+    if (m_readOnly)
+        return;
+    endStroke();
+    Whole before = whole();
+    change();
+    Whole after = whole();
+    if (after == before)
+        return;
+    m_undoStack->push(new ReplaceSequenceCommand(*this, std::move(before), std::move(after), text));
+}
+
+SequenceDocument::Whole SequenceDocument::whole() const
+{
+    return {SequenceFile::capture(m_sequence, m_settings), m_rememberedFile, m_caption};
+}
+
+void SequenceDocument::restore(const Whole& state)
+{
+    const SequenceFile& content = state.content;
+    for (int event = 0; event < LedSequence::EventCount; ++event)
+        for (int led = 0; led < LedSequence::LedCount; ++led)
+            m_sequence.setCell(led, event, SequenceFile::lightsLed(content.events[event], led));
+    for (int led = 0; led < LedSequence::LedCount; ++led) {
+        m_sequence.setLedColor(led, content.ledColors[led]);
+        m_sequence.setServoMode(led, content.servoModes[led]);
+    }
+    for (int index = 0; index < LedSequence::SpareColorCount; ++index)
+        m_sequence.setSpareColor(index, content.spareColors[index]);
+    m_sequence.setLastEvent(content.lastEvent);
+    // Only speeds that differ are loaded: loading announces them to an open
+    // settings dialog, which would drop a choice the user has not confirmed yet.
+    if (content.picSpeed != m_settings.picSpeed() || content.pcSpeed != m_settings.pcSpeed())
+        m_settings.loadSpeeds(content.picSpeed, content.pcSpeed);
+    m_rememberedFile = state.rememberedFile;
+    setCaption(state.caption);
+}
