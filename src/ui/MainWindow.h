@@ -11,6 +11,7 @@
 #include <memory>
 
 class ClickableLabel;
+class CloseGuard;
 class ColorChoiceController;
 class DownloadCommand;
 class EndMarkerController;
@@ -188,6 +189,9 @@ private:
     std::unique_ptr<ShellCommands> m_shellCommands;
     std::unique_ptr<TestController> m_testController;
     std::unique_ptr<FileCommands> m_fileCommands;
-    // Last, so it is destroyed first, while the controls it restores still exist.
+    // After the other commands, so it is destroyed before them, while the
+    // controls it restores still exist.
     std::unique_ptr<DownloadCommand> m_download;
+    // Asks before a close loses unsaved edits.
+    std::unique_ptr<CloseGuard> m_closeGuard;
 };

@@ -26,6 +26,8 @@ public:
 
     // What ending the program means; tests replace it to see that it happens.
     void setProgramEnder(std::function<void()> ender) { m_endProgram = std::move(ender); }
+    // Ends the program as Exit does, without asking (the window was closed).
+    void endProgram() { m_endProgram(); }
 
     static QString exitPrompt();
     static QString aboutText();
