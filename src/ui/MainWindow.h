@@ -192,6 +192,6 @@ private:
     // After the other commands, so it is destroyed before them, while the
     // controls it restores still exist.
     std::unique_ptr<DownloadCommand> m_download;
-    // Asks before a close loses unsaved edits.
+    // Asks before a close loses unsaved edits or cuts a download off.
     std::unique_ptr<CloseGuard> m_closeGuard;
 };
