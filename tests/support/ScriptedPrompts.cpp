@@ -1,5 +1,34 @@
 #include "ScriptedPrompts.h"
 
+#include <QTest>
+
+ScriptedPrompts::~ScriptedPrompts()
+{
+    const QStringList problems = misfits();
+    if (problems.isEmpty() || QTest::currentTestFailed() || !QTest::currentTestFunction())
+        return;
+    QTest::qFail(qPrintable(QStringLiteral("the scripted prompts did not fit the run: ")
+                            + problems.join(QStringLiteral("; "))),
+                 __FILE__, __LINE__);
+}
+
+QStringList ScriptedPrompts::misfits() const
+{
+    QStringList problems = unexpected;
+    if (!m_answers.empty())
+        problems << QStringLiteral("%1 message answer(s) left unused").arg(m_answers.size());
+    if (!m_files.empty())
+        problems << QStringLiteral("%1 file answer(s) left unused").arg(m_files.size());
+    return problems;
+}
+
+void ScriptedPrompts::forgetMisfits()
+{
+    unexpected.clear();
+    m_answers.clear();
+    m_files.clear();
+}
+
 void ScriptedPrompts::nextAnswer(Answer answer)
 {
     m_answers.push_back([answer](const Message&) { return answer; });

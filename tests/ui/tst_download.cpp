@@ -5,6 +5,7 @@
 #include "HexText.h"
 #include "PortLocator.h"
 #include "ScriptedPrompts.h"
+#include "SequenceGrid.h"
 #include "SettingsCommand.h"
 #include "SettingsDialog.h"
 #include "ShellCommands.h"
@@ -24,6 +25,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 
 // The Download command end to end: the real window and command, a real serial
 // port opened on a pseudo-terminal, and the virtual device receiving on its own
@@ -38,6 +40,7 @@ private slots:
     void portCannotBeOpened_data();
     void portCannotBeOpened();
     void hangUpMidStream();
+    void sequenceTakesNoEditsWhileDownloading();
     void devsimProgramChecksDownload();
     void closingWindowDuringDownload_data();
     void closingWindowDuringDownload();
@@ -385,6 +388,48 @@ void DownloadTest::hangUpMidStream()
              qPrintable(told));
     QCOMPARE(window.prompts().unexpected, QStringList());
     verifyWindowNormal(window.window());
+}
+
+// Neither keys nor mouse change the sequence while the download asks or sends
+// (undo included), so the device gets what the screen shows; afterwards the
+// history is there as before.
+void DownloadTest::sequenceTakesNoEditsWhileDownloading()
+{
+    TestWindow window;
+    VirtualDevice device;
+    device.start();
+    pointAt(window, device.path());
+    TestWindow::click(window->grid(), window->grid()->cellCenter(0, 0));
+    const QByteArray atOk =
+        DownloadStream::build(window->sequence(), window->settings().picSpeed());
+    QWindow* handle = window->windowHandle();
+    // Space goes to whatever has the focus once the grid is off: only while
+    // sending, when every button that Space could press is off too.
+    auto tryToEdit = [&](bool space) {
+        QVERIFY(!window->undoAction()->isEnabled());
+        QVERIFY(!window->grid()->isEnabled());
+        QTest::keyClick(handle, Qt::Key_Z, Qt::ControlModifier);
+        TestWindow::click(window->grid(), window->grid()->cellCenter(1, 1));
+        if (space)
+            QTest::keyClick(handle, Qt::Key_Space);
+        window->document().setLastEvent(3);
+        QCOMPARE(DownloadStream::build(window->sequence(), window->settings().picSpeed()), atOk);
+    };
+    window.prompts().nextAnswer([&](const UserPrompts::Message&) {
+        tryToEdit(false);
+        return Answer::Ok;
+    });
+    QSignalSpy ended(&window->downloadCommand(), &DownloadCommand::ended);
+    window->menuDownload()->trigger();
+    QTRY_VERIFY(window->progressBar()->value() >= 1);
+    tryToEdit(true);
+
+    QCOMPARE(waitForEnd(ended), Outcome::Completed);
+    QCOMPARE(device.finish().bytes, atOk);
+    QVERIFY(window->grid()->isEnabled());
+    QVERIFY(window->undoAction()->isEnabled());
+    QTest::keyClick(handle, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(window->sequence().cell(0, 0), 0);
 }
 
 void DownloadTest::devsimProgramChecksDownload()

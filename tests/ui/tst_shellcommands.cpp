@@ -61,6 +61,24 @@ QString blanks(int count)
     return QString(count, QLatin1Char(' '));
 }
 
+// The About box line by line, written out here rather than taken from the code
+// that makes it.
+QStringList expectedAboutLines()
+{
+    return {
+        blanks(25) + QStringLiteral("S T R O B I X"),
+        blanks(22) + QStringLiteral("=================="),
+        QString(),
+        QStringLiteral("  Programmable LED Sequencer/Flasher  - Rev3"),
+        QString(),
+        blanks(27) + QStringLiteral("By:  Tessmer"),
+        QString(),
+        blanks(26) + ManualLocation::url().toString(),
+        QString(),
+        blanks(33) + QStringLiteral("Feb 2008"),
+    };
+}
+
 bool touchFile(const QString& path)
 {
     QDir().mkpath(QFileInfo(path).path());
@@ -104,7 +122,8 @@ void ShellCommandsTest::messageBoxes_data()
                                << UserPrompts::Icon::None << UserPrompts::Buttons::OkCancel;
     QTest::newRow("Exit button") << Command::ExitButton << QString() << exitText
                                  << UserPrompts::Icon::None << UserPrompts::Buttons::OkCancel;
-    QTest::newRow("About") << Command::About << QString() << ShellCommands::aboutText()
+    QTest::newRow("About") << Command::About << QString()
+                           << expectedAboutLines().join(QLatin1Char('\r'))
                            << UserPrompts::Icon::None << UserPrompts::Buttons::Ok;
     QTest::newRow("Users' Manual")
         << Command::Manual
@@ -139,19 +158,7 @@ void ShellCommandsTest::aboutHasSixLinesSpacedApart()
 {
     const QStringList lines = ShellCommands::aboutText().split(QLatin1Char('\r'));
     const QString address = ManualLocation::url().toString();
-    const QStringList expected{
-        blanks(25) + QStringLiteral("S T R O B I X"),
-        blanks(22) + QStringLiteral("=================="),
-        QString(),
-        QStringLiteral("  Programmable LED Sequencer/Flasher  - Rev3"),
-        QString(),
-        blanks(27) + QStringLiteral("By:  Tessmer"),
-        QString(),
-        blanks(26) + address,
-        QString(),
-        blanks(33) + QStringLiteral("Feb 2008"),
-    };
-    QCOMPARE(lines, expected);
+    QCOMPARE(lines, expectedAboutLines());
     // The address is a real page, not a stand-in.
     QVERIFY(QUrl(address).isLocalFile());
     QVERIFY2(QFileInfo::exists(QUrl(address).toLocalFile()), qPrintable(address));
@@ -306,7 +313,8 @@ void ShellCommandsTest::closingAsksOnlyWithUnsavedEdits()
         }
     }
     const int promptsBefore = int(test.prompts().messages.size());
-    test.prompts().nextAnswer(answer);
+    if (asked)
+        test.prompts().nextAnswer(answer);
 
     test->close();
 

@@ -10,6 +10,12 @@ namespace {
 // Enough for any session of editing; each step holds at most a few hundred bytes.
 constexpr int UndoLimit = 1000;
 
+PaintCellsCommand::Change change(int led, int event, int before, int after)
+{
+    return {static_cast<std::uint8_t>(led), static_cast<std::uint8_t>(event),
+            static_cast<std::uint8_t>(before != 0), static_cast<std::uint8_t>(after != 0)};
+}
+
 QString ledName(int led)
 {
     return QStringLiteral("LED#%1").arg(led + 1);
@@ -86,10 +92,10 @@ void SequenceDocument::toggleCell(int led, int event)
 {
     if (m_readOnly || !LedSequence::isLed(led) || !LedSequence::isEvent(event))
         return;
-    const auto before = static_cast<std::uint8_t>(m_sequence.cell(led, event));
-    m_undoStack->push(new PaintCellsCommand(
-        m_sequence, {{led, event, before, static_cast<std::uint8_t>(!before)}},
-        QStringLiteral("Switch a cell of %1").arg(ledName(led))));
+    const int before = m_sequence.cell(led, event);
+    m_undoStack->push(
+        new PaintCellsCommand(m_sequence, {change(led, event, before, !before)},
+                              QStringLiteral("Switch a cell of %1").arg(ledName(led))));
 }
 
 void SequenceDocument::beginStroke()
@@ -104,11 +110,11 @@ void SequenceDocument::paintCell(int led, int event, int value)
 {
     if (m_readOnly || !m_strokeOpen || !LedSequence::isLed(led) || !LedSequence::isEvent(event))
         return;
-    const auto before = static_cast<std::uint8_t>(m_sequence.cell(led, event));
-    const auto after = static_cast<std::uint8_t>(value != 0);
+    const int before = m_sequence.cell(led, event);
+    const int after = value != 0 ? 1 : 0;
     if (before == after)
         return;
-    m_undoStack->push(new PaintCellsCommand(m_sequence, {{led, event, before, after}},
+    m_undoStack->push(new PaintCellsCommand(m_sequence, {change(led, event, before, after)},
                                             QStringLiteral("Paint cells"), m_strokeSerial));
 }
 
@@ -124,10 +130,10 @@ void SequenceDocument::applyRowOperation(int row, RowOperation operation, int ot
     std::vector<PaintCellsCommand::Change> changes;
     for (const RowOperations::CellWrite& write :
          RowOperations::plan(m_sequence, row, operation, m_sequence.lastEvent(), otherRow)) {
-        const auto before = static_cast<std::uint8_t>(m_sequence.cell(write.led, write.event));
-        const auto after = static_cast<std::uint8_t>(write.value != 0);
+        const int before = m_sequence.cell(write.led, write.event);
+        const int after = write.value != 0 ? 1 : 0;
         if (before != after)
-            changes.push_back({write.led, write.event, before, after});
+            changes.push_back(change(write.led, write.event, before, after));
     }
     if (changes.empty())
         return;

@@ -16,9 +16,10 @@
 // The writes of one stroke merge into a single step.
 class PaintCellsCommand : public QUndoCommand {
 public:
+    // Four bytes a cell: a long history of whole-grid edits stays small.
     struct Change {
-        int led;
-        int event;
+        std::uint8_t led;
+        std::uint8_t event;
         std::uint8_t before;
         std::uint8_t after;
     };
