@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Strobix and runs every test: a bounded fuzzing run of the data file
 # reader, then every test suite once with warnings as errors and once under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# AddressSanitizer and UndefinedBehaviorSanitizer, and last the random UI
+# stress test under both sanitizers for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --test
@@ -30,5 +31,18 @@ for preset in ci asan; do
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset" --parallel "$jobs"
     echo "=== $preset: test"
-    ctest --preset "$preset" --parallel "$jobs"
+    ctest --preset "$preset" --parallel "$jobs" --label-exclude stress
 done
+
+# Random use of the whole window, seed after seed: every seed is logged, and a
+# failing one prints its actions and how to replay it.
+export STROBIX_STRESS_SECONDS="${STROBIX_STRESS_SECONDS:-60}"
+echo "=== asan: UI stress test, $STROBIX_STRESS_SECONDS s"
+stress_log="build/asan/uistress.log"
+if ctest --preset asan --label-regex stress --verbose >"$stress_log" 2>&1; then
+    grep -E 'first seed|seed [0-9]+:|tests passed' "$stress_log"
+else
+    grep -v 'QWARN' "$stress_log" | tail -n 400
+    echo "the UI stress test found a fault; the whole log is $stress_log" >&2
+    exit 1
+fi
