@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Measures how evenly the visual test paces its steps. A main window is run
 // offscreen with a sequence that repaints the lamps at every step; for each
 // test speed the test plays a fixed number of steps, and the program prints the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up benchmark: time from process start to the main window being shown
 // and painted, and peak memory, for the Strobix main window and for a bare
 // QMainWindow with a menu bar built the same way. Each is run as a fresh

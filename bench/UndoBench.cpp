@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Undo and redo of a long history of whole-grid edits: time per step and the
 // memory the history holds.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Downloads 100 different sequences in a row through the real Download command
 // to the virtual device, all in one process, and prints each download's verdict
 // (the device got exactly the sequence's stream, framed and paced right) and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Prints how long the data file reader and writer take, and how quickly a huge
 // or binary file is turned away (the reader never reads more than 64 KB).
 #include "SequenceFileReader.h"

@@ -1,36 +1,76 @@
+# SPDX-License-Identifier: MIT
 # What `cmake --install` puts beside the executable, and the Debian package
 # CPack builds from it (`cpack -G DEB` in the build folder).
 
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/strobix.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/strobix.svg
+set(packaging ${PROJECT_SOURCE_DIR}/packaging)
+install(FILES ${packaging}/strobix.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${packaging}/strobix.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-# The program looks for its manual at ../share/doc/strobix/manual from its bin folder.
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/manual
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/strobix)
+install(FILES ${packaging}/org.strobix.Strobix.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${packaging}/strobix-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME strobix.xml)
+# The program looks for its manual at ../share/strobix/manual from its bin
+# folder; not under share/doc, which Debian systems may strip.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/manual DESTINATION ${CMAKE_INSTALL_DATADIR}/strobix)
+install(FILES ${packaging}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# Manual pages and the changelog go in compressed, the way Debian wants them:
+# gzip -9 without name or time stamp, so the same sources give the same bytes.
+find_program(GZIP_PROGRAM gzip)
+function(strobix_install_gzipped source destination name)
+    if(NOT GZIP_PROGRAM)
+        install(FILES ${source} DESTINATION ${destination} RENAME ${name})
+        return()
+    endif()
+    set(gzipped ${PROJECT_BINARY_DIR}/packaging/${name}.gz)
+    add_custom_command(OUTPUT ${gzipped}
+                       COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/packaging
+                       COMMAND ${GZIP_PROGRAM} -9nc ${source} > ${gzipped}
+                       DEPENDS ${source} VERBATIM)
+    string(MAKE_C_IDENTIFIER "gzip_${name}" target)
+    add_custom_target(${target} ALL DEPENDS ${gzipped})
+    install(FILES ${gzipped} DESTINATION ${destination})
+endfunction()
+strobix_install_gzipped(${packaging}/strobix.1 ${CMAKE_INSTALL_MANDIR}/man1 strobix.1)
+strobix_install_gzipped(${packaging}/strobix-devsim.1 ${CMAKE_INSTALL_MANDIR}/man1
+                        strobix-devsim.1)
+strobix_install_gzipped(${packaging}/changelog ${CMAKE_INSTALL_DOCDIR} changelog)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME strobix)
-set(CPACK_PACKAGE_VENDOR "Strobix")
+set(CPACK_PACKAGE_VENDOR "The Strobix developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-    "editor and programmer for the STROBIX programmable LED sequencer/flasher")
+    "editor and programmer for the STROBIX LED sequencer/flasher")
 set(CPACK_PACKAGE_DESCRIPTION
     "Draw a sequence of up to 50 events for four LEDs, preview it on screen with a\n\
 simulated R/C servo stick, keep it in .dat files and download it to the\n\
-STROBIX sequencer/flasher over an RS-232 line (2400 baud, 8N1).")
+STROBIX sequencer/flasher over an RS-232 line (2400 baud, 8N1).\n\
+.\n\
+Also contains strobix-devsim, a virtual device on a pseudo-terminal for\n\
+trying and checking downloads without the hardware.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Strobix developers")
-# The Qt libraries the program links, the platform plugins it needs to open a
-# window, and the SVG plugin that draws its icon.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), \
-libqt6serialport6 (>= 6.4), libqt6svg6 (>= 6.4), qt6-qpa-plugins (>= 6.4)")
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://strobix.example.org/)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Strobix developers <strobix@example.org>")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# dpkg-shlibdeps names each library the program links (the Qt ones and the C
+# and C++ runtimes) with the version the build needs; named here are only the
+# SVG plugins that draw the icon, which are loaded, not linked. Debian 12's X11
+# platform plugin is part of libqt6gui6.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6 (>= 6.4)")
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(DPKG_SHLIBDEPS)
-    # Adds the C and C++ runtime versions the build really needs.
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+else()
+    string(PREPEND CPACK_DEBIAN_PACKAGE_DEPENDS
+           "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), "
+           "libqt6serialport6 (>= 6.4), ")
 endif()
+# xdg-open shows the users' manual; the Wayland plugin lets the window open
+# natively on a Wayland desktop.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland")
 include(CPack)

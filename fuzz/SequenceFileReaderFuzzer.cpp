@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer target: any bytes at all must either be read as a sequence data
 // file whose every value the program can hold, or be rejected with a reason;
 // never crash, hang or leak. A file that is read must write back and read

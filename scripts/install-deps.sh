@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian 12 packages that building, running and testing Strobix
 # need, skipping those already present. Pass --test for the test-only extras.
 set -euo pipefail
@@ -7,7 +8,8 @@ packages=(build-essential cmake ninja-build ccache pkg-config
           qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev
           fonts-dejavu-core fonts-liberation2)
 if [[ "${1:-}" == "--test" ]]; then
-    packages+=(clang libclang-rt-14-dev dpkg-dev file)
+    packages+=(clang libclang-rt-14-dev dpkg-dev file
+               lintian desktop-file-utils appstream libxml2-utils shared-mime-info)
 fi
 
 missing=()

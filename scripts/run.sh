@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds Strobix and starts the editor.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds Strobix and runs every test: a bounded fuzzing run of the data file
-# reader, then every test suite once with warnings as errors and once under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and last the random UI
-# stress test under both sanitizers for a bounded time.
+# reader, then every test suite once with warnings as errors (followed by the
+# checks of the Debian package) and once under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and last the random UI stress test under both
+# sanitizers for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --test
@@ -32,6 +34,11 @@ for preset in ci asan; do
     cmake --build --preset "$preset" --parallel "$jobs"
     echo "=== $preset: test"
     ctest --preset "$preset" --parallel "$jobs" --label-exclude stress
+    if [[ "$preset" == ci ]]; then
+        # The package the deb_package test just built from this build.
+        echo "=== ci: Debian package checks"
+        scripts/check-package.sh build/ci
+    fi
 done
 
 # Random use of the whole window, seed after seed: every seed is logged, and a

@@ -1,18 +1,97 @@
+// SPDX-License-Identifier: MIT
+#include "CommandLine.h"
+#include "Console.h"
+#include "DownloadCommand.h"
+#include "FileCommands.h"
+#include "HeadlessDownload.h"
 #include "MainWindow.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
+#include <QLoggingCategory>
+#include <QTimer>
 
-int main(int argc, char* argv[])
+namespace {
+
+// Off unless asked for (QT_LOGGING_RULES="strobix.startup.info=true"): tells
+// what the window started with, for scripts and tests that cannot see it.
+Q_LOGGING_CATEGORY(startupLog, "strobix.startup", QtWarningMsg)
+
+const QString ProgramName = QStringLiteral("strobix");
+
+QStringList argumentsOf(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int index = 0; index < argc; ++index)
+        arguments << QString::fromLocal8Bit(argv[index]);
+    return arguments;
+}
+
+void describeApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Strobix"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(STROBIX_VERSION));
+}
+
+// Help, version, --print and --download: QtCore only, so they run where there
+// is no display at all.
+int runWithoutWindow(int argc, char* argv[], const CommandLine& line)
+{
+    QCoreApplication app(argc, argv);
+    describeApplication();
+    switch (line.mode) {
+    case CommandLine::Mode::Help:
+        Console::out(CommandLine::helpText(ProgramName));
+        return ExitCode::Success;
+    case CommandLine::Mode::Version:
+        Console::out(ProgramName + QLatin1Char(' ') + QCoreApplication::applicationVersion()
+                     + QLatin1Char('\n'));
+        return ExitCode::Success;
+    case CommandLine::Mode::Print:
+        return Console::printSequence(line.file);
+    case CommandLine::Mode::Download:
+        return HeadlessDownload(line).run();
+    case CommandLine::Mode::Invalid:
+    case CommandLine::Mode::Window:
+        break;
+    }
+    Console::err(QStringLiteral("%1: %2\nTry '%1 --help'.\n").arg(ProgramName, line.error));
+    return ExitCode::Usage;
+}
+
+int runWindow(int argc, char* argv[], const CommandLine& line)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Strobix"));
-    QApplication::setApplicationVersion(QStringLiteral(STROBIX_VERSION));
+    describeApplication();
     // Lets the desktop match the windows to the installed menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("strobix"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/strobix.svg")));
 
     MainWindow window;
+    if (!line.device.isEmpty()) {
+        window.downloadCommand().setPortResolver([device = line.device](int) { return device; });
+    }
     window.show();
+    if (!line.file.isEmpty()) {
+        // Once the window is up, so that a message about the file has it behind.
+        // Absolute, as the file dialog would give it: Save offers it later.
+        const QString file = QFileInfo(line.file).absoluteFilePath();
+        QTimer::singleShot(0, &window, [&window, file] {
+            window.fileCommands()->openFile(file);
+            qCInfo(startupLog).noquote() << "caption:" << window.windowTitle()
+                                         << "| last event:" << window.sequence().lastEvent();
+        });
+    }
     return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const CommandLine line = CommandLine::parse(argumentsOf(argc, argv));
+    if (line.mode == CommandLine::Mode::Window)
+        return runWindow(argc, argv, line);
+    return runWithoutWindow(argc, argv, line);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DownloadStream.h"
 
 #include "LedSequence.h"

@@ -1,21 +1,70 @@
+// SPDX-License-Identifier: MIT
 #include "PortLocator.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 #include <algorithm>
-#include <array>
+#include <tuple>
 
 namespace {
 
-constexpr std::array<const char*, 3> LinuxFamilies{"ttyUSB", "ttyACM", "ttyS"};
-
-bool isPortNumber(int port)
+bool isPortNumber(int number)
 {
-    return port >= 1 && port <= 8;
+    return number >= 1 && number <= PortLocator::PortNumbers;
+}
+
+// Name order in which "ttyUSB10" follows "ttyUSB9": the trailing number is
+// compared as a number, the rest as plain code points (no locale).
+std::tuple<QString, qulonglong, QString> nameKey(const QString& name)
+{
+    qsizetype digits = name.size();
+    while (digits > 0 && name.at(digits - 1).isDigit())
+        --digits;
+    const QString stem = name.left(digits);
+    return {stem, name.mid(digits).toULongLong(), name};
+}
+
+// Linux groups: adapters the programming cable is likely to use come first.
+int linuxGroup(const SerialPortDescription& port)
+{
+    if (port.name.startsWith(QLatin1String("ttyUSB")))
+        return 0;
+    if (port.name.startsWith(QLatin1String("ttyACM")))
+        return 1;
+    return port.isUsb() ? 2 : 3;
+}
+
+bool reachable(const SerialPortDescription& port, PortLocator::Platform platform)
+{
+    switch (platform) {
+    case PortLocator::Platform::MacOS:
+        return port.name.startsWith(QLatin1String("cu."));
+    case PortLocator::Platform::Windows:
+        return port.name.startsWith(QLatin1String("COM"));
+    case PortLocator::Platform::Linux:
+        break;
+    }
+    return linuxGroup(port) < 3 || port.hardware;
+}
+
+int groupOf(const SerialPortDescription& port, PortLocator::Platform platform)
+{
+    return platform == PortLocator::Platform::Linux ? linuxGroup(port) : 0;
+}
+
+QString usbIdentity(const SerialPortDescription& port)
+{
+    if (!port.isUsb())
+        return {};
+    return QStringLiteral("USB %1:%2")
+        .arg(port.vendorId, 4, 16, QLatin1Char('0'))
+        .arg(port.productId, 4, 16, QLatin1Char('0'));
 }
 
 } // namespace
+
+bool SerialPortDescription::isUsb() const
+{
+    return vendorId >= 0;
+}
 
 PortLocator::Platform PortLocator::hostPlatform()
 {
@@ -28,72 +77,76 @@ PortLocator::Platform PortLocator::hostPlatform()
 #endif
 }
 
-PortLocator::PortLocator(Platform platform, const QString& deviceRoot)
+PortLocator::PortLocator(QList<SerialPortDescription> ports, Platform platform)
     : m_platform(platform)
-    , m_root(deviceRoot)
 {
+    ports.erase(std::remove_if(ports.begin(), ports.end(),
+                               [platform](const auto& port) { return !reachable(port, platform); }),
+                ports.end());
+    std::sort(ports.begin(), ports.end(), [platform](const auto& a, const auto& b) {
+        return std::tuple(groupOf(a, platform), nameKey(a.name))
+               < std::tuple(groupOf(b, platform), nameKey(b.name));
+    });
+    m_ordered = std::move(ports);
 }
 
-QString PortLocator::path(const QString& name) const
+std::optional<SerialPortDescription> PortLocator::port(int number) const
 {
-    return m_root + QLatin1Char('/') + name;
-}
-
-QStringList PortLocator::macDevices() const
-{
-    QStringList names = QDir(m_root).entryList({QStringLiteral("cu.*")},
-                                               QDir::Files | QDir::System | QDir::NoDotAndDotDot);
-    // Plain code-point order, so the numbering does not depend on the locale.
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-QStringList PortLocator::candidates(int port) const
-{
-    if (!isPortNumber(port))
-        return {};
-    switch (m_platform) {
-    case Platform::Windows:
-        return {QStringLiteral("COM%1").arg(port)};
-    case Platform::MacOS:
-        return {path(QStringLiteral("cu.*"))};
-    case Platform::Linux:
-        break;
+    if (!isPortNumber(number))
+        return std::nullopt;
+    if (m_platform == Platform::Windows) {
+        const QString name = QStringLiteral("COM%1").arg(number);
+        const auto listed = std::find_if(m_ordered.cbegin(), m_ordered.cend(),
+                                         [&name](const auto& port) { return port.name == name; });
+        if (listed != m_ordered.cend())
+            return *listed;
+        SerialPortDescription unlisted;
+        unlisted.name = unlisted.location = name;
+        return unlisted;
     }
-    QStringList paths;
-    for (const char* family : LinuxFamilies)
-        paths << path(QLatin1String(family) + QString::number(port - 1));
-    return paths;
+    if (number > m_ordered.size())
+        return std::nullopt;
+    return m_ordered.at(number - 1);
 }
 
-QString PortLocator::device(int port) const
+QString PortLocator::device(int number) const
 {
-    if (!isPortNumber(port))
-        return {};
-    switch (m_platform) {
-    case Platform::Windows:
-        return QStringLiteral("COM%1").arg(port);
-    case Platform::MacOS: {
-        const QStringList names = macDevices();
-        return port <= names.size() ? path(names.at(port - 1)) : QString();
-    }
-    case Platform::Linux:
-        break;
-    }
-    const QStringList paths = candidates(port);
-    const auto found = std::find_if(paths.cbegin(), paths.cend(),
-                                    [](const QString& p) { return QFileInfo::exists(p); });
-    return found != paths.cend() ? *found : QString();
+    const std::optional<SerialPortDescription> found = port(number);
+    return found ? found->location : QString();
 }
 
-QString PortLocator::describe(int port) const
+QStringList PortLocator::present() const
 {
-    const QString found = device(port);
-    if (!found.isEmpty())
-        return found;
-    if (m_platform == Platform::MacOS)
-        return QStringLiteral("none present (fewer than %1 %2 devices)")
-            .arg(port)
-            .arg(path(QStringLiteral("cu.*")));
-    return QStringLiteral("none present (no %1)").arg(candidates(port).join(QStringLiteral(", ")));
+    QStringList locations;
+    for (const SerialPortDescription& port : m_ordered.mid(0, PortNumbers))
+        locations << port.location;
+    return locations;
+}
+
+QString PortLocator::describe(int number) const
+{
+    const std::optional<SerialPortDescription> found = port(number);
+    if (!found)
+        return QStringLiteral("none present\n%1").arg(summarize(present()));
+    QStringList identity;
+    for (const QString& part : {found->description, usbIdentity(*found)}) {
+        if (!part.isEmpty())
+            identity << part;
+    }
+    QStringList lines{found->location};
+    if (!identity.isEmpty())
+        lines << identity.join(QStringLiteral(", "));
+    if (!found->stableName.isEmpty())
+        lines << found->stableName;
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString PortLocator::summarize(const QStringList& present)
+{
+    if (present.isEmpty())
+        return QStringLiteral("this computer has no serial port");
+    return QStringLiteral("this computer has %1 serial port%2: %3")
+        .arg(present.size())
+        .arg(present.size() == 1 ? QString() : QStringLiteral("s"))
+        .arg(present.join(QStringLiteral(", ")));
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FieldScanner.h"
 
 FieldScanner::FieldScanner(const QByteArray& data, bool complete)

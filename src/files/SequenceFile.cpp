@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SequenceFile.h"
 
 #include "LedSequence.h"

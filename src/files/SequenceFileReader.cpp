@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SequenceFileReader.h"
 
 #include "FieldScanner.h"

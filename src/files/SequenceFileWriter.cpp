@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SequenceFileWriter.h"
 
 #include "SaveFileCommit.h"

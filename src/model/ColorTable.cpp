@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ColorTable.h"
 
 namespace ColorTable {

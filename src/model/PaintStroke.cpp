@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PaintStroke.h"
 
 #include "LedSequence.h"

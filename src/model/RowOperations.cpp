@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "RowOperations.h"
 
 #include "LedSequence.h"

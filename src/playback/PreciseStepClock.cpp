@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PreciseStepClock.h"
 
 #include <QSocketNotifier>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The simulated servo stick and how it gates the lamps. The stick stands for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "StepClock.h"
 
 StepClock::~StepClock() = default;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TestPlayback.h"
 
 #include "PreciseStepClock.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "LedConfig.h"
 
 #include "ProgramSettings.h"

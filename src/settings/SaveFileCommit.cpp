@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SaveFileCommit.h"
 
 #include <QSaveFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "BusyState.h"
 
 BusyState::Activity BusyState::activity() const

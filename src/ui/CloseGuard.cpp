@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CloseGuard.h"
 
 #include "BusyState.h"

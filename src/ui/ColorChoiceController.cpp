@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ColorChoiceController.h"
 
 #include "ClickableLabel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DialogPrompts.h"
 
 #include "AppInfo.h"

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 #include "DownloadCommand.h"
 
 #include "BusyState.h"
 #include "DownloadMessages.h"
 #include "DownloadStream.h"
-#include "PortLocator.h"
 #include "SequenceDocument.h"
+#include "SystemPorts.h"
 #include "UserPrompts.h"
 
 #include <QAction>
@@ -39,7 +40,7 @@ void DownloadCommand::setPortResolver(PortResolver resolver)
 QString DownloadCommand::describePort(int port) const
 {
     if (!m_resolver)
-        return PortLocator().describe(port);
+        return SystemPorts::locator().describe(port);
     const QString device = m_resolver(port);
     return device.isEmpty() ? QStringLiteral("none present") : device;
 }
@@ -75,9 +76,10 @@ void DownloadCommand::run()
 bool DownloadCommand::openLink(int port)
 {
     m_port = port;
-    m_device = m_resolver ? m_resolver(port) : PortLocator().device(port);
+    const PortLocator locator = m_resolver ? PortLocator() : SystemPorts::locator();
+    m_device = m_resolver ? m_resolver(port) : locator.device(port);
     if (m_device.isEmpty()) {
-        tell(DownloadMessages::noDevice(port, PortLocator().candidates(port)));
+        tell(DownloadMessages::noDevice(port, locator.present()));
         return false;
     }
     const SerialLink::OpenResult opened = m_link.open(m_device);

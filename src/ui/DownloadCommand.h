@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "PacedSender.h"
@@ -51,7 +52,8 @@ public:
     DownloadCommand(const Context& context, const View& view, QAction* trigger);
     ~DownloadCommand() override;
 
-    // Tests point port numbers at pseudo-terminals; the program uses PortLocator.
+    // Tests point port numbers at pseudo-terminals, and --device points them all
+    // at one device; otherwise the ports the system lists are numbered.
     void setPortResolver(PortResolver resolver);
     // What device a port number reaches right now, for the settings dialog.
     QString describePort(int port) const;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "EndMarkerController.h"
 
 #include "SequenceDocument.h"

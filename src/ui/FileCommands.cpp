@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FileCommands.h"
 
 #include "AppInfo.h"
@@ -66,8 +67,18 @@ void FileCommands::load(const QString& title, RunningTest runningTest, ApplyFile
     if (runningTest == RunningTest::Stop)
         stopTestIfRunning();
     const QString path = chooseFile(UserPrompts::FileRequest::Mode::Open, title, {});
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        loadChosen(path, apply);
+}
+
+void FileCommands::openFile(const QString& path)
+{
+    stopTestIfRunning();
+    loadChosen(path, &SequenceDocument::openFile);
+}
+
+void FileCommands::loadChosen(const QString& path, ApplyFile apply)
+{
     const std::optional<SequenceFile> file = readChecked(path);
     if (!file)
         return;

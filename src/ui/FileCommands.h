@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "SequenceFile.h"
@@ -46,6 +47,9 @@ public:
     void open();
     void save();
     void merge();
+    // Open without the file dialog: a file named on the command line or dropped
+    // on the window.
+    void openFile(const QString& path);
 
 private:
     enum class RunningTest { Stop, KeepPlaying };
@@ -54,6 +58,7 @@ private:
 
     // Open and Merge: choose a file, check all of it, then apply it.
     void load(const QString& title, RunningTest runningTest, ApplyFile apply);
+    void loadChosen(const QString& path, ApplyFile apply);
     void stopTestIfRunning();
     QString chooseFile(UserPrompts::FileRequest::Mode mode, const QString& title,
                        const QString& initialName);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "HeldPrompts.h"
 
 #include "PlaybackHold.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "MainWindow.h"
 
 #include "AppInfo.h"
@@ -9,6 +10,7 @@
 #include "DownloadCommand.h"
 #include "EndMarkerController.h"
 #include "FileCommands.h"
+#include "FileDropHandler.h"
 #include "LampWidget.h"
 #include "LedConfig.h"
 #include "NewClearCommand.h"
@@ -145,6 +147,7 @@ void MainWindow::createCommands()
     m_fileCommands =
         std::make_unique<FileCommands>(m_document, m_prompts, m_playback, m_progressBar,
                                        FileCommands::Triggers{m_menuOpen, m_menuSave, m_menuMerge});
+    m_fileDrop = std::make_unique<FileDropHandler>(*this, *m_fileCommands, m_busy);
     m_download = std::make_unique<DownloadCommand>(
         DownloadCommand::Context{m_document, m_prompts, m_playback, m_busy},
         DownloadCommand::View{m_progressBar, m_dlLabel, m_settingsButton}, m_menuDownload);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "BusyState.h"
@@ -16,6 +17,7 @@ class ColorChoiceController;
 class DownloadCommand;
 class EndMarkerController;
 class FileCommands;
+class FileDropHandler;
 class LampWidget;
 class NewClearCommand;
 class QAction;
@@ -189,6 +191,7 @@ private:
     std::unique_ptr<ShellCommands> m_shellCommands;
     std::unique_ptr<TestController> m_testController;
     std::unique_ptr<FileCommands> m_fileCommands;
+    std::unique_ptr<FileDropHandler> m_fileDrop;
     // After the other commands, so it is destroyed before them, while the
     // controls it restores still exist.
     std::unique_ptr<DownloadCommand> m_download;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ManualLocation.h"
 
 #include <QCoreApplication>
@@ -7,28 +8,30 @@
 namespace ManualLocation {
 
 namespace {
-constexpr auto InstalledRelative = "../share/doc/strobix/manual/index.html";
-constexpr auto IndexName = "index.html";
+constexpr auto InstalledRelative = "../share/strobix/manual/index.html";
+// Test and tool programs of the build folder sit two folders below it.
+constexpr auto BuildTreeRelative = "../../share/strobix/manual/index.html";
+
+QString resolved(const QString& executableDir, const char* relative)
+{
+    return QDir::cleanPath(QDir(executableDir).filePath(QLatin1String(relative)));
+}
 } // namespace
 
-QString indexFile(const QString& executableDir, const QString& sourceManualDir)
+QString indexFile(const QString& executableDir)
 {
-    const QString installed =
-        QDir::cleanPath(QDir(executableDir).filePath(QLatin1String(InstalledRelative)));
+    const QString installed = resolved(executableDir, InstalledRelative);
     if (QFileInfo::exists(installed))
         return installed;
-    if (!sourceManualDir.isEmpty()) {
-        const QString source = QDir(sourceManualDir).filePath(QLatin1String(IndexName));
-        if (QFileInfo::exists(source))
-            return QDir::cleanPath(source);
-    }
+    const QString buildTree = resolved(executableDir, BuildTreeRelative);
+    if (QFileInfo::exists(buildTree))
+        return buildTree;
     return installed;
 }
 
 QString indexFile()
 {
-    return indexFile(QCoreApplication::applicationDirPath(),
-                     QStringLiteral(STROBIX_SOURCE_MANUAL_DIR));
+    return indexFile(QCoreApplication::applicationDirPath());
 }
 
 QUrl url()

@@ -1,17 +1,21 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>
 #include <QUrl>
 
-// Where the users' manual is: installed beside the program
-// (<prefix>/share/doc/strobix/manual next to <prefix>/bin), or, for a program
-// run from its build folder, in the source tree it was built from.
+// Where the users' manual is. An installation keeps it in
+// <prefix>/share/strobix/manual beside <prefix>/bin, so a moved or relocated
+// installation still finds it. The build folder mirrors that layout
+// (<build>/share/strobix/manual links to the sources), and its programs sit
+// one or two folders below it, so they find the manual the same way without
+// a build path compiled into the program.
 namespace ManualLocation {
 
-// The manual's page for a program in executableDir; sourceManualDir is the
-// fallback folder. When neither exists the installed place is returned, so
-// the address shown is still where an installation puts it.
-QString indexFile(const QString& executableDir, const QString& sourceManualDir);
+// The manual's page for a program in executableDir. When it is in none of the
+// places looked at, the installed place is returned, so the address shown is
+// still where an installation puts it.
+QString indexFile(const QString& executableDir);
 
 // The manual of this running program.
 QString indexFile();

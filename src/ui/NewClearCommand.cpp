@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "NewClearCommand.h"
 
 #include "AppInfo.h"

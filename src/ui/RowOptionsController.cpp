@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "RowOptionsController.h"
 
 #include "SequenceDocument.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SettingsCommand.h"
 
 #include "BusyState.h"

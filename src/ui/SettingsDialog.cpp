@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SettingsDialog.h"
 
 #include "AppInfo.h"
@@ -230,9 +231,11 @@ void SettingsDialog::closeEvent(QCloseEvent* event)
 void SettingsDialog::refreshPortDevice()
 {
     const QString text = m_describer ? m_describer(chosenCommPort()) : QString();
-    m_portDeviceLabel->setText(text);
+    // The label has room for two lines (the device and what it is); the
+    // tooltip tells all of it.
+    m_portDeviceLabel->setText(text.section(QLatin1Char('\n'), 0, 1));
     m_portDeviceLabel->setToolTip(text);
-    // "none present (no ...)" takes several lines: show all of them.
+    // A long line wraps: the label grows down to show all of it.
     const int width = m_portDeviceLabel->width();
     m_portDeviceLabel->resize(width, std::max(Twips::toPixels(PortDeviceHeight),
                                               m_portDeviceLabel->heightForWidth(width)));

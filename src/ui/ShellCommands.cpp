@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ShellCommands.h"
 
 #include "AppInfo.h"
@@ -8,7 +9,9 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QPushButton>
+#include <QUrl>
 
 namespace {
 
@@ -24,6 +27,9 @@ ShellCommands::ShellCommands(UserPrompts& prompts, TestPlayback& playback, const
     , m_prompts(prompts)
     , m_playback(playback)
     , m_endProgram([] { QCoreApplication::quit(); })
+    , m_openManual([](const QUrl& url) {
+        return QFileInfo::exists(url.toLocalFile()) && QDesktopServices::openUrl(url);
+    })
 {
     connect(triggers.exit, &QAction::triggered, this, &ShellCommands::confirmExit);
     connect(triggers.exitButton, &QPushButton::clicked, this, &ShellCommands::exitButtonClicked);
@@ -84,12 +90,28 @@ void ShellCommands::showAbout()
     m_prompts.ask({QString(), aboutText(), UserPrompts::Icon::None, UserPrompts::Buttons::Ok});
 }
 
-// A browser that cannot be started is not reported: the user sees nothing open.
+QString ShellCommands::manualNotOpened(const QUrl& url)
+{
+    const QString path = url.toLocalFile();
+    const QString advice =
+        QFileInfo::exists(path)
+            ? QStringLiteral("No web browser could be started. Open that file in a web browser,\r "
+                             "or install xdg-utils so the desktop knows how to show it.")
+            : QStringLiteral("The file is missing. Reinstall Strobix to restore it.");
+    return QStringLiteral("\r The Users' Manual could not be opened:\r\r ") + path
+           + QStringLiteral("\r\r ") + advice;
+}
+
+// A manual that cannot be shown is reported: otherwise the user would see nothing happen.
 void ShellCommands::offerManual()
 {
     const UserPrompts::Answer answer =
         m_prompts.ask({manualPromptTitle(), manualPrompt(), UserPrompts::Icon::Exclamation,
                        UserPrompts::Buttons::OkCancel});
-    if (answer != UserPrompts::Answer::Cancel)
-        QDesktopServices::openUrl(ManualLocation::url());
+    if (answer == UserPrompts::Answer::Cancel)
+        return;
+    const QUrl url = ManualLocation::url();
+    if (!m_openManual(url))
+        m_prompts.ask({manualPromptTitle(), manualNotOpened(url), UserPrompts::Icon::Exclamation,
+                       UserPrompts::Buttons::Ok});
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QObject>
@@ -7,6 +8,7 @@
 class QAction;
 class QPushButton;
 class QString;
+class QUrl;
 class TestPlayback;
 class UserPrompts;
 
@@ -28,6 +30,11 @@ public:
     void setProgramEnder(std::function<void()> ender) { m_endProgram = std::move(ender); }
     // Ends the program as Exit does, without asking (the window was closed).
     void endProgram() { m_endProgram(); }
+    // How the manual's page is shown (false: it could not be); tests replace it.
+    void setManualOpener(std::function<bool(const QUrl&)> opener)
+    {
+        m_openManual = std::move(opener);
+    }
 
     static QString exitPrompt();
     static QString aboutText();
@@ -35,6 +42,8 @@ public:
     static QString manualPrompt();
     // The web site named in the Users' Manual prompt.
     static QString siteName();
+    // Says that the manual at url could not be shown, and what to do about it.
+    static QString manualNotOpened(const QUrl& url);
 
 private:
     void confirmExit();
@@ -45,4 +54,5 @@ private:
     UserPrompts& m_prompts;
     TestPlayback& m_playback;
     std::function<void()> m_endProgram;
+    std::function<bool(const QUrl&)> m_openManual;
 };

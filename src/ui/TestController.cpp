@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TestController.h"
 
 #include "BgrColor.h"

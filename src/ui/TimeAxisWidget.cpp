@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TimeAxisWidget.h"
 
 #include "GridGeometry.h"

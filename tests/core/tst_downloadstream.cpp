@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DownloadExamples.h"
 #include "DownloadStream.h"
 #include "HexText.h"

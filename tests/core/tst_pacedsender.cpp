@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: MIT
 #include "DownloadStream.h"
 #include "PacedSender.h"
 #include "SerialLink.h"
 
 #include <QElapsedTimer>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -15,6 +17,7 @@ class PacedSenderTest : public QObject {
 
 private slots:
     void neverEarly();
+    void lateWakeUpsDoNotAddUp();
     void drainsBeforeClosing();
     void failureNamesRecord_data();
     void failureNamesRecord();
@@ -117,6 +120,49 @@ void PacedSenderTest::neverEarly()
     QVERIFY(link.closed);
     QVERIFY(!link.abandoned);
     QVERIFY(!sender.isSending());
+}
+
+// The schedule over simulated wake-ups that come late by random amounts, one
+// of them by a lot: no record before its time after the marker or within
+// 50 ms of the one before. Lateness does not pile up: no record is later than
+// the worst single wake-up, and a stream without late wake-ups ends on time.
+void PacedSenderTest::lateWakeUpsDoNotAddUp()
+{
+    using namespace std::chrono;
+    QRandomGenerator random(4711);
+    const auto due = [](int index) -> nanoseconds {
+        return PacedSender::MarkerPause + PacedSender::RecordPause * (index + 1)
+               + PacedSender::FirstMargin + PacedSender::GapMargin * index;
+    };
+    for (int series = 0; series < 200; ++series) {
+        const bool punctual = series % 4 == 0;
+        nanoseconds now{0}; // since the marker
+        nanoseconds previous{0};
+        nanoseconds worstLateness{0};
+        const int spikeAt = random.bounded(DownloadStream::RecordCount);
+        for (int index = 0; index < DownloadStream::RecordCount; ++index) {
+            const nanoseconds wait = PacedSender::waitBefore(index, now, now - previous);
+            QVERIFY(wait >= nanoseconds::zero());
+            const bool spike = index == spikeAt;
+            // Jitter up to the gap margin, which the schedule absorbs, and spikes.
+            const qint64 jitter = nanoseconds(PacedSender::GapMargin).count();
+            const nanoseconds lateness{punctual ? 0 : random.bounded(spike ? 20 * Ms : jitter)};
+            worstLateness = std::max(worstLateness, lateness);
+            now += wait + lateness;
+            QVERIFY2(now >= due(index) - PacedSender::FirstMargin - PacedSender::GapMargin * index,
+                     qPrintable(QStringLiteral("record %1 early").arg(index)));
+            if (index > 0)
+                QVERIFY(now - previous >= PacedSender::RecordPause);
+            QVERIFY2(now - due(index) <= worstLateness,
+                     qPrintable(QStringLiteral("series %1, record %2: %3 ns late")
+                                    .arg(series)
+                                    .arg(index)
+                                    .arg((now - due(index)).count())));
+            previous = now;
+        }
+        if (punctual)
+            QCOMPARE(now.count(), due(DownloadStream::RecordCount - 1).count());
+    }
 }
 
 void PacedSenderTest::drainsBeforeClosing()

@@ -1,120 +1,199 @@
+// SPDX-License-Identifier: MIT
 #include "PortLocator.h"
 
-#include <QFile>
-#include <QTemporaryDir>
+#include <QRandomGenerator>
 #include <QTest>
 
-// Port numbers to devices, with a temporary folder standing in for /dev.
+#include <algorithm>
+
+// Port numbers over lists of port descriptions, as the system would give them.
 class PortLocatorTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void device_data();
-    void device();
+    void numbering_data();
+    void numbering();
+    void windowsKeepsComNumbers();
     void describe_data();
     void describe();
+    void orderIgnoresListingOrder();
 };
 
 namespace {
 
 using Platform = PortLocator::Platform;
 
-void createDevices(const QTemporaryDir& dir, const QStringList& names)
+// "ttyUSB0", "ttyS1-" (a built-in slot with no UART), "cu.x", "ttyXRUSB0+" (USB by ids).
+SerialPortDescription port(QString spec)
 {
-    for (const QString& name : names) {
-        if (name.startsWith(QLatin1Char('@'))) { // "@name": a link to nothing
-            QFile::link(dir.filePath(QStringLiteral("gone")), dir.filePath(name.mid(1)));
-            continue;
-        }
-        QFile file(dir.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
+    SerialPortDescription description;
+    if (spec.endsWith(QLatin1Char('-'))) {
+        description.hardware = false;
+        spec.chop(1);
     }
+    if (spec.endsWith(QLatin1Char('+')) || spec.startsWith(QLatin1String("ttyUSB"))
+        || spec.startsWith(QLatin1String("ttyACM"))) {
+        description.vendorId = 0x0403;
+        description.productId = 0x6001;
+        if (spec.endsWith(QLatin1Char('+')))
+            spec.chop(1);
+    }
+    description.name = spec;
+    description.location =
+        spec.startsWith(QLatin1String("COM")) ? spec : QStringLiteral("/dev/") + spec;
+    return description;
+}
+
+QList<SerialPortDescription> ports(const QStringList& specs)
+{
+    QList<SerialPortDescription> list;
+    for (const QString& spec : specs)
+        list << port(spec);
+    return list;
+}
+
+QStringList names(const PortLocator& locator)
+{
+    QStringList list;
+    for (int number = 0; number <= PortLocator::PortNumbers + 1; ++number) {
+        const auto found = locator.port(number);
+        if (found)
+            list << QStringLiteral("%1=%2").arg(number).arg(found->name);
+    }
+    return list;
 }
 
 } // namespace
 
-void PortLocatorTest::device_data()
+void PortLocatorTest::numbering_data()
 {
     QTest::addColumn<Platform>("platform");
-    QTest::addColumn<QStringList>("present");
-    QTest::addColumn<int>("port");
-    QTest::addColumn<QString>("expected"); // name in the folder; "" for none
+    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<QStringList>("expected"); // number=name for every number that reaches a port
 
-    const QStringList pc{QStringLiteral("ttyS0"), QStringLiteral("ttyS1"), QStringLiteral("ttyS2"),
-                         QStringLiteral("ttyS3")};
-    QTest::newRow("linux: USB adapter is port 1")
-        << Platform::Linux << pc + QStringList{QStringLiteral("ttyUSB0"), QStringLiteral("ttyACM0")}
-        << 1 << QStringLiteral("ttyUSB0");
-    QTest::newRow("linux: ACM before the built-in port")
-        << Platform::Linux << pc + QStringList{QStringLiteral("ttyACM0")} << 1
-        << QStringLiteral("ttyACM0");
-    QTest::newRow("linux: built-in port when nothing is plugged in")
-        << Platform::Linux << pc << 1 << QStringLiteral("ttyS0");
-    QTest::newRow("linux: port 2 is the second adapter")
-        << Platform::Linux << pc + QStringList{QStringLiteral("ttyUSB0"), QStringLiteral("ttyUSB1")}
-        << 2 << QStringLiteral("ttyUSB1");
-    QTest::newRow("linux: port 8, none present") << Platform::Linux << pc << 8 << QString();
-    QTest::newRow("linux: a dangling link is no device")
-        << Platform::Linux << QStringList{QStringLiteral("@ttyUSB4"), QStringLiteral("ttyS4")} << 5
-        << QStringLiteral("ttyS4");
-    QTest::newRow("linux: port 0 is no port") << Platform::Linux << pc << 0 << QString();
-    QTest::newRow("linux: port 9 is no port")
-        << Platform::Linux << QStringList{QStringLiteral("ttyUSB8")} << 9 << QString();
-
-    const QStringList mac{QStringLiteral("cu.usbserial-A1"),
-                          QStringLiteral("cu.Bluetooth-Incoming-Port"),
-                          QStringLiteral("tty.usbserial-A1"), QStringLiteral("cu.debug-console")};
-    QTest::newRow("mac: first cu device by name")
-        << Platform::MacOS << mac << 1 << QStringLiteral("cu.Bluetooth-Incoming-Port");
-    QTest::newRow("mac: third cu device, tty devices do not count")
-        << Platform::MacOS << mac << 3 << QStringLiteral("cu.usbserial-A1");
-    QTest::newRow("mac: beyond the last device") << Platform::MacOS << mac << 4 << QString();
+    QTest::newRow("linux: no ports at all") << Platform::Linux << QStringList{} << QStringList{};
+    QTest::newRow("linux: USB and ACM adapters before built-in ports")
+        << Platform::Linux
+        << QStringList{"ttyS0", "ttyACM0", "ttyUSB1", "ttyS1", "ttyUSB0", "ttyACM1"}
+        << QStringList{"1=ttyUSB0", "2=ttyUSB1", "3=ttyACM0", "4=ttyACM1", "5=ttyS0", "6=ttyS1"};
+    QTest::newRow("linux: an ACM adapter is port 1 without a ttyUSB")
+        << Platform::Linux << QStringList{"ttyS0", "ttyACM0"}
+        << QStringList{"1=ttyACM0", "2=ttyS0"};
+    QTest::newRow("linux: built-in slots without a UART are skipped")
+        << Platform::Linux << QStringList{"ttyS0-", "ttyS1", "ttyS2-", "ttyS3-"}
+        << QStringList{"1=ttyS1"};
+    QTest::newRow("linux: only empty built-in slots")
+        << Platform::Linux << QStringList{"ttyS0-", "ttyS1-", "ttyS2-", "ttyS3-"} << QStringList{};
+    QTest::newRow("linux: numbers compare as numbers")
+        << Platform::Linux << QStringList{"ttyUSB10", "ttyUSB2", "ttyUSB1"}
+        << QStringList{"1=ttyUSB1", "2=ttyUSB2", "3=ttyUSB10"};
+    QTest::newRow("linux: other USB serial devices follow ttyUSB and ttyACM")
+        << Platform::Linux << QStringList{"ttyAMA0", "ttyXRUSB0+", "ttyACM0"}
+        << QStringList{"1=ttyACM0", "2=ttyXRUSB0", "3=ttyAMA0"};
+    QTest::newRow("linux: more than 8 ports, the ninth has no number")
+        << Platform::Linux << QStringList{"ttyS3",   "ttyUSB0", "ttyUSB1", "ttyUSB2", "ttyUSB3",
+                                          "ttyUSB4", "ttyUSB5", "ttyUSB6", "ttyUSB7", "ttyS0"}
+        << QStringList{"1=ttyUSB0", "2=ttyUSB1", "3=ttyUSB2", "4=ttyUSB3",
+                       "5=ttyUSB4", "6=ttyUSB5", "7=ttyUSB6", "8=ttyUSB7"};
+    QTest::newRow("mac: cu devices in name order, tty devices do not count")
+        << Platform::MacOS
+        << QStringList{"cu.usbserial-A1", "tty.usbserial-A1", "cu.Bluetooth-Incoming-Port"}
+        << QStringList{"1=cu.Bluetooth-Incoming-Port", "2=cu.usbserial-A1"};
 }
 
-void PortLocatorTest::device()
+void PortLocatorTest::numbering()
 {
     QFETCH(Platform, platform);
-    QFETCH(QStringList, present);
-    QFETCH(int, port);
-    QFETCH(QString, expected);
+    QFETCH(QStringList, listed);
+    QFETCH(QStringList, expected);
 
-    QTemporaryDir dir;
-    createDevices(dir, present);
-    const PortLocator locator(platform, dir.path());
-    QCOMPARE(locator.device(port), expected.isEmpty() ? QString() : dir.filePath(expected));
+    const PortLocator locator(ports(listed), platform);
+    QCOMPARE(names(locator), expected);
+    for (int number = 1; number <= PortLocator::PortNumbers; ++number) {
+        const QString device = locator.device(number);
+        QCOMPARE(device.isEmpty(), number > expected.size());
+        if (!device.isEmpty())
+            QVERIFY(locator.present().contains(device));
+    }
+    QVERIFY(locator.present().size() <= PortLocator::PortNumbers);
+}
+
+void PortLocatorTest::windowsKeepsComNumbers()
+{
+    SerialPortDescription com3 = port(QStringLiteral("COM3"));
+    com3.description = QStringLiteral("Prolific USB-to-Serial Comm Port");
+    const PortLocator locator({port(QStringLiteral("COM7")), com3}, Platform::Windows);
+    for (int number = 1; number <= PortLocator::PortNumbers; ++number)
+        QCOMPARE(locator.device(number), QStringLiteral("COM%1").arg(number));
+    QCOMPARE(locator.port(3)->description, com3.description);
+    QVERIFY(!locator.port(0));
+    QVERIFY(!locator.port(9));
 }
 
 void PortLocatorTest::describe_data()
 {
-    QTest::addColumn<Platform>("platform");
-    QTest::addColumn<QStringList>("present");
-    QTest::addColumn<int>("port");
-    QTest::addColumn<QString>("expected"); // %1: the folder
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("expected");
 
-    QTest::newRow("windows names COM ports without looking")
-        << Platform::Windows << QStringList{} << 3 << QStringLiteral("COM3");
-    QTest::newRow("linux: the device found")
-        << Platform::Linux << QStringList{QStringLiteral("ttyACM2")} << 3
-        << QStringLiteral("%1/ttyACM2");
-    QTest::newRow("linux: none present names where it looked")
-        << Platform::Linux << QStringList{} << 2
-        << QStringLiteral("none present (no %1/ttyUSB1, %1/ttyACM1, %1/ttyS1)");
-    QTest::newRow("mac: none present")
-        << Platform::MacOS << QStringList{QStringLiteral("cu.a")} << 2
-        << QStringLiteral("none present (fewer than 2 %1/cu.* devices)");
+    QTest::newRow("USB adapter: device, description, ids, stable name")
+        << 1
+        << QStringLiteral("/dev/ttyUSB0\nFT232R USB UART, USB 0403:6001\n"
+                          "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1-if00-port0");
+    QTest::newRow("built-in port: device and description only")
+        << 2 << QStringLiteral("/dev/ttyS0\n16550A");
+    QTest::newRow("none present lists what there is")
+        << 3
+        << QStringLiteral(
+               "none present\nthis computer has 2 serial ports: /dev/ttyUSB0, /dev/ttyS0");
 }
 
 void PortLocatorTest::describe()
 {
-    QFETCH(Platform, platform);
-    QFETCH(QStringList, present);
-    QFETCH(int, port);
+    QFETCH(int, number);
     QFETCH(QString, expected);
 
-    QTemporaryDir dir;
-    createDevices(dir, present);
-    const PortLocator locator(platform, dir.path());
-    QCOMPARE(locator.describe(port), QString(expected).replace(QStringLiteral("%1"), dir.path()));
+    SerialPortDescription adapter = port(QStringLiteral("ttyUSB0"));
+    adapter.description = QStringLiteral("FT232R USB UART");
+    adapter.stableName = QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1-if00-port0");
+    SerialPortDescription builtIn = port(QStringLiteral("ttyS0"));
+    builtIn.description = QStringLiteral("16550A");
+    const PortLocator locator({builtIn, port(QStringLiteral("ttyS1-")), adapter}, Platform::Linux);
+    QCOMPARE(locator.describe(number), expected);
+    QCOMPARE(PortLocator({}, Platform::Linux).describe(1),
+             QStringLiteral("none present\nthis computer has no serial port"));
+}
+
+// The numbering depends on which ports exist, never on the order the system
+// happens to list them in; USB adapters always come before built-in ports and
+// no empty built-in slot gets a number.
+void PortLocatorTest::orderIgnoresListingOrder()
+{
+    const QStringList pool{"ttyUSB0", "ttyUSB1", "ttyUSB12", "ttyACM0", "ttyACM3",       "ttyS0",
+                           "ttyS1-",  "ttyS2",   "ttyS3-",   "ttyAMA0", "ttyCH9344USB0+"};
+    QRandomGenerator random(20261207);
+    for (int round = 0; round < 200; ++round) {
+        QStringList listed;
+        for (const QString& spec : pool) {
+            if (random.bounded(2))
+                listed << spec;
+        }
+        const PortLocator reference(ports(listed), Platform::Linux);
+        std::shuffle(listed.begin(), listed.end(), random);
+        const PortLocator shuffled(ports(listed), Platform::Linux);
+        QCOMPARE(names(shuffled), names(reference));
+
+        const QList<SerialPortDescription>& ordered = reference.ordered();
+        const auto firstBuiltIn = std::find_if(ordered.cbegin(), ordered.cend(),
+                                               [](const auto& p) { return !p.isUsb(); });
+        QVERIFY(
+            std::none_of(firstBuiltIn, ordered.cend(), [](const auto& p) { return p.isUsb(); }));
+        QVERIFY(std::all_of(ordered.cbegin(), ordered.cend(),
+                            [](const auto& p) { return p.hardware; }));
+        const qsizetype present =
+            std::count_if(listed.cbegin(), listed.cend(),
+                          [](const QString& s) { return !s.endsWith(QLatin1Char('-')); });
+        QCOMPARE(ordered.size(), present);
+    }
 }
 
 QTEST_GUILESS_MAIN(PortLocatorTest)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Open and Merge applied to the sequence and the settings.
 #include "FileFixtures.h"
 #include "LedSequence.h"

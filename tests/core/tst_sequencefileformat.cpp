@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The data file's bytes: what the writer produces and what the reader accepts
 // or rejects.
 #include "FieldScanner.h"

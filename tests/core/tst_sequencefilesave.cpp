@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saving to disk: exact bytes, atomic replacement, and failures that keep the
 // old file and are always reported.
 #include "FileFixtures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ManualStepClock.h"
 #include "PlaybackHold.h"
 #include "ProgramSettings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PaintStroke.h"
 #include "SequenceDocument.h"
 #include "SequenceFileWriter.h"

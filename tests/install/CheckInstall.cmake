@@ -1,8 +1,13 @@
+# SPDX-License-Identifier: MIT
 # Installs the build into a staging prefix and checks that everything a user
-# needs landed where the desktop and the program look for it.
-# Usage: cmake -DBUILD_DIR=<build> -DSTAGE_DIR=<empty folder> -P CheckInstall.cmake
+# needs landed where the desktop and the program look for it, and that a
+# program in the installed bin folder finds the manual, also after the whole
+# tree has been moved elsewhere.
+# Usage: cmake -DBUILD_DIR=<build> -DSTAGE_DIR=<empty folder> -DPROBE=<manual probe>
+#        -P CheckInstall.cmake
 
-file(REMOVE_RECURSE "${STAGE_DIR}")
+set(moved "${STAGE_DIR}-moved")
+file(REMOVE_RECURSE "${STAGE_DIR}" "${moved}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${STAGE_DIR}"
                 RESULT_VARIABLE result OUTPUT_QUIET)
 if(NOT result EQUAL 0)
@@ -23,22 +28,42 @@ function(expect_text relative text)
     endif()
 endfunction()
 
-expect_file(bin/strobix)
-execute_process(COMMAND test -x "${STAGE_DIR}/bin/strobix" RESULT_VARIABLE notExecutable)
-if(NOT notExecutable EQUAL 0)
-    message(FATAL_ERROR "bin/strobix is not executable")
-endif()
+foreach(program strobix strobix-devsim)
+    expect_file(bin/${program})
+    execute_process(COMMAND test -x "${STAGE_DIR}/bin/${program}" RESULT_VARIABLE notExecutable)
+    if(NOT notExecutable EQUAL 0)
+        message(FATAL_ERROR "bin/${program} is not executable")
+    endif()
+    # Compressed where gzip was found at build time.
+    if(NOT EXISTS "${STAGE_DIR}/share/man/man1/${program}.1.gz")
+        expect_file(share/man/man1/${program}.1)
+    endif()
+endforeach()
 
-expect_file(share/applications/strobix.desktop)
-expect_text(share/applications/strobix.desktop "\nExec=strobix\n")
-expect_text(share/applications/strobix.desktop "\nIcon=strobix\n")
-expect_text(share/applications/strobix.desktop "\nType=Application\n")
+set(desktop share/applications/strobix.desktop)
+expect_file(${desktop})
+expect_text(${desktop} "\nExec=strobix %f\n")
+expect_text(${desktop} "\nIcon=strobix\n")
+expect_text(${desktop} "\nType=Application\n")
+expect_text(${desktop} "\nMimeType=application/x-strobix-sequence;\n")
 
 expect_file(share/icons/hicolor/scalable/apps/strobix.svg)
 expect_text(share/icons/hicolor/scalable/apps/strobix.svg "<svg")
 
-# The manual where the program looks for it, with every picture it shows.
-set(manual share/doc/strobix/manual)
+# The file type the desktop entry names, and the AppStream data that points
+# at the desktop entry by its installed name.
+expect_text(share/mime/packages/strobix.xml "type=\"application/x-strobix-sequence\"")
+set(metainfo share/metainfo/org.strobix.Strobix.metainfo.xml)
+expect_text(${metainfo} "<id>org.strobix.Strobix</id>")
+expect_text(${metainfo} "<launchable type=\"desktop-id\">strobix.desktop</launchable>")
+expect_text(${metainfo} "<mediatype>application/x-strobix-sequence</mediatype>")
+
+expect_file(share/doc/strobix/copyright)
+expect_text(share/doc/strobix/copyright "License: Expat")
+
+# The manual where the program looks for it, with every picture it shows, and
+# nothing left in the documentation folder that systems may strip.
+set(manual share/strobix/manual)
 expect_file(${manual}/index.html)
 file(READ "${STAGE_DIR}/${manual}/index.html" page)
 string(REGEX MATCHALL "images/[A-Za-z0-9_@.-]+\\.(png|svg)" pictures "${page}")
@@ -49,3 +74,23 @@ list(REMOVE_DUPLICATES pictures)
 foreach(picture IN LISTS pictures)
     expect_file(${manual}/${picture})
 endforeach()
+if(EXISTS "${STAGE_DIR}/share/doc/strobix/manual")
+    message(FATAL_ERROR "the manual is still installed under share/doc")
+endif()
+
+# What a program in the installed bin folder finds, before and after moving
+# the whole installation.
+function(expect_manual_found prefix)
+    execute_process(COMMAND "${prefix}/bin/strobix-manual-probe" RESULT_VARIABLE result
+                    OUTPUT_VARIABLE found OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(NOT result EQUAL 0 OR NOT found STREQUAL "${prefix}/${manual}/index.html")
+        message(FATAL_ERROR "a program in ${prefix}/bin finds the manual at \"${found}\"")
+    endif()
+endfunction()
+file(COPY "${PROBE}" DESTINATION "${STAGE_DIR}/bin")
+get_filename_component(probeName "${PROBE}" NAME)
+file(RENAME "${STAGE_DIR}/bin/${probeName}" "${STAGE_DIR}/bin/strobix-manual-probe")
+expect_manual_found("${STAGE_DIR}")
+file(RENAME "${STAGE_DIR}" "${moved}")
+expect_manual_found("${moved}")
+file(REMOVE_RECURSE "${moved}")

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Sample files, disk helpers and sequence builders shared by the tests of data

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TestWindow.h"
 
 #include "ScriptedPrompts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "UiStressRun.h"
 
 #include "BgrColor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SequenceGrid.h"
 #include "TestWindow.h"
 

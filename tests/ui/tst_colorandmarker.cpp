@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "BgrColor.h"
 #include "ClickableLabel.h"
 #include "PopupInput.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real file dialog: Qt's own widget, with the program's filter, asking no
 // question of its own and adding or changing no extension.
 #include "DialogPrompts.h"

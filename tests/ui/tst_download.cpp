@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CloseGuard.h"
 #include "DownloadCommand.h"
 #include "DownloadExamples.h"
@@ -435,7 +436,7 @@ void DownloadTest::sequenceTakesNoEditsWhileDownloading()
 void DownloadTest::devsimProgramChecksDownload()
 {
     // The simulator links its terminal where a USB adapter would appear, and
-    // the port number reaches it through the same rule as a real adapter.
+    // the port number reaches it through the same numbering as a real adapter.
     QTemporaryDir devices;
     QProcess devsim;
     devsim.start(QStringLiteral(STROBIX_DEVSIM),
@@ -454,7 +455,15 @@ void DownloadTest::devsimProgramChecksDownload()
     QCOMPARE(path, devices.filePath(QStringLiteral("ttyUSB1")));
 
     TestWindow window;
-    const PortLocator locator(PortLocator::Platform::Linux, devices.path());
+    QList<SerialPortDescription> ports;
+    for (const char* name : {"ttyS0", "ttyUSB1", "ttyACM0", "ttyUSB0"}) {
+        SerialPortDescription port;
+        port.name = QLatin1String(name);
+        port.location = devices.filePath(port.name);
+        port.vendorId = port.name.startsWith(QLatin1String("ttyS")) ? -1 : 0x0403;
+        ports << port;
+    }
+    const PortLocator locator(ports, PortLocator::Platform::Linux);
     window->downloadCommand().setPortResolver([locator](int port) { return locator.device(port); });
     window->settings().setCommPort(2);
     window->sequence().setCell(0, 0, 1);

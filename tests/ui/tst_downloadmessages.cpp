@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DownloadMessages.h"
 #include "PortLocator.h"
 #include "SerialLink.h"
@@ -56,13 +57,14 @@ void DownloadMessagesTest::openFailureAdvice_data()
         << Platform::Linux << QSerialPort::ResourceError << true << true << 1
         << QStringLiteral("/dev/ttyS0")
         << QStringList{QStringLiteral("/dev/ttyS0 is the computer's built-in serial port"),
-                       QStringLiteral("plug it in (it appears as /dev/ttyUSB0)"),
+                       QStringLiteral("plug it in (it appears as /dev/ttyUSBn"),
                        QStringLiteral("choose the right port in Settings")}
         << QString();
     QTest::newRow("built-in port of port 3 busy")
         << Platform::Linux << QSerialPort::PermissionError << true << true << 3
         << QStringLiteral("/dev/ttyS2")
-        << QStringList{QStringLiteral("Another program"), QStringLiteral("appears as /dev/ttyUSB2")}
+        << QStringList{QStringLiteral("Another program"),
+                       QStringLiteral("adapters are numbered before the built-in ports")}
         << QString();
     // Windows says "access denied" for a COM port another program holds, and
     // COMn is no file the program could find.

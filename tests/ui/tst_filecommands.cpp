@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Open, Save and Merge driven through the main window's menu and buttons, with
 // scripted answers for the dialogs.
 #include "AppInfo.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ClickableLabel.h"
 #include "LampWidget.h"
 #include "SequenceGrid.h"

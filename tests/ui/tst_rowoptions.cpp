@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PopupInput.h"
 #include "RowOperations.h"
 #include "ScriptedPrompts.h"

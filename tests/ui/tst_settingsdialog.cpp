@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "LedConfig.h"
 #include "MainWindow.h"
 #include "ScriptedPrompts.h"
@@ -8,6 +9,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -342,24 +344,40 @@ void SettingsDialogTest::portDeviceFollowsChosenPort()
 
 void SettingsDialogTest::portDeviceTextShownWhole_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::newRow("device") << "/dev/ttyUSB0";
-    QTest::newRow("none on linux") << "none present (no /dev/ttyUSB7, /dev/ttyACM7, /dev/ttyS7)";
-    QTest::newRow("none on mac") << "none present (fewer than 8 /dev/cu.* devices)";
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("device alone") << "/dev/ttyS0"
+                                  << "/dev/ttyS0";
+    QTest::newRow("none present")
+        << "none present\nthis computer has 3 serial ports: /dev/ttyUSB0, /dev/ttyACM0, "
+           "/dev/ttyS0"
+        << "none present\nthis computer has 3 serial ports: /dev/ttyUSB0, /dev/ttyACM0, "
+           "/dev/ttyS0";
+    QTest::newRow("adapter, its stable name in the tooltip only")
+        << "/dev/ttyUSB0\nFT232R USB UART, FTDI 0403:6001\n/dev/serial/by-id/"
+           "usb-FTDI_FT232R_USB_UART_A10KJ3XM-if00-port0"
+        << "/dev/ttyUSB0\nFT232R USB UART, FTDI 0403:6001";
 }
 
 void SettingsDialogTest::portDeviceTextShownWhole()
 {
-    QFETCH(QString, text);
+    QFETCH(QString, description);
+    QFETCH(QString, shown);
     TestWindow test;
-    test->settingsCommand()->setPortDescriber([text](int) { return text; });
+    test->settingsCommand()->setPortDescriber([description](int) { return description; });
     SettingsDialog& dialog = openSettings(test);
     QLabel* label = dialog.portDeviceLabel();
-    QCOMPARE(label->text(), text);
+    QCOMPARE(label->text(), shown);
+    QCOMPARE(label->toolTip(), description);
+    // Laid out as the label lays it out, the text fits its room.
     const QRect room = label->contentsRect();
-    QVERIFY2(label->heightForWidth(room.width()) <= room.height(),
-             qPrintable(QStringLiteral("needs %1 px, has %2")
-                            .arg(label->heightForWidth(room.width()))
+    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect needed = QFontMetrics(label->font()).boundingRect(room, flags, label->text());
+    QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
+             qPrintable(QStringLiteral("needs %1 x %2 px, has %3 x %4")
+                            .arg(needed.width())
+                            .arg(needed.height())
+                            .arg(room.width())
                             .arg(room.height())));
     // Within its frame, clear of the frame's edge and of every other control.
     auto* frame = label->parentWidget();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "MainWindow.h"
 #include "ManualLocation.h"
 #include "ScriptedPrompts.h"
@@ -103,7 +104,10 @@ private slots:
     void exitMenuLeavesTestRunning();
     void manualOpensInstalledPage_data();
     void manualOpensInstalledPage();
-    void manualLocationPrefersInstalledCopy();
+    void manualThatCannotBeShownIsReported_data();
+    void manualThatCannotBeShownIsReported();
+    void manualLocation_data();
+    void manualLocation();
     void closingAsksOnlyWithUnsavedEdits_data();
     void closingAsksOnlyWithUnsavedEdits();
 };
@@ -258,21 +262,83 @@ void ShellCommandsTest::manualOpensInstalledPage()
     QVERIFY2(QFileInfo::exists(url.toLocalFile()), qPrintable(url.toString()));
 }
 
-void ShellCommandsTest::manualLocationPrefersInstalledCopy()
+void ShellCommandsTest::manualThatCannotBeShownIsReported_data()
 {
-    QTemporaryDir prefix;
-    const QString bin = prefix.filePath(QStringLiteral("bin"));
-    const QString installed =
-        prefix.filePath(QStringLiteral("share/doc/strobix/manual/index.html"));
-    const QString sources = prefix.filePath(QStringLiteral("src/docs/manual"));
-    QVERIFY(QDir().mkpath(bin));
+    QTest::addColumn<bool>("opened");
+    QTest::addColumn<bool>("fileThere");
+    QTest::addColumn<QString>("advice");
+    QTest::newRow("shown") << true << true << QString();
+    QTest::newRow("no browser") << false << true << QStringLiteral("web browser");
+    QTest::newRow("file missing") << false << false << QStringLiteral("Reinstall Strobix");
+}
 
-    // Nothing there yet: the installed place is still the answer.
-    QCOMPARE(ManualLocation::indexFile(bin, sources), installed);
-    QVERIFY(touchFile(sources + QStringLiteral("/index.html")));
-    QCOMPARE(ManualLocation::indexFile(bin, sources), sources + QStringLiteral("/index.html"));
-    QVERIFY(touchFile(installed));
-    QCOMPARE(ManualLocation::indexFile(bin, sources), installed);
+void ShellCommandsTest::manualThatCannotBeShownIsReported()
+{
+    QFETCH(bool, opened);
+    QFETCH(bool, fileThere);
+    QFETCH(QString, advice);
+    TestWindow test;
+    QList<QUrl> asked;
+    shellOf(test.window()).setManualOpener([&](const QUrl& url) {
+        asked.append(url);
+        return opened;
+    });
+    test.prompts().nextAnswer(UserPrompts::Answer::Ok);
+    if (!opened)
+        test.prompts().nextAnswer(UserPrompts::Answer::Ok); // the report
+    run(test, Command::Manual);
+
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked.constFirst(), ManualLocation::url());
+    QCOMPARE(test.prompts().messages.size(), opened ? 1 : 2);
+    if (opened)
+        return;
+    QTemporaryDir elsewhere;
+    const QUrl url = fileThere
+                         ? asked.constFirst()
+                         : QUrl::fromLocalFile(elsewhere.filePath(QStringLiteral("gone.html")));
+    const QString text =
+        fileThere ? test.prompts().messages.at(1).text : ShellCommands::manualNotOpened(url);
+    QVERIFY2(text.contains(url.toLocalFile()), qPrintable(text));
+    QVERIFY2(text.contains(advice), qPrintable(text));
+    QCOMPARE(test.prompts().messages.at(1).title, ShellCommands::manualPromptTitle());
+    QCOMPARE(test.prompts().messages.at(1).buttons, UserPrompts::Buttons::Ok);
+}
+
+// Which copies of the manual exist around a prefix, and which one is found
+// from <prefix>/bin and from a program two folders deep in a build tree.
+void ShellCommandsTest::manualLocation_data()
+{
+    QTest::addColumn<QStringList>("present");
+    QTest::addColumn<QString>("executableDir");
+    QTest::addColumn<QString>("expected");
+    const QString page = QStringLiteral("share/strobix/manual/index.html");
+    QTest::newRow("installed") << QStringList{page} << QStringLiteral("bin") << page;
+    QTest::newRow("none: still names the installed place")
+        << QStringList{} << QStringLiteral("bin") << page;
+    QTest::newRow("build tree, program one deep")
+        << QStringList{page} << QStringLiteral("src") << page;
+    QTest::newRow("build tree, program two deep")
+        << QStringList{page} << QStringLiteral("tests/ui") << page;
+    QTest::newRow("nearer copy wins")
+        << QStringList{page, QStringLiteral("tests/share/strobix/manual/index.html")}
+        << QStringLiteral("tests/ui") << QStringLiteral("tests/share/strobix/manual/index.html");
+    QTest::newRow("old documentation place is not used")
+        << QStringList{QStringLiteral("share/doc/strobix/manual/index.html")}
+        << QStringLiteral("bin") << page;
+}
+
+void ShellCommandsTest::manualLocation()
+{
+    QFETCH(QStringList, present);
+    QFETCH(QString, executableDir);
+    QFETCH(QString, expected);
+    QTemporaryDir prefix;
+    for (const QString& file : present)
+        QVERIFY(touchFile(prefix.filePath(file)));
+    const QString bin = prefix.filePath(executableDir);
+    QVERIFY(QDir().mkpath(bin));
+    QCOMPARE(ManualLocation::indexFile(bin), prefix.filePath(expected));
 }
 
 void ShellCommandsTest::closingAsksOnlyWithUnsavedEdits_data()

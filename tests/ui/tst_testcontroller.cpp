@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "LampWidget.h"
 #include "ManualStepClock.h"
 #include "ScriptedPrompts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Random use of the real main window, seed after seed, for a time budget.
 //
 //   STROBIX_STRESS_SEED     first seed (default: a random one, logged)
@@ -10,6 +11,7 @@
 // STROBIX_STRESS_SECONDS=0 runs it alone again.
 #include "UiStressRun.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTest>
@@ -94,5 +96,19 @@ void TestUiStress::randomUseKeepsEveryInvariant()
     } while (budget.elapsed() < qint64(options.seconds) * 1000);
 }
 
-QTEST_MAIN(TestUiStress)
+int main(int argc, char* argv[])
+{
+    // Seeds follow one another until the budget is spent; QtTest's watchdog
+    // would end a test function after five minutes. Allow the budget and the
+    // last seed.
+    constexpr int LastSeedMarginSeconds = 600;
+    const qint64 allowedMs =
+        (qint64(StressOptions::fromEnvironment().seconds) + LastSeedMarginSeconds) * 1000;
+    if (qEnvironmentVariableIsEmpty("QTEST_FUNCTION_TIMEOUT"))
+        qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(allowedMs));
+    QApplication app(argc, argv);
+    TestUiStress test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_uistress.moc"

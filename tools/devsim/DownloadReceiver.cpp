@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DownloadReceiver.h"
 
 #include "DownloadStream.h"

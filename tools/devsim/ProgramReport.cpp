@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ProgramReport.h"
 
 #include "DownloadStream.h"

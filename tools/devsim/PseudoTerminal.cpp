@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PseudoTerminal.h"
 
 #include <QFile>
@@ -6,6 +7,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <pty.h>
 #include <sys/stat.h>
 #include <termios.h>
@@ -20,6 +22,10 @@ PseudoTerminal::PseudoTerminal()
         return;
     }
     m_slavePath = QString::fromLocal8Bit(name);
+    // A program started from the same process must not inherit the master:
+    // it would keep the line up after closeMaster().
+    for (int fd : {m_master, m_slave})
+        ::fcntl(fd, F_SETFD, FD_CLOEXEC);
 }
 
 PseudoTerminal::~PseudoTerminal()

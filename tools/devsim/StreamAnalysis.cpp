@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "StreamAnalysis.h"
 
 #include "DownloadStream.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VirtualDevice.h"
 
 #include <future>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // strobix-devsim: plays the STROBIX device on a pseudo-terminal so that a
 // download can be tried and checked without hardware. It prints the terminal's
 // path, waits for one download, checks the line settings, the framing and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Draws the program's windows offscreen and saves them as PNG files, at one
 // and two device pixels per pixel, so the manual's pictures always show the
 // program as it is built now.

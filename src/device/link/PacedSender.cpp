@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: MIT
 #include "PacedSender.h"
 
 #include "DownloadStream.h"
 #include "SerialLink.h"
+
+#include <algorithm>
 
 using namespace std::chrono;
 
@@ -27,9 +30,10 @@ void PacedSender::start(const QByteArray& stream)
     m_state = State::Pausing;
     if (!handOver(MarkerIndex))
         return;
+    m_sinceMarker.start();
     emit markerSent();
     if (m_state == State::Pausing)
-        waitBeforeRecord(MarkerPause + RecordPause);
+        scheduleNext();
 }
 
 void PacedSender::abort()
@@ -56,10 +60,31 @@ bool PacedSender::handOver(int index)
     return true;
 }
 
-void PacedSender::waitBeforeRecord(nanoseconds pause)
+nanoseconds PacedSender::waitBefore(int index, nanoseconds sinceMarker, nanoseconds sinceHandOver)
 {
-    m_pause = pause;
-    m_timer.start(duration_cast<milliseconds>(pause));
+    const nanoseconds dueAfterMarker =
+        MarkerPause + RecordPause * (index + 1) + FirstMargin + GapMargin * index;
+    const nanoseconds wait = std::max(dueAfterMarker - sinceMarker, RecordPause - sinceHandOver);
+    return std::max(wait, nanoseconds::zero());
+}
+
+nanoseconds PacedSender::waitBeforeNext() const
+{
+    return waitBefore(m_next, nanoseconds(m_sinceMarker.nsecsElapsed()),
+                      nanoseconds(m_sinceHandOver.nsecsElapsed()));
+}
+
+void PacedSender::scheduleNext()
+{
+    // Timers count whole milliseconds and wake a little late, and with a
+    // 50 ms floor after each record any lateness carries over to all later
+    // ones. So sleep until shortly before the record is due and spend the
+    // rest in zero-length timer turns (the event loop keeps running).
+    const nanoseconds left = waitBeforeNext();
+    if (left > FinalApproach)
+        m_timer.start(duration_cast<milliseconds>(left - FinalApproach));
+    else
+        m_timer.start(0);
 }
 
 void PacedSender::onTimer()
@@ -70,10 +95,8 @@ void PacedSender::onTimer()
     }
     if (m_state != State::Pausing)
         return;
-    const nanoseconds left = m_pause - nanoseconds(m_sinceHandOver.nsecsElapsed());
-    if (left > nanoseconds::zero()) {
-        // Woken early: never send before the pause is over.
-        m_timer.start(ceil<milliseconds>(left));
+    if (waitBeforeNext() > nanoseconds::zero()) {
+        scheduleNext(); // never send before the record is due
         return;
     }
     sendDueRecord();
@@ -89,7 +112,7 @@ void PacedSender::sendDueRecord()
     if (m_state != State::Pausing)
         return; // a receiver of recordSent aborted the download
     if (m_next < recordCount()) {
-        waitBeforeRecord(RecordPause);
+        scheduleNext();
         return;
     }
     m_state = State::Draining;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QByteArray>
@@ -9,10 +10,12 @@
 
 class SerialLink;
 
-// Sends a download stream at the device's pace: the start marker, then each
-// three-byte record no sooner than 50 ms after the previous write was handed
-// over (550 ms after the marker: its 500 ms pause plus the record's own 50 ms).
-// The pauses are minimum times measured on a monotonic clock; a timer drives
+// Sends a download stream at the device's pace: the start marker, then record
+// k at 550 ms + k x 50 ms after the marker (its 500 ms pause plus each
+// record's own 50 ms; a hair later, see the margins), and never sooner than 50 ms after the
+// previous write was handed over. Scheduling against the marker keeps a late wake-up from pushing
+// every later record back; the 50 ms floor keeps a late record from being
+// followed too closely. Times come from a monotonic clock; a timer drives
 // every step, so the window stays responsive and nothing sleeps.
 // At the end the output is drained before the port is closed, because closing
 // a serial port drops whatever has not yet been written.
@@ -26,6 +29,13 @@ public:
     static constexpr std::chrono::milliseconds LineSettle{25};
     static constexpr std::chrono::milliseconds DrainPoll{5};
     static constexpr std::chrono::milliseconds DrainTimeout{2000};
+    // Each record is aimed this little past its earliest time, so that bytes
+    // the system passes on a few microseconds late still reach the device no
+    // sooner than it can take them (the whole stream is 4.3 ms longer).
+    static constexpr std::chrono::microseconds FirstMargin{1000};
+    static constexpr std::chrono::microseconds GapMargin{60};
+    // How close to a record's time the sender stops sleeping and watches the clock.
+    static constexpr std::chrono::microseconds FinalApproach{1500};
     static constexpr int MarkerIndex = -1; // the failed "record" when the marker fails
 
     explicit PacedSender(SerialLink& link, QObject* parent = nullptr);
@@ -35,6 +45,11 @@ public:
     // Stops at once and closes the port without waiting; emits nothing.
     void abort();
     bool isSending() const { return m_state != State::Idle; }
+
+    // How long to wait before handing over record `index`, given the time since
+    // the marker and since the last hand-over; zero when it is due.
+    static std::chrono::nanoseconds waitBefore(int index, std::chrono::nanoseconds sinceMarker,
+                                               std::chrono::nanoseconds sinceHandOver);
 
 signals:
     void markerSent();
@@ -52,16 +67,17 @@ private:
     void fail(int index, const QString& reason);
     QString linkFailure() const;
     bool handOver(int index);
-    void waitBeforeRecord(std::chrono::nanoseconds pause);
+    std::chrono::nanoseconds waitBeforeNext() const;
+    void scheduleNext();
     void sendDueRecord();
     void drain();
     int recordCount() const;
 
     SerialLink& m_link;
     QTimer m_timer;
+    QElapsedTimer m_sinceMarker;
     QElapsedTimer m_sinceHandOver;
     QElapsedTimer m_sinceDrainStart;
-    std::chrono::nanoseconds m_pause{0};
     QByteArray m_stream;
     int m_next = 0;              // index of the next record to write
     int m_current = MarkerIndex; // the record being or last handed over

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SequenceDocument.h"
 
 #include "RowOperations.h"

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: MIT
 #include "DownloadMessages.h"
 
 #include "DownloadStream.h"
 #include "PacedSender.h"
+#include "PortLocator.h"
 
 #include <QRegularExpression>
 
@@ -36,20 +38,35 @@ QString advice(SerialLink::OpenProblem problem)
     return {};
 }
 
-// Port n falls back to the built-in /dev/ttyS(n-1) when no USB adapter is
-// plugged in; on most computers no UART stands behind it, so whatever the
-// open failed with, the likely fix is the missing adapter.
-QString builtInPortAdvice(int port, const QString& device)
+// A port number reaches a built-in port only when no USB adapter takes it,
+// and a built-in port is rarely what the programming cable is plugged into.
+QString builtInPortAdvice(const QString& device)
 {
     static const QRegularExpression builtIn(QStringLiteral("^(.*/)ttyS\\d+$"));
     const QRegularExpressionMatch match = builtIn.match(device);
     if (!match.hasMatch())
         return {};
     return QStringLiteral("\r\r%1 is the computer's built-in serial port. If the programming "
-                          "cable uses a USB-serial adapter, plug it in (it appears as %2ttyUSB%3), "
+                          "cable uses a USB-serial adapter, plug it in (it appears as "
+                          "%2ttyUSBn; adapters are numbered before the built-in ports), "
                           "or choose the right port in Settings.")
-        .arg(device, match.captured(1))
-        .arg(port - 1);
+        .arg(device, match.captured(1));
+}
+
+// "serial port 3 (/dev/ttyUSB0)", or "serial device /dev/pts/3" for a device
+// named on the command line.
+QString portAndDevice(int port, const QString& device)
+{
+    if (port <= 0)
+        return QStringLiteral("serial device %1").arg(device);
+    return QStringLiteral("serial port %1 (%2)").arg(port).arg(device);
+}
+
+QString capitalized(QString text)
+{
+    if (!text.isEmpty())
+        text[0] = text.at(0).toUpper();
+    return text;
 }
 
 QString nothingSent()
@@ -71,20 +88,19 @@ QString instructions()
                           "then\r\r 3)  With all LEDs lit, Press 'OK' to download to Strobix...");
 }
 
-QString noDevice(int port, const QStringList& candidates)
+QString noDevice(int port, const QStringList& present)
 {
-    return QStringLiteral("Serial port %1 reaches no device (looked for %2).\r\r%3")
+    return QStringLiteral("Serial port %1 reaches no device (%2).\r\r%3")
                .arg(port)
-               .arg(candidates.join(QStringLiteral(", ")), advice(SerialLink::OpenProblem::Missing))
+               .arg(PortLocator::summarize(present), advice(SerialLink::OpenProblem::Missing))
            + nothingSent();
 }
 
 QString openFailed(int port, const QString& device, const SerialLink::OpenResult& result)
 {
-    return QStringLiteral("Serial port %1 (%2) could not be opened:\r%3\r\r%4")
-               .arg(port)
-               .arg(device, result.reason, advice(result.problem))
-           + builtInPortAdvice(port, device) + nothingSent();
+    return QStringLiteral("%1 could not be opened:\r%2\r\r%3")
+               .arg(capitalized(portAndDevice(port, device)), result.reason, advice(result.problem))
+           + builtInPortAdvice(device) + nothingSent();
 }
 
 QString sendFailed(int port, const QString& device, int index, const QString& reason)
@@ -93,12 +109,20 @@ QString sendFailed(int port, const QString& device, int index, const QString& re
         index == PacedSender::MarkerIndex
             ? QStringLiteral("the start marker")
             : QStringLiteral("record %1 of %2").arg(index + 1).arg(DownloadStream::RecordCount);
-    return QStringLiteral("The download stopped at %1 on serial port %2 (%3):\r%4\r\r"
+    return QStringLiteral("The download stopped at %1 on %2:\r%3\r\r"
                           "The device has not been programmed completely. Check the "
                           "programming cable and its adapter, then download again.")
-        .arg(where)
-        .arg(port)
-        .arg(device, reason);
+        .arg(where, portAndDevice(port, device), reason);
+}
+
+QString cancelledWhileSending(int port, const QString& device, int sent)
+{
+    return QStringLiteral("The download to %1 was cancelled after %2 of %3 records; the port "
+                          "is closed.\r\rThe device has not been programmed completely. "
+                          "Download again.")
+        .arg(portAndDevice(port, device))
+        .arg(sent)
+        .arg(DownloadStream::RecordCount);
 }
 
 } // namespace DownloadMessages

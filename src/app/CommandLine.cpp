@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: MIT
+#include "CommandLine.h"
+
+#include "PortLocator.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+namespace {
+
+QCommandLineOption hidden(const QString& name, bool takesValue)
+{
+    QCommandLineOption option(name);
+    if (takesValue)
+        option.setValueName(QStringLiteral("value"));
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    return option;
+}
+
+struct Options {
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("Show this help and exit.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Show the program's version and exit.")};
+    QCommandLineOption print{QStringLiteral("print"),
+                             QStringLiteral("Print the sequence of <file> as text and exit."),
+                             QStringLiteral("file")};
+    QCommandLineOption download{
+        QStringLiteral("download"),
+        QStringLiteral("Program the device with <file> without opening a window; needs --port "
+                       "or --device."),
+        QStringLiteral("file")};
+    QCommandLineOption port{QStringLiteral("port"),
+                            QStringLiteral("Download through serial port number <n> (1 to 8)."),
+                            QStringLiteral("n")};
+    QCommandLineOption device{
+        QStringLiteral("device"),
+        QStringLiteral("Download to the serial device <path> instead of the one the port number "
+                       "reaches (also in the window)."),
+        QStringLiteral("path")};
+    QCommandLineOption yes{{QStringLiteral("y"), QStringLiteral("yes")},
+                           QStringLiteral("With --download: do not wait for Enter after the "
+                                          "power-up instructions.")};
+
+    void addTo(QCommandLineParser& parser) const
+    {
+        // Qt's own window options (-platform xcb, -style fusion, ...) are the
+        // application object's business: let them through for the window.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        for (const char* name :
+             {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+              "qwindowtitle", "qwindowicon", "style", "stylesheet", "session", "display", "name"})
+            parser.addOption(hidden(QLatin1String(name), true));
+        for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"})
+            parser.addOption(hidden(QLatin1String(name), false));
+        parser.setApplicationDescription(
+            QStringLiteral("Editor and programmer for the STROBIX LED sequencer. Without options "
+                           "it opens the editor window, with [file] loaded."));
+        parser.addOptions({help, version, print, download, port, device, yes});
+        parser.addPositionalArgument(QStringLiteral("file"),
+                                     QStringLiteral("A sequence data file (*.dat) to open."),
+                                     QStringLiteral("[file]"));
+    }
+};
+
+CommandLine only(CommandLine::Mode mode, const QString& error = {})
+{
+    CommandLine line;
+    line.mode = mode;
+    line.error = error;
+    return line;
+}
+
+CommandLine invalid(const QString& error)
+{
+    return only(CommandLine::Mode::Invalid, error);
+}
+
+// The options that only make sense in some modes; empty when all fit.
+QString misplacedOption(const QCommandLineParser& parser, const Options& options,
+                        CommandLine::Mode mode)
+{
+    using Mode = CommandLine::Mode;
+    if (parser.isSet(options.port) && mode != Mode::Download)
+        return QStringLiteral("--port goes with --download (the window takes its port from "
+                              "Settings).");
+    if (parser.isSet(options.yes) && mode != Mode::Download)
+        return QStringLiteral("--yes goes with --download.");
+    if (parser.isSet(options.device) && mode == Mode::Print)
+        return QStringLiteral("--device does not go with --print.");
+    if (mode != Mode::Window && !parser.positionalArguments().isEmpty())
+        return QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().first());
+    if (parser.positionalArguments().size() > 1)
+        return QStringLiteral("Only one file can be opened: %1")
+            .arg(parser.positionalArguments().at(1));
+    return {};
+}
+
+QString downloadTargetProblem(const QCommandLineParser& parser, const Options& options, int& port)
+{
+    const bool hasPort = parser.isSet(options.port);
+    const bool hasDevice = parser.isSet(options.device);
+    if (hasPort == hasDevice)
+        return QStringLiteral("--download needs either --port or --device (not both).");
+    if (hasDevice)
+        return parser.value(options.device).isEmpty() ? QStringLiteral("--device needs a path.")
+                                                      : QString();
+    bool ok = false;
+    port = parser.value(options.port).toInt(&ok);
+    if (!ok || port < 1 || port > PortLocator::PortNumbers)
+        return QStringLiteral("--port takes a number from 1 to %1, not '%2'.")
+            .arg(PortLocator::PortNumbers)
+            .arg(parser.value(options.port));
+    return {};
+}
+
+} // namespace
+
+CommandLine CommandLine::parse(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    const Options options;
+    options.addTo(parser);
+    if (!parser.parse(arguments))
+        return invalid(parser.errorText());
+    if (parser.isSet(options.help))
+        return only(Mode::Help);
+    if (parser.isSet(options.version))
+        return only(Mode::Version);
+    if (parser.isSet(options.print) && parser.isSet(options.download))
+        return invalid(QStringLiteral("--print and --download do not go together."));
+
+    CommandLine line;
+    if (parser.isSet(options.print)) {
+        line.mode = Mode::Print;
+        line.file = parser.value(options.print);
+    } else if (parser.isSet(options.download)) {
+        line.mode = Mode::Download;
+        line.file = parser.value(options.download);
+    } else {
+        line.file = parser.positionalArguments().value(0);
+    }
+    if (const QString problem = misplacedOption(parser, options, line.mode); !problem.isEmpty())
+        return invalid(problem);
+    if (line.mode == Mode::Download) {
+        if (const QString problem = downloadTargetProblem(parser, options, line.port);
+            !problem.isEmpty())
+            return invalid(problem);
+        line.assumeYes = parser.isSet(options.yes);
+    }
+    line.device = parser.value(options.device);
+    return line;
+}
+
+QString CommandLine::helpText(const QString& program)
+{
+    QCommandLineParser parser;
+    Options().addTo(parser);
+    QString text = parser.helpText();
+    // Qt names the program after the running executable; use the given name.
+    text.replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
+                 QStringLiteral("Usage: ") + program);
+    return text
+           + QStringLiteral(
+                 "\nExamples:\n"
+                 "  %1 show.dat                               open show.dat in the editor\n"
+                 "  %1 --print show.dat                       print it as a grid\n"
+                 "  %1 --download show.dat --port 1           program the device on port 1\n"
+                 "  %1 --download show.dat --device /dev/pts/3 --yes\n"
+                 "\nExit status of --print and --download:\n"
+                 "  0  success\n"
+                 "  1  wrong usage (unknown option, missing argument, --port with --device, ...)\n"
+                 "  2  the data file cannot be read or is not a valid sequence file; nothing "
+                 "was sent\n"
+                 "  3  the serial port cannot be opened (no such device, busy, no permission)\n"
+                 "  4  the line failed while sending (the message names the record)\n"
+                 "  5  cancelled: no or end of input at the power-up prompt, Ctrl+C or SIGTERM\n")
+                 .arg(program);
+}

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Exit codes of the modes that run without a window (also listed by --help,
+// the README and the manual).
+namespace ExitCode {
+constexpr int Success = 0;
+constexpr int Usage = 1;         // unknown option, missing argument, conflicting options
+constexpr int BadFile = 2;       // the data file cannot be read or is not a sequence file
+constexpr int PortNotOpened = 3; // no such device, busy, no permission
+constexpr int LineFailed = 4;    // the line failed while sending
+constexpr int Cancelled = 5;     // answered no at the prompt, Ctrl+C or SIGTERM
+} // namespace ExitCode
+
+// What the command line asks for. Decided from the arguments alone, before any
+// application object exists, because the window needs a display and the other
+// modes must run without one.
+struct CommandLine {
+    enum class Mode { Window, Help, Version, Print, Download, Invalid };
+
+    Mode mode = Mode::Window;
+    QString file;   // Window: the file to open (may be empty); Print, Download: the data file
+    int port = 0;   // --port: 1..8; 0 when not given
+    QString device; // --device: a serial device path, in place of the port number's
+    bool assumeYes = false;
+    QString error; // Invalid: what is wrong with the arguments
+
+    // arguments: as main() gets them, the program's name first.
+    static CommandLine parse(const QStringList& arguments);
+
+    // The --help text, exit codes included; program: the name to show.
+    static QString helpText(const QString& program);
+};

@@ -1,0 +1,206 @@
+// SPDX-License-Identifier: MIT
+#include "HeadlessDownload.h"
+
+#include "Console.h"
+#include "DownloadMessages.h"
+#include "DownloadStream.h"
+#include "LedSequence.h"
+#include "ProgramSettings.h"
+#include "SystemPorts.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int ProgressWidth = 28;
+
+// Signals reach the event loop through a pipe: the handler only writes a byte.
+int g_stopPipe[2] = {-1, -1};
+
+void requestStop(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(g_stopPipe[1], &byte, 1);
+}
+
+bool watchStopSignals()
+{
+    if (::pipe(g_stopPipe) != 0)
+        return false;
+    for (int fd : g_stopPipe)
+        ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+    ::fcntl(g_stopPipe[1], F_SETFL, O_NONBLOCK);
+    struct sigaction action {};
+    action.sa_handler = requestStop;
+    sigemptyset(&action.sa_mask);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP})
+        ::sigaction(signal, &action, nullptr);
+    return true;
+}
+
+QString progressLine(int sent)
+{
+    const int filled = sent * ProgressWidth / DownloadStream::RecordCount;
+    return QStringLiteral("\r[%1%2] record %3 of %4")
+        .arg(QString(filled, QLatin1Char('#')), QString(ProgressWidth - filled, QLatin1Char('.')))
+        .arg(sent, 2)
+        .arg(DownloadStream::RecordCount);
+}
+
+} // namespace
+
+HeadlessDownload::HeadlessDownload(const CommandLine& line)
+    : m_line(line)
+{
+    connect(&m_sender, &PacedSender::recordSent, this, &HeadlessDownload::onRecordSent);
+    connect(&m_sender, &PacedSender::finished, this, &HeadlessDownload::onFinished);
+    // Reported once the serial port's own notification has returned.
+    connect(&m_sender, &PacedSender::failed, this, &HeadlessDownload::onFailed,
+            Qt::QueuedConnection);
+}
+
+HeadlessDownload::~HeadlessDownload()
+{
+    m_sender.abort();
+}
+
+int HeadlessDownload::run()
+{
+    if (const int problem = prepare(); problem != ExitCode::Success)
+        return problem;
+    if (watchStopSignals()) {
+        m_stopRequests = std::make_unique<QSocketNotifier>(g_stopPipe[0], QSocketNotifier::Read);
+        connect(m_stopRequests.get(), &QSocketNotifier::activated, this,
+                &HeadlessDownload::onStopRequest);
+    }
+    Console::out(DownloadMessages::title() + QLatin1Char('\n') + DownloadMessages::instructions()
+                 + QStringLiteral("\n\n"));
+    // Everything that may end the run happens inside the event loop.
+    QTimer::singleShot(0, this,
+                       m_line.assumeYes ? &HeadlessDownload::start : &HeadlessDownload::askToGo);
+    return QCoreApplication::exec();
+}
+
+int HeadlessDownload::prepare()
+{
+    LedSequence sequence;
+    ProgramSettings settings;
+    if (!Console::loadSequence(m_line.file, sequence, settings,
+                               QStringLiteral("Nothing was sent to the device.")))
+        return ExitCode::BadFile;
+    m_stream = DownloadStream::build(sequence, settings.picSpeed());
+    return openLink() ? ExitCode::Success : ExitCode::PortNotOpened;
+}
+
+bool HeadlessDownload::openLink()
+{
+    const PortLocator locator = m_line.device.isEmpty() ? SystemPorts::locator() : PortLocator();
+    m_device = m_line.device.isEmpty() ? locator.device(m_line.port) : m_line.device;
+    if (m_device.isEmpty()) {
+        Console::err(DownloadMessages::noDevice(m_line.port, locator.present())
+                     + QLatin1Char('\n'));
+        return false;
+    }
+    const SerialLink::OpenResult opened = m_link.open(m_device);
+    if (!opened.ok()) {
+        Console::err(DownloadMessages::openFailed(m_line.port, m_device, opened)
+                     + QLatin1Char('\n'));
+        return false;
+    }
+    return true;
+}
+
+void HeadlessDownload::askToGo()
+{
+    Console::out(QStringLiteral("Press Enter to download to %1 (n and Enter, or Ctrl+C, "
+                                "cancels)... ")
+                     .arg(m_device));
+    m_input = std::make_unique<QSocketNotifier>(STDIN_FILENO, QSocketNotifier::Read);
+    connect(m_input.get(), &QSocketNotifier::activated, this, &HeadlessDownload::onInput);
+}
+
+void HeadlessDownload::onInput()
+{
+    char buffer[256];
+    const ssize_t got = ::read(STDIN_FILENO, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR)
+        return;
+    if (got > 0) {
+        m_answer.append(buffer, got);
+        if (!m_answer.contains('\n'))
+            return;
+    }
+    m_input.reset();
+    const QByteArray answer = m_answer.left(m_answer.indexOf('\n')).trimmed().toLower();
+    if (got <= 0 || answer.startsWith('n')) {
+        Console::out(QStringLiteral("\n"));
+        m_link.close();
+        Console::err(QStringLiteral("Cancelled. Nothing was sent to the device.\n"));
+        finish(ExitCode::Cancelled);
+        return;
+    }
+    start();
+}
+
+void HeadlessDownload::start()
+{
+    if (!Console::outIsTerminal())
+        Console::out(QStringLiteral("Sending to %1...\n").arg(m_device));
+    m_sender.start(m_stream);
+    if (Console::outIsTerminal() && m_sender.isSending())
+        Console::out(progressLine(0));
+}
+
+void HeadlessDownload::onRecordSent(int index)
+{
+    m_recordsSent = index + 1;
+    if (Console::outIsTerminal())
+        Console::out(progressLine(m_recordsSent));
+}
+
+void HeadlessDownload::onFinished()
+{
+    if (Console::outIsTerminal())
+        Console::out(QStringLiteral("\n"));
+    Console::out(QStringLiteral("Done: %1 records sent to %2.\n")
+                     .arg(DownloadStream::RecordCount)
+                     .arg(m_device));
+    finish(ExitCode::Success);
+}
+
+void HeadlessDownload::onFailed(int index, const QString& reason)
+{
+    if (Console::outIsTerminal())
+        Console::out(QStringLiteral("\n"));
+    Console::err(DownloadMessages::sendFailed(m_line.port, m_device, index, reason)
+                 + QLatin1Char('\n'));
+    finish(ExitCode::LineFailed);
+}
+
+void HeadlessDownload::onStopRequest()
+{
+    char drained[16];
+    [[maybe_unused]] const ssize_t got = ::read(g_stopPipe[0], drained, sizeof drained);
+    if (m_ended)
+        return;
+    const bool sending = m_sender.isSending();
+    m_input.reset();
+    m_sender.abort(); // closes the port, dropping what is still queued
+    Console::out(QStringLiteral("\n"));
+    Console::err(sending
+                     ? DownloadMessages::cancelledWhileSending(m_line.port, m_device, m_recordsSent)
+                     : QStringLiteral("Cancelled. Nothing was sent to the device.\n"));
+    finish(ExitCode::Cancelled);
+}
+
+void HeadlessDownload::finish(int exitCode)
+{
+    m_ended = true;
+    QCoreApplication::exit(exitCode);
+}
