@@ -139,6 +139,8 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Progress shows as it comes, also when the output goes to a file.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     QApplication app(argc, argv);
     QTemporaryDir dir;
     MainWindow window(dir.filePath(QStringLiteral("LED.cfg")));

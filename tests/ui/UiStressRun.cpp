@@ -658,6 +658,11 @@ void UiStressRun::waitAWhile()
 
 void UiStressRun::closeWindow()
 {
+    // A close that nothing stands in the way of ends the run; keep most runs
+    // going long enough to meet the questions.
+    const bool wouldAsk = !m_window->document().isClean() || m_stream.has_value();
+    if (!wouldAsk && !chance(0.25))
+        return;
     note(QStringLiteral("%1 close the window").arg(m_done));
     m_window->close();
 }
