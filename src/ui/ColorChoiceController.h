@@ -21,6 +21,10 @@ class QListWidget;
 // no cancel. Labels clicked while the list is open join the choice, so the one
 // colour chosen next goes to all of them. A running visual test is held while
 // the list is open.
+//
+// A list opened from the keyboard (Space or Enter on a focused label) follows
+// the keyboard's rules instead: arrows only move, Enter picks, Escape closes it
+// without a choice, and the focus goes back to the label.
 class ColorChoiceController : public QObject {
     Q_OBJECT
 public:
@@ -29,15 +33,22 @@ public:
                           QListWidget* list);
     ~ColorChoiceController() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void open(int led);
+    void close();
     void selectionMoved(int entry);
     void choose(int colorIndex);
     bool isOpen() const { return m_hold.has_value(); }
 
     SequenceDocument& m_document;
     TestPlayback& m_playback;
+    std::array<ClickableLabel*, LedSequence::LedCount> m_labels;
     QListWidget* m_list;
+    bool m_byKeyboard = false;
+    int m_opener = -1;
     std::bitset<LedSequence::LedCount> m_leds;
     std::optional<PlaybackHold> m_hold;
 };

@@ -19,21 +19,22 @@ constexpr int RowPitch = 360;
 constexpr int CellWidth = 135;
 constexpr int CellHeight = 195;
 
-constexpr int columnPitchPx()
+// All sizes in pixels follow the window's zoom.
+inline int columnPitchPx()
 {
-    return Twips::toPixels(ColumnPitch);
+    return Twips::scaled(ColumnPitch);
 }
-constexpr int rowPitchPx()
+inline int rowPitchPx()
 {
-    return Twips::toPixels(RowPitch);
+    return Twips::scaled(RowPitch);
 }
 
 // Cell (row, column) in coordinates relative to the grid's own top-left
 // corner, which sits at the first row's top and the first column's left.
-constexpr QRect cellRect(int row, int column)
+inline QRect cellRect(int row, int column)
 {
-    return QRect(column * columnPitchPx(), row * rowPitchPx(), Twips::toPixels(CellWidth),
-                 Twips::toPixels(CellHeight));
+    return QRect(column * columnPitchPx(), row * rowPitchPx(), Twips::scaled(CellWidth),
+                 Twips::scaled(CellHeight));
 }
 
 struct Hit {

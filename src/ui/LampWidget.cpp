@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "LampWidget.h"
 
+#include "PaletteTones.h"
+
 #include <QPainter>
 
 LampWidget::LampWidget(QWidget* parent)
@@ -20,7 +22,7 @@ void LampWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(palette().color(QPalette::Dark), 1));
+    painter.setPen(QPen(PaletteTones::lampRing(palette()), 1));
     painter.setBrush(m_fill);
     painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "MainWindow.h"
 
+#include "AccessibleFactory.h"
 #include "AppInfo.h"
 #include "BgrColor.h"
 #include "ClickableLabel.h"
@@ -11,9 +12,11 @@
 #include "EndMarkerController.h"
 #include "FileCommands.h"
 #include "FileDropHandler.h"
+#include "GridAccessible.h"
 #include "LampWidget.h"
 #include "LedConfig.h"
 #include "NewClearCommand.h"
+#include "PaletteTones.h"
 #include "RowOptionsButton.h"
 #include "RowOptionsController.h"
 #include "SequenceGrid.h"
@@ -25,6 +28,7 @@
 #include "UiFonts.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -35,7 +39,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QUndoStack>
+#include <QWheelEvent>
 
 namespace {
 
@@ -47,6 +53,7 @@ constexpr qreal BaseFontSize = 8.25;
 constexpr qreal ButtonFontSize = 12;
 constexpr qreal PopupFontSize = 9.75;
 constexpr int ProgressRange = 56;
+const QString ZoomKey = QStringLiteral("window/zoom");
 
 QString ledName(int led)
 {
@@ -68,36 +75,71 @@ void setTextColor(QWidget* widget, const QColor& color)
     widget->setPalette(palette);
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry)
+void describe(QWidget* widget, const QString& name, const QString& description)
+{
+    widget->setAccessibleName(name);
+    widget->setAccessibleDescription(description);
+}
+
+// The settings kept for the next run, in the platform's usual place for them.
+QSettings userSettings()
+{
+    return QSettings(QSettings::UserScope, QStringLiteral("Strobix"), QStringLiteral("Strobix"));
+}
+
+// A drop-down list takes the wheel only when it has the focus, so scrolling
+// the window past a servo list does not change that LED's servo mode.
+class FocusedWheelOnly : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Wheel)
+            return false;
+        auto* widget = static_cast<QWidget*>(watched);
+        if (widget->hasFocus())
+            return false;
+        event->ignore();
+        return true;
+    }
+};
+
+} // namespace
+
+QLabel* MainWindow::makeLabel(QWidget* parent, const QString& name, const QString& text,
+                              QRect twips)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    label->setGeometry(geometry);
+    m_layout.place(label, twips);
     return label;
 }
 
-QPushButton* makeCommandButton(QWidget* parent, const QString& name, const QString& text,
-                               const QString& toolTip, QRect geometry)
+QPushButton* MainWindow::makeCommandButton(QWidget* parent, const QString& name,
+                                           const QString& text, const QString& toolTip, QRect twips)
 {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
     button->setToolTip(toolTip);
-    button->setGeometry(geometry);
-    button->setFont(UiFonts::sansSerif(ButtonFontSize, true));
+    describe(button, QString(text).remove(QLatin1Char('&')), toolTip);
+    m_layout.place(button, twips);
+    m_layout.setFont(button, UiFonts::sansSerif(ButtonFontSize, true));
     return button;
 }
 
-QListWidget* makePopupList(QWidget* parent, const QString& name, const QStringList& entries,
-                           QRect geometry)
+QListWidget* MainWindow::makePopupList(QWidget* parent, const QString& name, QRect twips)
 {
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
-    list->addItems(entries);
-    list->setGeometry(geometry);
-    list->setFont(UiFonts::sansSerif(PopupFontSize));
+    m_layout.place(list, twips);
+    m_layout.setFont(list, UiFonts::sansSerif(PopupFontSize));
     list->hide();
     return list;
 }
+
+namespace {
 
 QAction* makeAction(QObject* parent, const QString& name, const QString& text)
 {
@@ -172,66 +214,92 @@ void MainWindow::stopTestIfRunning()
 
 void MainWindow::createControls()
 {
+    AccessibleFactory::install();
     auto* area = new QWidget(this);
-    area->setFont(UiFonts::sansSerif(BaseFontSize));
-    area->setFixedSize(Twips::toPixels(ClientWidth), Twips::toPixels(ClientHeight));
+    area->setObjectName(QStringLiteral("ClientArea"));
+    m_layout.setFont(area, UiFonts::sansSerif(BaseFontSize));
     setCentralWidget(area);
 
     createSequenceRows(area);
     createCommandButtons(area);
     createServoStickGroup(area);
     createPopupLists(area);
+    setReadingOrder();
+    createZoomActions();
+    applyTones();
+    Twips::setZoomPercent(userSettings().value(ZoomKey, 100).toInt());
+    applyZoom();
 }
 
 void MainWindow::createSequenceRows(QWidget* area)
 {
+    m_wheelRule = new FocusedWheelOnly(this);
     m_grid = new SequenceGrid(m_document, area);
-    m_grid->move(Twips::toPixels(1920), Twips::toPixels(RowTops[0]));
+    m_layout.placeAt(m_grid, QPoint(1920, RowTops[0]));
+    GridAccessible::attach(m_grid, m_document);
+    describe(m_grid, QStringLiteral("Sequence grid"),
+             QStringLiteral("Four LEDs by 50 events; each cell is on or off. Arrows move, "
+                            "Space toggles, Shift+arrow paints."));
 
     m_timeAxis = new TimeAxisWidget(LedSequence::EventCount, area);
-    m_timeAxis->move(Twips::toPixels(1920), Twips::toPixels(TimeAxisTop));
+    m_layout.placeAt(m_timeAxis, QPoint(1920, TimeAxisTop));
+    describe(m_timeAxis, QStringLiteral("Time axis"),
+             QStringLiteral("Event numbers; the red one is the last event. Left and Right move, "
+                            "Enter or Space moves the end marker to the focused event."));
 
     for (int led = 0; led < LedCount; ++led) {
         const int top = RowTops[led];
         auto* label = new ClickableLabel(ledName(led), area);
         label->setObjectName(QStringLiteral("LEDlabel1_%1").arg(led));
-        label->setGeometry(Twips::rect(120, top, 975, 255));
+        m_layout.place(label, QRect(120, top, 975, 255));
         label->setToolTip(QStringLiteral("Click here to change color of ") + ledName(led));
+        describe(label, ledName(led) + QStringLiteral(" colour"),
+                 QStringLiteral("Opens the colour list for %1 (Enter or Space)").arg(ledName(led)));
         label->setIndent(3);
         setBackground(label, QColor(144, 144, 144));
         m_ledLabels[led] = label;
 
         auto* lamp = new LampWidget(area);
         lamp->setObjectName(QStringLiteral("LED%1").arg(led));
-        lamp->setGeometry(Twips::rect(1200, top, 255, 255));
+        m_layout.place(lamp, QRect(1200, top, 255, 255));
+        describe(lamp, ledName(led) + QStringLiteral(" lamp"),
+                 QStringLiteral("Shows %1 during the visual test").arg(ledName(led)));
         m_lamps[led] = lamp;
 
         auto* rowButton = new RowOptionsButton(area);
         rowButton->setObjectName(QStringLiteral("RowOptions%1").arg(led));
-        rowButton->setGeometry(Twips::rect(1560, top, 135, 135));
+        m_layout.place(rowButton, QRect(1560, top, 135, 135));
         rowButton->setToolTip(
             QStringLiteral("Click here to change %1 flash pattern").arg(ledName(led)));
+        describe(rowButton, ledName(led) + QStringLiteral(" row options"),
+                 QStringLiteral("Opens the list of operations on the %1 row").arg(ledName(led)));
         rowButton->setFocusPolicy(Qt::TabFocus);
         m_rowOptions[led] = rowButton;
 
         auto* servo = new QComboBox(area);
         servo->setObjectName(QStringLiteral("ServoControl%1").arg(led));
-        servo->setFont(UiFonts::sansSerif(BaseFontSize, true));
-        servo->setGeometry(Twips::toPixels(8040), Twips::toPixels(top), Twips::toPixels(1095),
-                           servo->sizeHint().height());
+        m_layout.setFont(servo, UiFonts::sansSerif(BaseFontSize, true));
+        m_layout.place(servo, QRect(8040, top, 1095, 0));
         servo->setToolTip(
             QStringLiteral("Change how %1 will repond to R/C servo signal").arg(ledName(led)));
+        describe(servo, ledName(led) + QStringLiteral(" servo control"),
+                 QStringLiteral("How %1 responds to the R/C servo signal").arg(ledName(led)));
+        servo->setFocusPolicy(Qt::StrongFocus);
+        servo->installEventFilter(m_wheelRule);
         m_servoControls[led] = servo;
     }
 
+    // The heading ends where the first servo list begins.
     m_servoHeading = makeLabel(area, QStringLiteral("Label1"), QStringLiteral("Servo Control"),
-                               Twips::rect(8040, 120, 1095, 255));
+                               QRect(8040, 120, 1095, 240));
     m_servoHeading->setAlignment(Qt::AlignCenter);
-    setBackground(m_servoHeading, QColor(224, 224, 224));
+    describe(m_servoHeading, QStringLiteral("Servo Control"),
+             QStringLiteral("Heading of the servo-control lists"));
 
     m_vspeed = new QCheckBox(QStringLiteral("Variable Speed"), area);
     m_vspeed->setObjectName(QStringLiteral("Vspeed"));
-    m_vspeed->setGeometry(Twips::rect(8040, 1920, 1455, 315));
+    m_layout.place(m_vspeed, QRect(8040, 1920, 1455, 315));
+    describe(m_vspeed, QStringLiteral("Variable Speed"), QStringLiteral("Not used"));
     m_vspeed->hide();
 }
 
@@ -260,7 +328,7 @@ void MainWindow::createCommandButtons(QWidget* area)
     for (const CommandButton& button : Buttons) {
         this->*button.member = makeCommandButton(
             area, QLatin1String(button.name), QLatin1String(button.text),
-            QLatin1String(button.toolTip), Twips::rect(button.left, button.top, 2175, 495));
+            QLatin1String(button.toolTip), QRect(button.left, button.top, 2175, 495));
     }
     // Test, Settings and Download share their access keys with the menu bar's
     // commands of the same name; leave Alt+key to the menu bar, which runs the
@@ -271,20 +339,30 @@ void MainWindow::createCommandButtons(QWidget* area)
 
 void MainWindow::createServoStickGroup(QWidget* area)
 {
+    // The readout's caption ends where the number begins, and the readout
+    // where the stick begins.
     m_pulseWidthLabel1 =
         makeLabel(area, QStringLiteral("PulseWidthlabel1"), QStringLiteral("Servo Pulsewidth ="),
-                  Twips::rect(3600, 2880, 1575, 255));
+                  QRect(3600, 2880, 1560, 240));
     m_pulseWidthLabel1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_pulseWidth = makeLabel(area, QStringLiteral("PulseWidth"), QStringLiteral("1500"),
-                             Twips::rect(5160, 2880, 495, 255));
+                             QRect(5160, 2880, 495, 240));
     m_pulseWidth->setAlignment(Qt::AlignCenter);
-    setTextColor(m_pulseWidth, QColor(0, 0, 255));
-    m_pulseWidthLabel2 = makeLabel(area, QStringLiteral("PulseWidthlabel2"), QStringLiteral("ms"),
-                                   Twips::rect(5760, 2880, 375, 255));
+    // A servo pulse lasts 1000 to 2000 microseconds.
+    m_pulseWidthLabel2 = makeLabel(area, QStringLiteral("PulseWidthlabel2"),
+                                   QStringLiteral("\u00b5s"), QRect(5760, 2880, 375, 240));
+    describe(m_pulseWidthLabel1, QStringLiteral("Servo Pulsewidth ="),
+             QStringLiteral("The servo pulse width the stick sets"));
+    describe(m_pulseWidth, QStringLiteral("Servo pulse width"),
+             QStringLiteral("Pulse width in microseconds"));
+    describe(m_pulseWidthLabel2, QStringLiteral("microseconds"),
+             QStringLiteral("Unit of the servo pulse width"));
 
     m_servoStick = new QScrollBar(Qt::Horizontal, area);
     m_servoStick->setObjectName(QStringLiteral("ServoStick"));
-    m_servoStick->setGeometry(Twips::rect(3360, 3120, 3135, 255));
+    m_layout.place(m_servoStick, QRect(3360, 3120, 3135, 255));
+    describe(m_servoStick, QStringLiteral("Servo stick"),
+             QStringLiteral("Simulated R/C servo stick; Left and Right move it"));
     m_servoStick->setRange(100, 199);
     m_servoStick->setSingleStep(1);
     m_servoStick->setPageStep(10);
@@ -293,11 +371,12 @@ void MainWindow::createServoStickGroup(QWidget* area)
     m_servoHint =
         makeLabel(area, QStringLiteral("Label2"),
                   QStringLiteral("(Use Mouse or Left + Right Arrow key to change servo position)"),
-                  Twips::rect(2430, 3480, 4755, 255));
+                  QRect(2430, 3480, 4755, 255));
     m_servoHint->setAlignment(Qt::AlignCenter);
+    describe(m_servoHint, m_servoHint->text(), m_servoHint->toolTip());
     m_servoHint->setToolTip(
         QStringLiteral("Use the Mouse or Left + Right Arrow key to change servo position..."));
-    setBackground(m_servoHint, QColor(224, 224, 224));
+    m_servoHint->setAccessibleDescription(m_servoHint->toolTip());
 
     for (QWidget* widget :
          {static_cast<QWidget*>(m_pulseWidthLabel1), static_cast<QWidget*>(m_pulseWidth),
@@ -307,17 +386,20 @@ void MainWindow::createServoStickGroup(QWidget* area)
 
     m_dlLabel =
         makeLabel(area, QStringLiteral("DLlabel"), QStringLiteral("Downloading to STROBIX ..."),
-                  Twips::rect(3120, 2880, 3495, 735));
+                  QRect(3120, 2880, 3495, 735));
     m_dlLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_dlLabel->setFont(UiFonts::sansSerif(PopupFontSize, true));
+    m_layout.setFont(m_dlLabel, UiFonts::sansSerif(PopupFontSize, true));
     m_dlLabel->setToolTip(QStringLiteral("Downloading data to the Strobix..."));
+    describe(m_dlLabel, m_dlLabel->text(), m_dlLabel->toolTip());
     setBackground(m_dlLabel, QColor(192, 192, 192));
     setTextColor(m_dlLabel, Qt::red);
     m_dlLabel->hide();
 
     m_progressBar = new QProgressBar(area);
     m_progressBar->setObjectName(QStringLiteral("ProgressBar1"));
-    m_progressBar->setGeometry(Twips::rect(3360, 3240, 3015, 255));
+    m_layout.place(m_progressBar, QRect(3360, 3240, 3015, 255));
+    describe(m_progressBar, QStringLiteral("Download progress"),
+             QStringLiteral("Records sent to the sequencer"));
     m_progressBar->setRange(0, ProgressRange);
     m_progressBar->setTextVisible(false);
     m_progressBar->hide();
@@ -325,12 +407,100 @@ void MainWindow::createServoStickGroup(QWidget* area)
 
 void MainWindow::createPopupLists(QWidget* area)
 {
-    m_colorList =
-        makePopupList(area, QStringLiteral("ColorList"), {}, Twips::rect(1560, 360, 1455, 2940));
-    m_rowOptionsList = makePopupList(area, QStringLiteral("RowOptionsList"), {},
-                                     Twips::rect(1680, 480, 1455, 2940));
-    m_copyList =
-        makePopupList(area, QStringLiteral("CopyList"), {}, Twips::rect(1560, 360, 975, 2940));
+    m_colorList = makePopupList(area, QStringLiteral("ColorList"), QRect(1560, 360, 1455, 2940));
+    m_rowOptionsList =
+        makePopupList(area, QStringLiteral("RowOptionsList"), QRect(1680, 480, 1455, 2940));
+    m_copyList = makePopupList(area, QStringLiteral("CopyList"), QRect(1560, 360, 975, 2940));
+    const QString keys = QStringLiteral(" Up and Down move, Enter picks, Escape closes.");
+    describe(m_colorList, QStringLiteral("Colour list"),
+             QStringLiteral("Display colour of the LED.") + keys);
+    describe(m_rowOptionsList, QStringLiteral("Row options"),
+             QStringLiteral("Operations on the LED's row.") + keys);
+    describe(m_copyList, QStringLiteral("Copy row list"),
+             QStringLiteral("The other LED's row to copy.") + keys);
+}
+
+// Tab follows the window from the top down: the grid and its time axis, then
+// the row option buttons, the LED names and the servo lists, then the commands.
+void MainWindow::setReadingOrder()
+{
+    QList<QWidget*> order{m_grid, m_timeAxis};
+    order.append(QList<QWidget*>(m_rowOptions.begin(), m_rowOptions.end()));
+    order.append(QList<QWidget*>(m_ledLabels.begin(), m_ledLabels.end()));
+    order.append(QList<QWidget*>(m_servoControls.begin(), m_servoControls.end()));
+    order.append({m_openButton, m_testButton, m_downloadButton, m_saveButton, m_settingsButton,
+                  m_exitButton, m_servoStick});
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void MainWindow::createZoomActions()
+{
+    struct ZoomKeys {
+        const char* name;
+        QList<QKeySequence> keys;
+        int direction; // 0: back to 100%
+    };
+    const std::array<ZoomKeys, 3> zooms{{
+        {"ZoomIn",
+         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+         +1},
+        {"ZoomOut", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, -1},
+        {"ZoomReset", {QKeySequence(Qt::CTRL | Qt::Key_0)}, 0},
+    }};
+    // On the window itself, not in a menu: the menus stay as they are.
+    for (const ZoomKeys& zoom : zooms) {
+        auto* action = new QAction(this);
+        action->setObjectName(QLatin1String(zoom.name));
+        action->setShortcuts(zoom.keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        const int direction = zoom.direction;
+        connect(action, &QAction::triggered, this, [this, direction] {
+            const int percent = direction == 0 ? 100 : Twips::nextZoomStep(direction);
+            setZoomPercent(percent);
+            userSettings().setValue(ZoomKey, zoomPercent());
+        });
+        addAction(action);
+    }
+}
+
+int MainWindow::zoomPercent() const
+{
+    return Twips::zoomPercent();
+}
+
+void MainWindow::setZoomPercent(int percent)
+{
+    if (Twips::setZoomPercent(percent))
+        applyZoom();
+}
+
+void MainWindow::applyZoom()
+{
+    m_layout.apply();
+    centralWidget()->setFixedSize(Twips::scaled(ClientWidth), Twips::scaled(ClientHeight));
+    QFont menuFont = QApplication::font(menuBar());
+    menuFont.setPointSizeF(Twips::scaledPoints(menuFont.pointSizeF()));
+    menuBar()->setFont(menuFont);
+    setFixedSize(centralWidget()->width(),
+                 centralWidget()->height() + menuBar()->sizeHint().height());
+}
+
+// Colours fixed by the window's design that must stay readable under a dark palette.
+void MainWindow::applyTones()
+{
+    setBackground(m_servoHeading, QColor(224, 224, 224));
+    setTextColor(m_servoHeading, Qt::black);
+    setBackground(m_servoHint, QColor(224, 224, 224));
+    setTextColor(m_servoHint, Qt::black);
+    setTextColor(m_pulseWidth, PaletteTones::readoutNumber(palette()));
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        applyTones();
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::createMenus()

@@ -5,6 +5,7 @@
 #include "HeldPrompts.h"
 #include "SequenceDocument.h"
 #include "TestPlayback.h"
+#include "TwipsLayout.h"
 
 #include <QMainWindow>
 
@@ -115,8 +116,14 @@ public:
     SettingsCommand* settingsCommand() const { return m_settingsCommand.get(); }
     ShellCommands* shellCommands() const { return m_shellCommands.get(); }
 
+    // The whole window's zoom: 100, 125, 150, 200, 250 or 300 percent. Ctrl+plus,
+    // Ctrl+minus and Ctrl+0 step it and remember it for the next run.
+    int zoomPercent() const;
+    void setZoomPercent(int percent);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void createControls();
@@ -126,6 +133,14 @@ private:
     void createPopupLists(QWidget* area);
     void createMenus();
     void createUndoActions();
+    void setReadingOrder();
+    void createZoomActions();
+    void applyZoom();
+    void applyTones();
+    QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QRect twips);
+    QPushButton* makeCommandButton(QWidget* parent, const QString& name, const QString& text,
+                                   const QString& toolTip, QRect twips);
+    QListWidget* makePopupList(QWidget* parent, const QString& name, QRect twips);
     void connectModel();
     void startUp();
     void createCommands();
@@ -140,6 +155,8 @@ private:
     BusyState m_busy;
     TestPlayback m_playback;
     HeldPrompts m_prompts;
+    TwipsLayout m_layout;
+    QObject* m_wheelRule = nullptr;
 
     SequenceGrid* m_grid = nullptr;
     TimeAxisWidget* m_timeAxis = nullptr;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "RowOptionsButton.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -17,4 +18,28 @@ void RowOptionsButton::paintEvent(QPaintEvent* event)
     arrow.closeSubpath();
     painter.fillPath(arrow, palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
                                             QPalette::ButtonText));
+}
+
+void RowOptionsButton::mousePressEvent(QMouseEvent* event)
+{
+    m_byKey = false;
+    QPushButton::mousePressEvent(event);
+}
+
+void RowOptionsButton::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        m_byKey = true;
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+// A button clicks on the Space key's release.
+void RowOptionsButton::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space)
+        m_byKey = true;
+    QPushButton::keyReleaseEvent(event);
 }

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "RowOptionsController.h"
 
+#include "RowOptionsButton.h"
 #include "SequenceDocument.h"
+
+#include <QKeyEvent>
 
 #include <QListWidget>
 #include <QPushButton>
@@ -11,6 +14,7 @@ RowOptionsController::RowOptionsController(SequenceDocument& document, TestPlayb
                                            QListWidget* operations, QListWidget* copyRows)
     : m_document(document)
     , m_playback(playback)
+    , m_rowButtons(rowButtons)
     , m_operations(operations)
     , m_copyRows(copyRows)
 {
@@ -22,13 +26,22 @@ RowOptionsController::RowOptionsController(SequenceDocument& document, TestPlayb
             &RowOptionsController::operationPicked);
     connect(m_copyRows, &QListWidget::itemClicked, this, &RowOptionsController::otherRowPicked);
     connect(m_copyRows, &QListWidget::itemActivated, this, &RowOptionsController::otherRowPicked);
+    m_operations->installEventFilter(this);
+    m_copyRows->installEventFilter(this);
 }
 
 RowOptionsController::~RowOptionsController() = default;
 
 void RowOptionsController::open(int row)
 {
-    m_copyRows->hide(); // a newer row replaces an operation that waited for its copy row
+    if (m_copyRows->isVisible()) {
+        // A newer row replaces an operation that waited for its copy row.
+        m_copyRows->hide();
+        if (m_byKeyboard)
+            m_copyRows->setCurrentRow(m_keptCopyEntry);
+    }
+    auto* button = qobject_cast<RowOptionsButton*>(m_rowButtons[row]);
+    m_byKeyboard = button && button->clickedByKey();
     m_row = row;
     m_step = Step::ChoosingOperation;
     m_operations->setCurrentRow(0);
@@ -48,7 +61,14 @@ void RowOptionsController::operationPicked(QListWidgetItem* item)
     if (operation && RowOperationList::needsOtherRow(*operation)) {
         m_pending = *operation;
         m_step = Step::ChoosingOtherRow;
+        m_keptCopyEntry = m_copyRows->currentRow();
         showList(m_copyRows);
+        if (m_byKeyboard) {
+            // Enter alone must not copy from a row the user never chose. (Taking
+            // the focus would make the first entry current: cleared after it.)
+            m_copyRows->setCurrentItem(nullptr);
+            m_copyRows->clearSelection();
+        }
         return;
     }
     finish();
@@ -80,4 +100,27 @@ void RowOptionsController::finish()
 {
     m_step = Step::Idle;
     m_hold.reset();
+    if (m_byKeyboard)
+        m_rowButtons[m_row]->setFocus(Qt::OtherFocusReason);
+    m_byKeyboard = false;
+}
+
+void RowOptionsController::cancel()
+{
+    if (m_step == Step::ChoosingOtherRow)
+        m_copyRows->setCurrentRow(m_keptCopyEntry);
+    m_operations->hide();
+    m_copyRows->hide();
+    finish();
+}
+
+bool RowOptionsController::eventFilter(QObject* watched, QEvent* event)
+{
+    if ((watched == m_operations || watched == m_copyRows) && event->type() == QEvent::KeyPress
+        && m_step != Step::Idle && m_byKeyboard
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        cancel();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }

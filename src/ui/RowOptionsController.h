@@ -28,6 +28,11 @@ class TestPlayback;
 // operation: the list reopens on its first entry for the newer row, and the
 // earlier row gets nothing. One visible list stands for exactly one pending
 // operation, so a single pick can never change two rows.
+//
+// Lists opened from the keyboard (Space or Enter on a focused row button)
+// follow the keyboard's rules: arrows move, Enter picks, Escape closes without
+// acting, the copy list opens with no entry that Enter alone would pick, and
+// the focus goes back to the row button.
 class RowOptionsController : public QObject {
     Q_OBJECT
 public:
@@ -35,6 +40,9 @@ public:
                          const std::array<QPushButton*, 4>& rowButtons, QListWidget* operations,
                          QListWidget* copyRows);
     ~RowOptionsController() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     enum class Step { Idle, ChoosingOperation, ChoosingOtherRow };
@@ -44,13 +52,17 @@ private:
     void otherRowPicked(QListWidgetItem* item);
     void showList(QListWidget* list);
     void finish();
+    void cancel();
 
     SequenceDocument& m_document;
     TestPlayback& m_playback;
+    std::array<QPushButton*, 4> m_rowButtons;
     QListWidget* m_operations;
     QListWidget* m_copyRows;
     Step m_step = Step::Idle;
     int m_row = -1;
     RowOperation m_pending = RowOperation::ClearAll;
     std::optional<PlaybackHold> m_hold;
+    bool m_byKeyboard = false;
+    int m_keptCopyEntry = -1;
 };

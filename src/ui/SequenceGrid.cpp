@@ -21,9 +21,12 @@ bool contrasts(const QColor& a, const QColor& b)
     return std::abs(a.lightness() - b.lightness()) >= 64;
 }
 
-QColor midway(const QColor& a, const QColor& b)
+// Two thirds of the way from one colour to the other.
+QColor towards(const QColor& from, const QColor& to)
 {
-    return QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2, (a.blue() + b.blue()) / 2);
+    auto mix = [](int a, int b) { return (a + 2 * b) / 3; };
+    return QColor(mix(from.red(), to.red()), mix(from.green(), to.green()),
+                  mix(from.blue(), to.blue()));
 }
 
 } // namespace
@@ -75,7 +78,7 @@ SequenceGrid::CellColors SequenceGrid::cellColors() const
     const QColor lit = colors.color(QPalette::Text);
     QColor frame = colors.color(QPalette::Dark);
     if (!contrasts(frame, face))
-        frame = midway(face, lit);
+        frame = towards(face, lit);
     return {frame, face, lit, colors.color(QPalette::Highlight)};
 }
 

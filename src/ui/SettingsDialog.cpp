@@ -9,9 +9,9 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 
 #include <algorithm>
 
@@ -151,12 +151,26 @@ void SettingsDialog::createButtons()
 
     connect(m_cancelButton, &QPushButton::clicked, this, &QWidget::hide);
     connect(m_okButton, &QPushButton::clicked, this, &SettingsDialog::applyChoices);
-    // The keys users expect of a dialog: Esc cancels, Enter confirms.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, m_cancelButton, &QPushButton::click);
-    for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto* enter = new QShortcut(QKeySequence(key), this);
-        connect(enter, &QShortcut::activated, m_okButton, &QPushButton::click);
+}
+
+// The keys users expect of a dialog: Esc cancels, Enter confirms. They arrive
+// here only when no control took them, so with a list open they act on the list.
+void SettingsDialog::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        m_cancelButton->click();
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // On a focused button Enter presses that button, as Space does.
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+            button->click();
+        else
+            m_okButton->click();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
     }
 }
 
@@ -176,6 +190,25 @@ void SettingsDialog::loadLists()
     m_commPortCombo->setCurrentIndex(m_settings.commPort() - 1);
     m_pcSpeedCombo->setCurrentIndex(m_settings.pcSpeed() - 1);
     m_picSpeedCombo->setCurrentIndex(m_settings.picSpeed() - 1);
+
+    // Tab follows the layout: the software frame top down, the device frame, then the buttons.
+    setTabOrder(m_commPortCombo, m_pcSpeedCombo);
+    setTabOrder(m_pcSpeedCombo, m_picSpeedCombo);
+    setTabOrder(m_picSpeedCombo, m_cancelButton);
+    setTabOrder(m_cancelButton, m_okButton);
+    m_commPortCombo->setAccessibleName(QStringLiteral("Communication port"));
+    m_commPortCombo->setAccessibleDescription(
+        QStringLiteral("Serial port number the programming cable is connected to"));
+    m_pcSpeedCombo->setAccessibleName(QStringLiteral("LED test speed (ms)"));
+    m_pcSpeedCombo->setAccessibleDescription(
+        QStringLiteral("Step time of the visual test, to match the sequencer"));
+    m_picSpeedCombo->setAccessibleName(QStringLiteral("Sequencer delay (ms)"));
+    m_picSpeedCombo->setAccessibleDescription(
+        QStringLiteral("Delay between each of the 50 events on the sequencer"));
+    m_okButton->setAccessibleDescription(
+        QStringLiteral("Uses these settings and remembers the port"));
+    m_cancelButton->setAccessibleDescription(
+        QStringLiteral("Closes without changing the settings"));
 }
 
 void SettingsDialog::setPortDescriber(PortDescriber describer)
@@ -186,6 +219,9 @@ void SettingsDialog::setPortDescriber(PortDescriber describer)
 
 void SettingsDialog::present()
 {
+    // Opened afresh, the keyboard starts at the first list.
+    if (!isVisible())
+        m_commPortCombo->setFocus(Qt::ActiveWindowFocusReason);
     show();
     raise();
     activateWindow();

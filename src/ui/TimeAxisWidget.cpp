@@ -2,10 +2,14 @@
 #include "TimeAxisWidget.h"
 
 #include "GridGeometry.h"
+#include "PaintedItemsAccessible.h"
+#include "PaletteTones.h"
 #include "UiFonts.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace {
 constexpr int LabelHeight = 255; // twips
@@ -19,6 +23,7 @@ TimeAxisWidget::TimeAxisWidget(int eventCount, QWidget* parent)
     , m_eventCount(eventCount)
 {
     setObjectName(QStringLiteral("TimeAxis"));
+    setFocusPolicy(Qt::TabFocus);
     resize(sizeHint());
 }
 
@@ -29,7 +34,11 @@ QString TimeAxisWidget::labelText(int event)
 
 void TimeAxisWidget::setMarkedEvent(int event)
 {
+    const int previous = m_marked;
     moveTo(m_marked, event);
+    // The marked label's name says so.
+    for (int label : {previous, m_marked})
+        PaintedItemsAccessible::notifyItemChanged(this, label, {});
 }
 
 void TimeAxisWidget::setHighlightedEvent(int event)
@@ -49,7 +58,8 @@ void TimeAxisWidget::moveTo(int& slot, int event)
 
 QColor TimeAxisWidget::textColor(int event) const
 {
-    return event == m_marked ? QColor(Qt::red) : QColor(Qt::black);
+    return event == m_marked ? PaletteTones::endMarker(palette())
+                             : PaletteTones::axisDigit(palette());
 }
 
 qreal TimeAxisWidget::pointSize(int event) const
@@ -67,7 +77,7 @@ QRect TimeAxisWidget::labelRect(int event) const
     if (event < 0 || event >= m_eventCount)
         return {};
     const QRect cell = GridGeometry::cellRect(0, event);
-    return {cell.left(), 0, cell.width(), Twips::toPixels(LabelHeight)};
+    return {cell.left(), 0, cell.width(), Twips::scaled(LabelHeight)};
 }
 
 QPoint TimeAxisWidget::labelCenter(int event) const
@@ -85,7 +95,7 @@ int TimeAxisWidget::eventAt(QPoint position) const
 
 QSize TimeAxisWidget::sizeHint() const
 {
-    return {labelRect(m_eventCount - 1).right() + 1, Twips::toPixels(LabelHeight)};
+    return {labelRect(m_eventCount - 1).right() + 1, Twips::scaled(LabelHeight)};
 }
 
 void TimeAxisWidget::paintEvent(QPaintEvent* paintEvent)
@@ -97,16 +107,21 @@ void TimeAxisWidget::paintEvent(QPaintEvent* paintEvent)
             painter.fillRect(rect, backgroundColor(event));
     }
     // Unmarked labels first, then the marked one: two font changes per paint.
-    painter.setFont(UiFonts::arial(NormalPointSize));
-    painter.setPen(Qt::black);
+    painter.setFont(UiFonts::arial(Twips::scaledPoints(NormalPointSize)));
+    painter.setPen(PaletteTones::axisDigit(palette()));
     const QFontMetricsF normal(painter.font());
     for (int event = 0; event < m_eventCount; ++event)
         if (event != m_marked)
             drawLabel(painter, normal, event, paintEvent->rect());
     if (m_marked >= 0 && m_marked < m_eventCount) {
-        painter.setFont(UiFonts::arial(MarkedPointSize));
+        painter.setFont(UiFonts::arial(Twips::scaledPoints(MarkedPointSize)));
         painter.setPen(textColor(m_marked));
         drawLabel(painter, QFontMetricsF(painter.font()), m_marked, paintEvent->rect());
+    }
+    if (hasFocus() && labelRect(m_focused).intersects(paintEvent->rect())) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(labelRect(m_focused).adjusted(0, 0, -1, -1));
     }
 }
 
@@ -135,4 +150,57 @@ void TimeAxisWidget::mouseDoubleClickEvent(QMouseEvent* event)
     const int index = eventAt(event->position().toPoint());
     if (index >= 0)
         emit doubleClicked(index);
+}
+
+void TimeAxisWidget::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+        focusLabel(std::max(m_focused - 1, 0));
+        break;
+    case Qt::Key_Right:
+        focusLabel(std::min(m_focused + 1, m_eventCount - 1));
+        break;
+    case Qt::Key_Home:
+        focusLabel(0);
+        break;
+    case Qt::Key_End:
+        focusLabel(m_eventCount - 1);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        emit doubleClicked(m_focused);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void TimeAxisWidget::focusInEvent(QFocusEvent* event)
+{
+    // Tabbing in, the keyboard starts where the end marker is.
+    const bool tabbedIn =
+        event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    if (m_focused < 0 || tabbedIn)
+        m_focused = m_marked >= 0 ? m_marked : 0;
+    update(labelRect(m_focused));
+    PaintedItemsAccessible::notifyCurrentItem(this, m_focused);
+    QWidget::focusInEvent(event);
+}
+
+void TimeAxisWidget::focusOutEvent(QFocusEvent* event)
+{
+    update(labelRect(m_focused));
+    QWidget::focusOutEvent(event);
+}
+
+void TimeAxisWidget::focusLabel(int event)
+{
+    if (event == m_focused)
+        return;
+    update(labelRect(m_focused));
+    m_focused = event;
+    update(labelRect(m_focused));
+    PaintedItemsAccessible::notifyCurrentItem(this, m_focused);
 }

@@ -10,6 +10,9 @@
 // last digit of its number (1..9, 0, 1..). The last event of the sequence is
 // marked in red and a larger font; the event the visual test shows has a grey
 // background. A double-click on a label reports its event.
+//
+// From the keyboard (it takes focus with Tab): Left/Right, Home/End move the
+// focused label; Enter or Space on it reports it exactly as a double-click does.
 class QFontMetricsF;
 class QPainter;
 
@@ -33,6 +36,10 @@ public:
     QColor backgroundColor(int event) const;
 
     QPoint labelCenter(int event) const;
+    QRect labelRect(int event) const;
+    int eventCount() const { return m_eventCount; }
+    // The label the keyboard is on (-1 before the axis first had the focus).
+    int focusedEvent() const { return m_focused; }
     QSize sizeHint() const override;
 
 signals:
@@ -42,9 +49,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    QRect labelRect(int event) const;
+    void focusLabel(int event);
     void moveTo(int& slot, int event);
     void drawLabel(QPainter& painter, const QFontMetricsF& metrics, int event,
                    const QRect& dirty) const;
@@ -53,5 +63,6 @@ private:
     int m_eventCount;
     int m_marked = -1;
     int m_highlighted = -1;
+    int m_focused = -1;
     DoubleClickGuard m_doubleClicks;
 };

@@ -7,6 +7,7 @@
 #include "TestWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QFontMetrics>
@@ -60,6 +61,11 @@ Shown shownBy(const SettingsDialog& dialog)
             dialog.picSpeedCombo()->currentIndex() + 1};
 }
 
+int settingOf(const ProgramSettings& settings, int list)
+{
+    return std::array{settings.commPort(), settings.pcSpeed(), settings.picSpeed()}[list];
+}
+
 } // namespace
 
 class SettingsDialogTest : public QObject {
@@ -77,6 +83,9 @@ private slots:
     void loadedSpeedsReplaceCancelledChoices();
     void escapeCancelsAndEnterConfirms_data();
     void escapeCancelsAndEnterConfirms();
+    void keysWithListOpenActOnListOnly_data();
+    void keysWithListOpenActOnListOnly();
+    void firstListFocusedAndTabFollowsLayout();
     void unwritableConfigIsReportedAndSettingsKept();
     void portDeviceFollowsChosenPort();
     void portDeviceTextShownWhole_data();
@@ -276,6 +285,82 @@ void SettingsDialogTest::escapeCancelsAndEnterConfirms()
     QTest::keyClick(dialog.windowHandle(), Qt::Key(key));
     QTRY_VERIFY(!dialog.isVisible());
     QCOMPARE(test->settings().pcSpeed(), pcSpeedAfter);
+}
+
+void SettingsDialogTest::keysWithListOpenActOnListOnly_data()
+{
+    QTest::addColumn<int>("list"); // 0 port, 1 test speed, 2 sequencer delay
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("steps"); // Down presses in the open list
+    QTest::addColumn<int>("entryAfter");
+    QTest::newRow("port: Enter picks") << 0 << int(Qt::Key_Return) << 2 << 3;
+    QTest::newRow("port: keypad Enter picks") << 0 << int(Qt::Key_Enter) << 1 << 2;
+    QTest::newRow("port: Esc closes the list") << 0 << int(Qt::Key_Escape) << 2 << 1;
+    QTest::newRow("test speed: Enter picks") << 1 << int(Qt::Key_Return) << 3 << 22;
+    QTest::newRow("delay: Esc closes the list") << 2 << int(Qt::Key_Escape) << 1 << 29;
+}
+
+// With a list open, Enter and Esc belong to the list: the dialog stays, the
+// settings and LED.cfg stay untouched. The next Enter or Esc, with the list
+// closed, is the dialog's.
+void SettingsDialogTest::keysWithListOpenActOnListOnly()
+{
+    QFETCH(int, list);
+    QFETCH(int, key);
+    QFETCH(int, steps);
+    QFETCH(int, entryAfter);
+    TestWindow test("2\r\n");
+    SettingsDialog& dialog = openSettings(test);
+    const std::array<QComboBox*, 3> lists{dialog.commPortCombo(), dialog.pcSpeedCombo(),
+                                          dialog.picSpeedCombo()};
+    QComboBox* combo = lists[list];
+    const int settingBefore = settingOf(test->settings(), list);
+    combo->setFocus();
+    QTest::keyClick(dialog.windowHandle(), Qt::Key_F4);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    // An open list grabs the keyboard: its keys arrive at its own window.
+    QWindow* popup = QApplication::activePopupWidget()->windowHandle();
+    for (int i = 0; i < steps; ++i)
+        QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key(key));
+
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(combo->currentIndex(), entryAfter);
+    QCOMPARE(shownBy(dialog).port, list == 0 ? entryAfter + 1 : 2);
+    QCOMPARE(test->settings().commPort(), 2);
+    QCOMPARE(settingOf(test->settings(), list), settingBefore);
+    QCOMPARE(fileBytes(test.configPath()), QByteArray("2\r\n"));
+
+    // The list is closed now: the same key is the dialog's.
+    QTest::keyClick(dialog.windowHandle(), Qt::Key(key));
+    QTRY_VERIFY(!dialog.isVisible());
+    const bool accepted = key != Qt::Key_Escape;
+    QCOMPARE(settingOf(test->settings(), list), accepted ? entryAfter + 1 : settingBefore);
+}
+
+void SettingsDialogTest::firstListFocusedAndTabFollowsLayout()
+{
+    TestWindow test;
+    SettingsDialog& dialog = openSettings(test);
+    QCOMPARE(dialog.focusWidget(), dialog.commPortCombo());
+    const QList<QWidget*> expected{dialog.pcSpeedCombo(), dialog.picSpeedCombo(),
+                                   dialog.cancelButton(), dialog.okButton(),
+                                   dialog.commPortCombo()};
+    for (QWidget* next : expected) {
+        QTest::keyClick(dialog.windowHandle(), Qt::Key_Tab);
+        QCOMPARE(dialog.focusWidget(), next);
+    }
+    // Enter on the focused Cancel button cancels.
+    dialog.pcSpeedCombo()->setCurrentIndex(70);
+    dialog.cancelButton()->setFocus();
+    QTest::keyClick(dialog.windowHandle(), Qt::Key_Return);
+    QTRY_VERIFY(!dialog.isVisible());
+    QCOMPARE(test->settings().pcSpeed(), 20);
+
+    // Opened again, the keyboard starts at the first list again.
+    openSettings(test);
+    QCOMPARE(dialog.focusWidget(), dialog.commPortCombo());
 }
 
 void SettingsDialogTest::unwritableConfigIsReportedAndSettingsKept()

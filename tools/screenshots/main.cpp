@@ -16,6 +16,8 @@
 #include <QFile>
 #include <QIcon>
 #include <QImage>
+#include <QPalette>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -77,6 +79,49 @@ void drawExampleSequence(LedSequence& sequence)
     sequence.setLastEvent(31);
 }
 
+// A dark palette as a desktop's dark theme would give it, for the picture that
+// shows the window stays readable under one.
+QPalette darkPalette()
+{
+    QPalette palette;
+    const QColor window(53, 53, 53);
+    const QColor base(35, 35, 35);
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::AlternateBase, window);
+    palette.setColor(QPalette::ToolTipBase, window);
+    palette.setColor(QPalette::ToolTipText, Qt::white);
+    palette.setColor(QPalette::Text, Qt::white);
+    palette.setColor(QPalette::Button, window);
+    palette.setColor(QPalette::ButtonText, Qt::white);
+    palette.setColor(QPalette::BrightText, Qt::red);
+    palette.setColor(QPalette::Light, QColor(80, 80, 80));
+    palette.setColor(QPalette::Midlight, QColor(66, 66, 66));
+    palette.setColor(QPalette::Mid, QColor(44, 44, 44));
+    palette.setColor(QPalette::Dark, QColor(25, 25, 25));
+    palette.setColor(QPalette::Shadow, Qt::black);
+    palette.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    palette.setColor(QPalette::HighlightedText, Qt::black);
+    return palette;
+}
+
+// The example sequence at 200%, and under the Fusion style with a dark palette.
+bool saveZoomAndDark(MainWindow& window, const QString& folder)
+{
+    window.setZoomPercent(200);
+    bool ok = save(snapshot(window, 1.0), fileFor(folder, QStringLiteral("zoom-200"), 1.0));
+    window.setZoomPercent(100);
+
+    const QPalette light = QApplication::palette();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(darkPalette());
+    QCoreApplication::processEvents();
+    ok = saveAllScales(window, folder, QStringLiteral("dark-palette")) && ok;
+    QApplication::setPalette(light);
+    return ok;
+}
+
 bool saveIcon(const QString& folder)
 {
     const QIcon icon(QStringLiteral(STROBIX_ICON_FILE));
@@ -105,6 +150,8 @@ int main(int argc, char* argv[])
     // A working folder of its own, so no LED.cfg of the user's is read.
     QTemporaryDir workDir;
     MainWindow window(workDir.filePath(QStringLiteral("LED.cfg")));
+    // Whatever zoom the user last chose, the pictures show the window at 100%.
+    window.setZoomPercent(100);
     window.show();
     bool ok = saveAllScales(window, folder, QStringLiteral("main-window"));
 
@@ -115,6 +162,7 @@ int main(int argc, char* argv[])
 
     drawExampleSequence(window.sequence());
     ok = saveAllScales(window, folder, QStringLiteral("sequence")) && ok;
+    ok = saveZoomAndDark(window, folder) && ok;
     ok = saveIcon(folder) && ok;
 
     if (argc > 2) {

@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: MIT
+#include "GridAccessible.h"
+
+#include "GridGeometry.h"
+#include "SequenceDocument.h"
+#include "SequenceGrid.h"
+
+#include <QHash>
+
+namespace {
+
+constexpr int Events = LedSequence::EventCount;
+
+QHash<const QObject*, SequenceDocument*>& attachedGrids()
+{
+    static QHash<const QObject*, SequenceDocument*> grids;
+    return grids;
+}
+
+} // namespace
+
+void GridAccessible::attach(SequenceGrid* grid, SequenceDocument& document)
+{
+    attachedGrids().insert(grid, &document);
+    QObject::connect(grid, &QObject::destroyed, [grid] { attachedGrids().remove(grid); });
+    QObject::connect(&document.sequence(), &LedSequence::cellChanged, grid,
+                     [grid](int led, int event) {
+                         QAccessible::State changed;
+                         changed.checked = true;
+                         notifyItemChanged(grid, itemOf(led, event), changed);
+                     });
+    QObject::connect(grid, &SequenceGrid::cursorMoved, grid,
+                     [grid](int row, int column) { notifyCurrentItem(grid, itemOf(row, column)); });
+}
+
+QAccessibleInterface* GridAccessible::create(QObject* grid)
+{
+    SequenceDocument* document = attachedGrids().value(grid);
+    return document ? new GridAccessible(static_cast<SequenceGrid*>(grid), *document) : nullptr;
+}
+
+GridAccessible::GridAccessible(SequenceGrid* grid, SequenceDocument& document)
+    : PaintedItemsAccessible(grid, QAccessible::Table, QAccessible::Cell)
+    , m_document(document)
+{
+}
+
+SequenceGrid* GridAccessible::grid() const
+{
+    return static_cast<SequenceGrid*>(widget());
+}
+
+int GridAccessible::itemOf(int led, int event)
+{
+    return led * Events + event;
+}
+
+int GridAccessible::itemCount() const
+{
+    return LedSequence::LedCount * Events;
+}
+
+QString GridAccessible::itemName(int item) const
+{
+    const int led = item / Events;
+    const int event = item % Events;
+    return QStringLiteral("LED#%1, event %2, %3")
+        .arg(led + 1)
+        .arg(event + 1)
+        .arg(m_document.sequence().cell(led, event) ? QStringLiteral("on") : QStringLiteral("off"));
+}
+
+QRect GridAccessible::itemRect(int item) const
+{
+    return GridGeometry::cellRect(item / Events, item % Events);
+}
+
+QAccessible::State GridAccessible::itemState(int item) const
+{
+    QAccessible::State state = PaintedItemsAccessible::itemState(item);
+    state.checkable = true;
+    state.checked = m_document.sequence().cell(item / Events, item % Events) != 0;
+    return state;
+}
+
+int GridAccessible::currentItem() const
+{
+    return itemOf(grid()->cursorRow(), grid()->cursorColumn());
+}
+
+void GridAccessible::pressItem(int item)
+{
+    m_document.toggleCell(item / Events, item % Events);
+}

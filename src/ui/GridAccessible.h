@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "PaintedItemsAccessible.h"
+
+class SequenceDocument;
+class SequenceGrid;
+
+// The grid as 200 cells for assistive tools, named like "LED#2, event 14, on"
+// (events counted from 1, as the time axis counts them), checked when lit; the
+// cursor cell is the focused child, and pressing a cell toggles it.
+class GridAccessible : public PaintedItemsAccessible {
+public:
+    // Ties a grid to the document whose cells it shows, so its interface can
+    // read them, and announces cell changes and cursor moves from then on.
+    static void attach(SequenceGrid* grid, SequenceDocument& document);
+    // The interface of an attached grid; null for any other.
+    static QAccessibleInterface* create(QObject* grid);
+
+    GridAccessible(SequenceGrid* grid, SequenceDocument& document);
+
+    int itemCount() const override;
+    QString itemName(int item) const override;
+    QRect itemRect(int item) const override;
+    QAccessible::State itemState(int item) const override;
+    int currentItem() const override;
+    void pressItem(int item) override;
+
+    static int itemOf(int led, int event);
+
+private:
+    SequenceGrid* grid() const;
+    SequenceDocument& m_document;
+};

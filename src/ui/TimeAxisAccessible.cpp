@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#include "TimeAxisAccessible.h"
+
+#include "TimeAxisWidget.h"
+
+TimeAxisAccessible::TimeAxisAccessible(TimeAxisWidget* axis)
+    : PaintedItemsAccessible(axis, QAccessible::List, QAccessible::ListItem)
+{
+}
+
+TimeAxisWidget* TimeAxisAccessible::axis() const
+{
+    return static_cast<TimeAxisWidget*>(widget());
+}
+
+int TimeAxisAccessible::itemCount() const
+{
+    return axis()->eventCount();
+}
+
+QString TimeAxisAccessible::itemName(int item) const
+{
+    // Events are counted from 1, as the digits on the axis count them.
+    const QString name = QStringLiteral("Event %1").arg(item + 1);
+    return item == axis()->markedEvent() ? name + QStringLiteral(", end marker") : name;
+}
+
+QRect TimeAxisAccessible::itemRect(int item) const
+{
+    return axis()->labelRect(item);
+}
+
+int TimeAxisAccessible::currentItem() const
+{
+    const int focused = axis()->focusedEvent();
+    return focused >= 0 ? focused : axis()->markedEvent();
+}
+
+void TimeAxisAccessible::pressItem(int item)
+{
+    emit axis()->doubleClicked(item);
+}

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+#include "TwipsLayout.h"
+
+#include "Twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+
+constexpr qreal SmallestPointSize = 4;
+constexpr qreal ShrinkStep = 0.25;
+
+// Fonts do not grow exactly in proportion to the zoom (the font engine rounds
+// to whole pixels); a one-line caption that would be cut off at some zoom is
+// set a little smaller instead.
+void shrinkToFit(QWidget* widget)
+{
+    QString text;
+    int room = 0;
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        if (label->wordWrap())
+            return;
+        text = label->text();
+        room = label->contentsRect().width();
+    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        text = button->text().remove(QLatin1Char('&'));
+        room = button->width() - 8; // the style's frame and margins
+    } else {
+        return;
+    }
+    QFont font = widget->font();
+    while (QFontMetrics(font).horizontalAdvance(text) > room
+           && font.pointSizeF() > SmallestPointSize)
+        font.setPointSizeF(font.pointSizeF() - ShrinkStep);
+    if (font != widget->font())
+        widget->setFont(font);
+}
+
+} // namespace
+
+void TwipsLayout::place(QWidget* widget, QRect twips)
+{
+    m_placements.push_back({widget, twips, false});
+}
+
+void TwipsLayout::placeAt(QWidget* widget, QPoint twips)
+{
+    m_placements.push_back({widget, QRect(twips, QSize()), true});
+}
+
+void TwipsLayout::setFont(QWidget* widget, const QFont& font)
+{
+    m_fonts.push_back({widget, font});
+}
+
+void TwipsLayout::apply() const
+{
+    // A font shrunk to fit at the last zoom goes back to the inherited one.
+    for (const Placement& placement : m_placements)
+        if (placement.widget && !hasOwnFont(placement.widget))
+            placement.widget->setFont(QFont());
+    for (const FontChoice& choice : m_fonts) {
+        if (!choice.widget)
+            continue;
+        QFont font = choice.font;
+        font.setPointSizeF(Twips::scaledPoints(choice.font.pointSizeF()));
+        choice.widget->setFont(font);
+    }
+    for (const Placement& placement : m_placements) {
+        QWidget* widget = placement.widget;
+        if (!widget)
+            continue;
+        const QRect& twips = placement.twips;
+        const QPoint topLeft(Twips::scaled(twips.left()), Twips::scaled(twips.top()));
+        if (placement.sizesItself) {
+            widget->setGeometry(QRect(topLeft, widget->sizeHint()));
+            continue;
+        }
+        const int height =
+            twips.height() > 0 ? Twips::scaled(twips.height()) : widget->sizeHint().height();
+        widget->setGeometry(QRect(topLeft, QSize(Twips::scaled(twips.width()), height)));
+        shrinkToFit(widget);
+    }
+}
+
+bool TwipsLayout::hasOwnFont(const QWidget* widget) const
+{
+    return std::any_of(m_fonts.begin(), m_fonts.end(),
+                       [widget](const FontChoice& choice) { return choice.widget == widget; });
+}

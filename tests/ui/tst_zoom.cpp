@@ -1,0 +1,226 @@
+// SPDX-License-Identifier: MIT
+// The main window at every zoom step: nothing overlaps or is cut off, and the
+// mouse still lands on the cell it points at. CTest runs this suite again on
+// top of the desktop's own scaling (QT_SCALE_FACTOR 1.5 and 2).
+
+#include "ClickableLabel.h"
+#include "LampWidget.h"
+#include "SequenceGrid.h"
+#include "TestWindow.h"
+#include "TimeAxisWidget.h"
+#include "Twips.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QScrollBar>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+
+namespace {
+
+QSettings storedSettings()
+{
+    return QSettings(QSettings::UserScope, QStringLiteral("Strobix"), QStringLiteral("Strobix"));
+}
+
+QString describe(const QWidget* widget)
+{
+    const QRect r = widget->geometry();
+    return QStringLiteral("%1 (%2,%3 %4x%5)")
+        .arg(widget->objectName())
+        .arg(r.x())
+        .arg(r.y())
+        .arg(r.width())
+        .arg(r.height());
+}
+
+int litCells(const LedSequence& sequence)
+{
+    int lit = 0;
+    for (int led = 0; led < LedSequence::LedCount; ++led)
+        for (int event = 0; event < LedSequence::EventCount; ++event)
+            lit += sequence.cell(led, event);
+    return lit;
+}
+
+// Pairs of controls that must not share a single pixel.
+void verifyApart(const QList<QWidget*>& widgets)
+{
+    for (qsizetype i = 0; i < widgets.size(); ++i)
+        for (qsizetype j = i + 1; j < widgets.size(); ++j)
+            QVERIFY2(!widgets[i]->geometry().intersects(widgets[j]->geometry()),
+                     qPrintable(describe(widgets[i]) + QStringLiteral(" overlaps ")
+                                + describe(widgets[j])));
+}
+
+void verifyInside(const QWidget* area, const QList<QWidget*>& widgets)
+{
+    for (const QWidget* widget : widgets)
+        QVERIFY2(area->rect().contains(widget->geometry()), qPrintable(describe(widget)));
+}
+
+int textWidth(const QWidget* widget, QString text)
+{
+    return widget->fontMetrics().horizontalAdvance(text.remove(QLatin1Char('&')));
+}
+
+// Every control shown at start-up, in no particular order.
+QList<QWidget*> startUpControls(MainWindow& window)
+{
+    QList<QWidget*> controls{window.grid(), window.timeAxis(),
+                             window.findChild<QLabel*>(QStringLiteral("Label1"))};
+    for (int led = 0; led < MainWindow::LedCount; ++led)
+        controls << window.ledLabel(led) << window.lamp(led) << window.rowOptionsButton(led)
+                 << window.servoControl(led);
+    controls << window.openButton() << window.testButton() << window.downloadButton()
+             << window.saveButton() << window.settingsButton() << window.exitButton();
+    return controls;
+}
+
+} // namespace
+
+class ZoomTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void layoutAtEveryStep_data();
+    void layoutAtEveryStep();
+    void zoomKeysFollowTheSteps();
+};
+
+void ZoomTest::initTestCase()
+{
+    // CTest gives every suite a scratch settings folder; run by hand, use Qt's test one.
+    if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"))
+        QStandardPaths::setTestModeEnabled(true);
+}
+
+void ZoomTest::init()
+{
+    storedSettings().clear();
+}
+
+void ZoomTest::cleanup()
+{
+    storedSettings().clear();
+    Twips::setZoomPercent(100);
+}
+
+void ZoomTest::layoutAtEveryStep_data()
+{
+    QTest::addColumn<int>("percent");
+    for (int percent : Twips::ZoomSteps)
+        QTest::addRow("%d%%", percent) << percent;
+}
+
+void ZoomTest::layoutAtEveryStep()
+{
+    QFETCH(int, percent);
+    TestWindow test;
+    MainWindow& window = test.window();
+    window.setZoomPercent(percent);
+    QCOMPARE(window.zoomPercent(), percent);
+    QWidget* area = window.centralWidget();
+    // 640 x 255 at 100%, the rest in proportion.
+    QVERIFY(qAbs(area->width() - 640 * percent / 100) <= 1);
+    QVERIFY(qAbs(area->height() - 255 * percent / 100) <= 1);
+    QVERIFY(window.menuBar()->sizeHint().width() <= window.width());
+
+    const QList<QWidget*> controls = startUpControls(window);
+    verifyApart(controls);
+    verifyInside(area, controls);
+
+    // Captions fit at every size.
+    for (QPushButton* button : area->findChildren<QPushButton*>())
+        QVERIFY2(textWidth(button, button->text()) < button->width() - 8,
+                 qPrintable(describe(button)));
+    for (QLabel* label : area->findChildren<QLabel*>())
+        QVERIFY2(textWidth(label, label->text()) <= label->contentsRect().width(),
+                 qPrintable(describe(label)));
+    // The pop-up lists show every entry without scrolling, inside the window.
+    for (QListWidget* list : {window.colorList(), window.rowOptionsList(), window.copyList()}) {
+        verifyInside(area, {list});
+        QVERIFY2(list->visualItemRect(list->item(list->count() - 1)).bottom()
+                     < list->viewport()->height(),
+                 qPrintable(describe(list)));
+    }
+
+    // The servo-stick group and the download progress take the Settings button's place.
+    const QList<QWidget*> stickGroup{window.pulseWidthLabel1(), window.pulseWidth(),
+                                     window.pulseWidthLabel2(), window.servoStick(),
+                                     window.servoHint()};
+    verifyApart(stickGroup);
+    verifyInside(area, stickGroup);
+    verifyInside(area, {window.progressBar(), window.downloadLabel()});
+    for (QWidget* shown : stickGroup + QList<QWidget*>{window.progressBar()})
+        for (QWidget* button : {window.openButton(), window.saveButton(), window.testButton(),
+                                window.downloadButton(), window.exitButton()})
+            QVERIFY2(!shown->geometry().intersects(button->geometry()),
+                     qPrintable(describe(shown) + QStringLiteral(" covers ") + describe(button)));
+
+    // A click at each cell's centre, through the window, lights that cell and no other.
+    SequenceGrid* grid = window.grid();
+    const LedSequence& sequence = window.sequence();
+    int clicks = 0;
+    for (int led = 0; led < LedSequence::LedCount; ++led)
+        for (int event = 0; event < LedSequence::EventCount; ++event) {
+            TestWindow::click(grid, grid->cellCenter(led, event));
+            ++clicks;
+            QVERIFY2(sequence.cell(led, event) == 1 && litCells(sequence) == clicks,
+                     qPrintable(QStringLiteral("LED%1 event %2").arg(led).arg(event)));
+        }
+    const TimeAxisWidget* axis = window.timeAxis();
+    // The time axis labels stand under their grid columns.
+    for (int event = 0; event < LedSequence::EventCount; ++event)
+        QCOMPARE(axis->mapTo(area, axis->labelCenter(event)).x(),
+                 grid->mapTo(area, grid->cellCenter(0, event)).x());
+}
+
+// A seeded random series of zoom keys against the steps: the zoom goes one step
+// up or down per key and stays between 100% and 300%; Ctrl+0 goes back to 100%.
+// Each zoom is stored at once, and the next window starts at the last one.
+void ZoomTest::zoomKeysFollowTheSteps()
+{
+    TestWindow test;
+    QWindow* window = test->windowHandle();
+    struct ZoomKey {
+        Qt::Key key;
+        int step; // 0: back to 100%
+    };
+    const std::array<ZoomKey, 4> keys{{
+        {Qt::Key_Plus, +1},
+        {Qt::Key_Equal, +1},
+        {Qt::Key_Minus, -1},
+        {Qt::Key_0, 0},
+    }};
+    QRandomGenerator random(20261207);
+    int index = 0;
+    for (int press = 0; press < 60; ++press) {
+        // Up more often than down, so the top end is reached too.
+        const ZoomKey& key =
+            keys[random.bounded(10) < 6 ? random.bounded(2) : 2 + random.bounded(2)];
+        QTest::keyClick(window, key.key, Qt::ControlModifier);
+        index =
+            key.step == 0 ? 0 : std::clamp(index + key.step, 0, int(Twips::ZoomSteps.size()) - 1);
+        QCOMPARE(test->zoomPercent(), Twips::ZoomSteps[index]);
+        QCOMPARE(storedSettings().value(QStringLiteral("window/zoom")).toInt(),
+                 Twips::ZoomSteps[index]);
+        QCOMPARE(test->width(), test->centralWidget()->width());
+    }
+    // The next run starts where this one ended.
+    Twips::setZoomPercent(100);
+    TestWindow next;
+    QCOMPARE(next->zoomPercent(), Twips::ZoomSteps[index]);
+}
+
+QTEST_MAIN(ZoomTest)
+#include "tst_zoom.moc"
