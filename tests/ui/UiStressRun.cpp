@@ -223,8 +223,9 @@ private:
             }
             return Answer::Cancel;
         }
+        // Leaving ends the run: rarely, so that most runs meet much else first.
         if (message.text == ShellCommands::exitPrompt())
-            return m_run.chance(0.1) ? Answer::Ok : Answer::Cancel;
+            return m_run.chance(0.03) ? Answer::Ok : Answer::Cancel;
         if (message.text == CloseGuard::downloadRunningQuestion())
             return m_run.chance(0.3) ? Answer::Ok : Answer::Cancel;
         switch (message.buttons) {
