@@ -2,6 +2,7 @@
 #include "DownloadExamples.h"
 #include "DownloadStream.h"
 #include "FileFixtures.h"
+#include "PortChecks.h"
 #include "SequenceFileWriter.h"
 #include "StreamAnalysis.h"
 #include "VirtualDevice.h"
@@ -88,15 +89,6 @@ Run runStrobix(const QStringList& arguments, const QByteArray& input = {}, bool 
     if (closeInput)
         process.closeWriteChannel();
     return finish(process);
-}
-
-bool portIsFree(const QString& path)
-{
-    QSerialPort port(path);
-    if (!port.open(QIODevice::WriteOnly))
-        return false;
-    port.close();
-    return true;
 }
 
 int recordsIn(const QByteArray& bytes)

@@ -4,6 +4,7 @@
 #include "DownloadExamples.h"
 #include "DownloadStream.h"
 #include "HexText.h"
+#include "PortChecks.h"
 #include "PortLocator.h"
 #include "ScriptedPrompts.h"
 #include "SequenceGrid.h"
@@ -106,17 +107,6 @@ void verifyTestEnded(TestWindow& window)
     QVERIFY(window->settingsButton()->isVisible());
     QCOMPARE(window->testButton()->text(), QStringLiteral("Test"));
     QVERIFY(!window->servoStick()->isVisible());
-}
-
-// Nobody holds the port: a second opener gets it (the program's lock file and
-// exclusive mode would refuse it otherwise).
-bool portIsFree(const QString& path)
-{
-    QSerialPort port(path);
-    if (!port.open(QIODevice::WriteOnly))
-        return false;
-    port.close();
-    return true;
 }
 
 QList<QPushButton*> commandButtons(MainWindow& window)
