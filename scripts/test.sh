@@ -3,7 +3,8 @@
 # Builds Strobix and runs every test: a bounded fuzzing run of the data file
 # reader, then every test suite once with warnings as errors (followed by the
 # checks of the Debian package) and once under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# UndefinedBehaviorSanitizer, and last the random UI stress test under both
+# sanitizers for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --test
@@ -32,10 +33,23 @@ for preset in ci asan; do
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset" --parallel "$jobs"
     echo "=== $preset: test"
-    ctest --preset "$preset" --parallel "$jobs"
+    ctest --preset "$preset" --parallel "$jobs" --label-exclude stress
     if [[ "$preset" == ci ]]; then
         # The package the deb_package test just built from this build.
         echo "=== ci: Debian package checks"
         scripts/check-package.sh build/ci
     fi
 done
+
+# Random use of the whole window, seed after seed: every seed is logged, and a
+# failing one prints its actions and how to replay it.
+export STROBIX_STRESS_SECONDS="${STROBIX_STRESS_SECONDS:-60}"
+echo "=== asan: UI stress test, $STROBIX_STRESS_SECONDS s"
+stress_log="build/asan/uistress.log"
+if ctest --preset asan --label-regex stress --verbose >"$stress_log" 2>&1; then
+    grep -E 'first seed|seed [0-9]+:|tests passed' "$stress_log"
+else
+    grep -v 'QWARN' "$stress_log" | tail -n 400
+    echo "the UI stress test found a fault; the whole log is $stress_log" >&2
+    exit 1
+fi

@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>CloseGuard</name>
+    <message>
+        <source>A download to STROBIX is still going on.<byte value="xd"/><byte value="xd"/>Click OK to stop it and close: STROBIX will not be programmed.<byte value="xd"/>Click Cancel to let the download finish.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The download was stopped: STROBIX is not programmed.<byte value="xd"/><byte value="xd"/>Download the sequence again before using the device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ColorTable</name>
     <message>
         <source>Black</source>
@@ -163,7 +174,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Cannot save %1<byte value="xd"/>%2<byte value="xd"/>The sequence was not saved; an existing file of that name was left as it was.</source>
+        <source>The sequence was not saved; an existing file of that name was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sequence was not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot save %1<byte value="xd"/>%2<byte value="xd"/>%3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -627,10 +646,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Line %1: the file is larger than %2 KB and is not a sequence data file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>a text without its closing double quote</source>
         <translation type="unfinished"></translation>
     </message>
@@ -644,6 +659,10 @@
     </message>
     <message>
         <source>This is not a regular file (it is a folder, a device or a pipe) and cannot hold sequence data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 KB and is not a sequence data file.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>CloseGuard</name>
+    <message>
+        <source>A download to STROBIX is still going on.<byte value="xd"/><byte value="xd"/>Click OK to stop it and close: STROBIX will not be programmed.<byte value="xd"/>Click Cancel to let the download finish.</source>
+        <translation>Eine Übertragung zum STROBIX läuft noch.<byte value="xd"/><byte value="xd"/>Klicken Sie auf OK, um sie abzubrechen und zu schließen: Der STROBIX wird dann nicht programmiert.<byte value="xd"/>Klicken Sie auf Abbrechen, um die Übertragung zu Ende laufen zu lassen.</translation>
+    </message>
+    <message>
+        <source>The download was stopped: STROBIX is not programmed.<byte value="xd"/><byte value="xd"/>Download the sequence again before using the device.</source>
+        <translation>Die Übertragung wurde abgebrochen: Der STROBIX ist nicht programmiert.<byte value="xd"/><byte value="xd"/>Übertragen Sie die Sequenz erneut, bevor Sie das Gerät verwenden.</translation>
+    </message>
+</context>
+<context>
     <name>ColorTable</name>
     <message>
         <source>Black</source>
@@ -166,8 +177,16 @@
         <translation>%1 kann nicht gelesen werden<byte value="xd"/>%2<byte value="xd"/>Es wurde nichts geändert.</translation>
     </message>
     <message>
-        <source>Cannot save %1<byte value="xd"/>%2<byte value="xd"/>The sequence was not saved; an existing file of that name was left as it was.</source>
-        <translation>%1 kann nicht gespeichert werden<byte value="xd"/>%2<byte value="xd"/>Die Sequenz wurde nicht gespeichert; eine vorhandene Datei dieses Namens blieb unverändert.</translation>
+        <source>The sequence was not saved; an existing file of that name was left as it was.</source>
+        <translation>Die Sequenz wurde nicht gespeichert; eine vorhandene Datei dieses Namens blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>The sequence was not saved.</source>
+        <translation>Die Sequenz wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Cannot save %1<byte value="xd"/>%2<byte value="xd"/>%3</source>
+        <translation>%1 kann nicht gespeichert werden<byte value="xd"/>%2<byte value="xd"/>%3</translation>
     </message>
 </context>
 <context>
@@ -634,10 +653,6 @@
         <translation>das Dateiende</translation>
     </message>
     <message>
-        <source>Line %1: the file is larger than %2 KB and is not a sequence data file.</source>
-        <translation>Zeile %1: Die Datei ist größer als %2 KB und keine Sequenzdatei.</translation>
-    </message>
-    <message>
         <source>a text without its closing double quote</source>
         <translation>ein Text ohne schließendes Anführungszeichen</translation>
     </message>
@@ -652,6 +667,10 @@
     <message>
         <source>This is not a regular file (it is a folder, a device or a pipe) and cannot hold sequence data.</source>
         <translation>Dies ist keine gewöhnliche Datei (sondern ein Ordner, ein Gerät oder eine Pipe) und kann keine Sequenzdaten enthalten.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 KB and is not a sequence data file.</source>
+        <translation>Die Datei ist größer als %1 KB und keine Sequenzdatei.</translation>
     </message>
 </context>
 <context>

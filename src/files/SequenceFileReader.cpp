@@ -116,8 +116,7 @@ SequenceFileReader::Result SequenceFileReader::parse(const QByteArray& bytes, bo
             return {std::nullopt, problemAt(field.line, position, tr("the end of the file"))};
         case FieldScanner::Status::CutOff:
             return {std::nullopt,
-                    tr("Line %1: the file is larger than %2 KB and is not a sequence data file.")
-                        .arg(field.line)
+                    tr("The file is larger than %1 KB and is not a sequence data file.")
                         .arg(MaxBytes / 1024)};
         case FieldScanner::Status::MissingQuote:
             return {std::nullopt,

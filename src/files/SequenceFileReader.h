@@ -27,7 +27,7 @@ public:
 
     struct Result {
         std::optional<SequenceFile> file;
-        QString problem; // when rejected: the line and what was expected there
+        QString problem; // when rejected: for a bad value, its line and what was expected
 
         bool ok() const { return file.has_value(); }
     };

@@ -2,7 +2,9 @@
 #include "SequenceFileWriter.h"
 
 #include "SaveFileCommit.h"
+#include "SequenceFileReader.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 QByteArray SequenceFileWriter::encodeLine(int position, int value)
@@ -22,9 +24,26 @@ QByteArray SequenceFileWriter::encode(const SequenceFile& file)
     return bytes;
 }
 
+bool SequenceFileWriter::canSaveTo(const QString& path)
+{
+    // Follow links as the save will; one that still leads to a link in the
+    // end is a loop, and the save would replace it with a file.
+    constexpr int MaxLinks = 32;
+    QFileInfo target(path);
+    for (int link = 0; link < MaxLinks && target.isSymLink(); ++link)
+        target.setFile(target.symLinkTarget());
+    if (target.isSymLink())
+        return false;
+    return !target.exists() || target.isFile();
+}
+
 SequenceFileWriter::Result SequenceFileWriter::save(const QString& path, const SequenceFile& file,
                                                     const Progress& progress)
 {
+    // The temporary file is renamed over the target: a device, a pipe or a
+    // folder of that name would be destroyed.
+    if (!canSaveTo(path))
+        return {false, SequenceFileReader::notRegularFileProblem()};
     QSaveFile target(path);
     // Never fall back to writing the target in place: that could destroy it.
     target.setDirectWriteFallback(false);

@@ -34,7 +34,12 @@ public:
     static QByteArray encodeLine(int position, int value);
     static QByteArray encode(const SequenceFile& file);
 
-    // Reports progress after each of the 50 event lines (1..50).
+    // Whether a save may put a file there: nothing is there yet, or a regular
+    // file is, directly or through symbolic links (the links are kept).
+    static bool canSaveTo(const QString& path);
+
+    // Reports progress after each of the 50 event lines (1..50). Refuses a
+    // target that canSaveTo() turns down.
     Result save(const QString& path, const SequenceFile& file, const Progress& progress = {});
 
 protected:

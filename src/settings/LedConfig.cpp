@@ -5,6 +5,7 @@
 #include "SaveFileCommit.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace LedConfig {
@@ -32,6 +33,10 @@ std::optional<int> parsePort(const QByteArray& content)
 
 int readPort(const QString& path)
 {
+    // A pipe or device in its place would block start-up in open() or read();
+    // only a regular file (links followed) is read.
+    if (!QFileInfo(path).isFile())
+        return ProgramSettings::DefaultPort;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return ProgramSettings::DefaultPort;

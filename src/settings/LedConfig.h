@@ -21,7 +21,8 @@ inline QString fileName()
 std::optional<int> parsePort(const QByteArray& content);
 
 // The port at start-up: the file's port, or port 1 when the file is missing,
-// unreadable or holds no valid port (a first run has no file).
+// unreadable, not a regular file or holds no valid port (a first run has no
+// file). Never blocks: a pipe or device of that name is not opened.
 int readPort(const QString& path = fileName());
 
 QByteArray encodePort(int port);

@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -96,6 +97,23 @@ void useFilterPatternsOnly(QFileDialog& dialog)
                      });
 }
 
+// A name whose folder the dialog cannot open (a failed save into a missing
+// folder offers it again) would be cut down to a path relative to wherever the
+// dialog is, and accepting it would then name another file. Offer it whole, in
+// the nearest folder that exists.
+void keepPathTheDialogCannotShow(QFileDialog& dialog, const QString& initialName)
+{
+    const QFileInfo wanted(initialName);
+    if (!wanted.isAbsolute() || QFileInfo(wanted.absolutePath()).isDir())
+        return;
+    QFileInfo nearest(wanted.absolutePath());
+    while (!nearest.isDir() && !nearest.isRoot())
+        nearest.setFile(nearest.absolutePath());
+    dialog.setDirectory(nearest.absoluteFilePath());
+    if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+        name->setText(initialName);
+}
+
 } // namespace
 
 DialogPrompts::DialogPrompts(QWidget* owner)
@@ -131,6 +149,7 @@ QString DialogPrompts::chooseFile(const FileRequest& request)
     }
     // A full path opens the dialog in its folder with the name in the name box.
     dialog.selectFile(request.initialName);
+    keepPathTheDialogCannotShow(dialog, request.initialName);
     useFilterPatternsOnly(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};

@@ -9,7 +9,6 @@
 #include "UserPrompts.h"
 
 #include <QAction>
-#include <QEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -26,7 +25,6 @@ DownloadCommand::DownloadCommand(const Context& context, const View& view, QActi
     // once that has returned, so no message box opens in the middle of it.
     connect(&m_sender, &PacedSender::failed, this, &DownloadCommand::onFailed,
             Qt::QueuedConnection);
-    view.window->installEventFilter(this);
 }
 
 DownloadCommand::~DownloadCommand()
@@ -127,20 +125,13 @@ void DownloadCommand::onFailed(int index, const QString& reason)
     end(Outcome::Failed);
 }
 
-void DownloadCommand::abandonOnClose()
+void DownloadCommand::abandon()
 {
     if (!m_sender.isSending())
         return;
     m_sender.abort();
     restoreWindow();
     end(Outcome::Abandoned);
-}
-
-bool DownloadCommand::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_view.window && event->type() == QEvent::Close)
-        abandonOnClose();
-    return QObject::eventFilter(watched, event);
 }
 
 void DownloadCommand::restoreWindow()

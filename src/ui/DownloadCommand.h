@@ -26,7 +26,7 @@ class UserPrompts;
 // reported with the port, the device and the system's reason, and the window
 // always returns to normal. The busy state tells the rest of the window when
 // the download asks and when it sends, so that commands that could disturb it
-// are disabled; closing the window closes the port.
+// are disabled.
 class DownloadCommand : public QObject {
     Q_OBJECT
 public:
@@ -42,9 +42,8 @@ public:
         TestPlayback& playback;
         BusyState& busy;
     };
-    // The controls the download shows itself in; closing `window` abandons it.
+    // The controls the download shows itself in.
     struct View {
-        QWidget* window;
         QProgressBar* progressBar;
         QLabel* downloadLabel;
         QPushButton* settingsButton;
@@ -60,13 +59,12 @@ public:
     QString describePort(int port) const;
 
     bool isSending() const { return m_sender.isSending(); }
+    // Stops a download that is sending, now (the window is closing).
+    void abandon();
 
 signals:
     // The window is back to normal (also after Cancel and failures).
     void ended(DownloadCommand::Outcome outcome);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void run();
@@ -76,7 +74,6 @@ private:
     void showRecord(int index);
     void onFinished();
     void onFailed(int index, const QString& reason);
-    void abandonOnClose();
 
     void restoreWindow();
     void end(Outcome outcome);

@@ -116,7 +116,9 @@ QString FileCommands::chooseSaveTarget()
             return {};
         // Save offers this name next time, whatever happens to this save.
         m_document.setRememberedFile(path);
-        if (!QFileInfo::exists(path))
+        // Whatever a save cannot replace is refused by the save itself,
+        // without first asking whether to replace it.
+        if (!QFileInfo::exists(path) || !SequenceFileWriter::canSaveTo(path))
             return path;
         const UserPrompts::Answer answer =
             m_prompts.ask({QString(), tr("Replace existing file - %1?").arg(path),
@@ -146,15 +148,19 @@ std::optional<SequenceFile> FileCommands::readChecked(const QString& path)
 bool FileCommands::write(const QString& path)
 {
     const SequenceFile file = SequenceFile::capture(m_document.sequence(), m_document.settings());
+    // Only a file that was there can have been kept.
+    const bool fileWasThere = QFileInfo(path).isFile();
     SequenceFileWriter::Result result;
     {
         const ProgressBarShown progress(m_progressBar);
         result = m_writer->save(path, file, std::cref(progress));
     }
     if (!result.ok) {
-        showProblem(tr("Cannot save %1\r%2\rThe sequence was not saved; an existing file of "
-                       "that name was left as it was.")
-                        .arg(path, result.error));
+        const QString outcome =
+            fileWasThere ? tr("The sequence was not saved; an existing file of that name was "
+                              "left as it was.")
+                         : tr("The sequence was not saved.");
+        showProblem(tr("Cannot save %1\r%2\r%3").arg(path, result.error, outcome));
         return false;
     }
     return true;

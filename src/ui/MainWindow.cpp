@@ -5,6 +5,7 @@
 #include "AppInfo.h"
 #include "BgrColor.h"
 #include "ClickableLabel.h"
+#include "CloseGuard.h"
 #include "ColorChoiceController.h"
 #include "DialogPrompts.h"
 #include "DownloadCommand.h"
@@ -31,7 +32,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
@@ -192,7 +192,8 @@ void MainWindow::createCommands()
     m_fileDrop = std::make_unique<FileDropHandler>(*this, *m_fileCommands, m_busy);
     m_download = std::make_unique<DownloadCommand>(
         DownloadCommand::Context{m_document, m_prompts, m_playback, m_busy},
-        DownloadCommand::View{this, m_progressBar, m_dlLabel, m_settingsButton}, m_menuDownload);
+        DownloadCommand::View{m_progressBar, m_dlLabel, m_settingsButton}, m_menuDownload);
+    m_closeGuard = std::make_unique<CloseGuard>(m_document, m_busy, m_prompts, *m_download);
     // The settings dialog tells which device a port number reaches, by the download's own rule.
     m_settingsCommand->setPortDescriber(
         [this](int port) { return m_download->describePort(port); });
@@ -639,7 +640,12 @@ void MainWindow::showServoMode(int led)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // Closing the main window ends the program at once, whatever else is open.
+    // Closing the main window ends the program, whatever else is open, once
+    // nothing would be lost that the user has not agreed to lose.
+    if (!m_closeGuard->mayClose()) {
+        event->ignore();
+        return;
+    }
     event->accept();
-    QCoreApplication::quit();
+    m_shellCommands->endProgram();
 }

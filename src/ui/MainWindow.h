@@ -13,6 +13,7 @@
 #include <memory>
 
 class ClickableLabel;
+class CloseGuard;
 class ColorChoiceController;
 class DownloadCommand;
 class EndMarkerController;
@@ -208,6 +209,9 @@ private:
     std::unique_ptr<TestController> m_testController;
     std::unique_ptr<FileCommands> m_fileCommands;
     std::unique_ptr<FileDropHandler> m_fileDrop;
-    // Last, so it is destroyed first, while the controls it restores still exist.
+    // After the other commands, so it is destroyed before them, while the
+    // controls it restores still exist.
     std::unique_ptr<DownloadCommand> m_download;
+    // Asks before a close loses unsaved edits or cuts a download off.
+    std::unique_ptr<CloseGuard> m_closeGuard;
 };

@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 
 constexpr qreal BaseFontSize = 8.25;
@@ -22,6 +24,11 @@ constexpr int DeviceRoom = 1800; // twips
 constexpr int ClientWidth = 8565 + DeviceRoom;
 constexpr int ClientHeight = 3120;
 constexpr int ComboWidth = 975;
+// The port's device sits right of the port list, level with it, clear of the
+// hint below the port's label; a long text wraps and the label grows down.
+constexpr int PortDeviceLeft = 4095;
+constexpr int PortDeviceTop = 600;
+constexpr int PortDeviceHeight = 495;
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry)
 {
@@ -105,10 +112,10 @@ void SettingsDialog::createSoftwareFrame()
                          Twips::rect(240, 1680, 2415, 375)));
     makeLabel(frame, QStringLiteral("Label4"), tr("(Set to match Test speed with Sequencer speed)"),
               Twips::rect(240, 2160, 3735, 375));
-    m_portDeviceLabel = makeLabel(frame, QStringLiteral("PortDeviceLabel"), QString(),
-                                  Twips::rect(4080, 600, DeviceRoom, 495));
+    m_portDeviceLabel =
+        makeLabel(frame, QStringLiteral("PortDeviceLabel"), QString(),
+                  Twips::rect(PortDeviceLeft, PortDeviceTop, DeviceRoom, PortDeviceHeight));
     m_portDeviceLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_portDeviceLabel->setWordWrap(false);
 }
 
 void SettingsDialog::createDeviceFrame()
@@ -258,4 +265,8 @@ void SettingsDialog::refreshPortDevice()
     // tooltip tells all of it.
     m_portDeviceLabel->setText(text.section(QLatin1Char('\n'), 0, 1));
     m_portDeviceLabel->setToolTip(text);
+    // A long line wraps: the label grows down to show all of it.
+    const int width = m_portDeviceLabel->width();
+    m_portDeviceLabel->resize(width, std::max(Twips::toPixels(PortDeviceHeight),
+                                              m_portDeviceLabel->heightForWidth(width)));
 }

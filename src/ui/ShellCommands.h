@@ -28,6 +28,8 @@ public:
 
     // What ending the program means; tests replace it to see that it happens.
     void setProgramEnder(std::function<void()> ender) { m_endProgram = std::move(ender); }
+    // Ends the program as Exit does, without asking (the window was closed).
+    void endProgram() { m_endProgram(); }
     // How the manual's page is shown (false: it could not be); tests replace it.
     void setManualOpener(std::function<bool(const QUrl&)> opener)
     {

@@ -8,6 +8,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+
 class TestLedConfig : public QObject {
     Q_OBJECT
 private slots:
@@ -16,6 +23,8 @@ private slots:
     void writesNumberThenCrLf_data();
     void writesNumberThenCrLf();
     void missingFileGivesPortOne();
+    void onlyRegularFilesAreRead_data();
+    void onlyRegularFilesAreRead();
     void failedWriteReportsAndKeepsOldFile();
     void failedFlushKeepsOldFile();
 };
@@ -86,6 +95,55 @@ void TestLedConfig::missingFileGivesPortOne()
 {
     QTemporaryDir dir;
     QCOMPARE(LedConfig::readPort(dir.filePath(QStringLiteral("LED.cfg"))), 1);
+}
+
+void TestLedConfig::onlyRegularFilesAreRead_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("port");
+    QTest::newRow("pipe holding a port") << "fifo" << 1;
+    QTest::newRow("folder") << "folder" << 1;
+    QTest::newRow("character device") << "device" << 1;
+    QTest::newRow("link to a file holding a port") << "link" << 4;
+    QTest::newRow("link to itself") << "loop" << 1;
+}
+
+void TestLedConfig::onlyRegularFilesAreRead()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, port);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("LED.cfg"));
+    const QByteArray native = QFile::encodeName(path);
+    int writer = -1;
+    if (kind == QLatin1String("fifo")) {
+        QCOMPARE(::mkfifo(native.constData(), 0600), 0);
+        // A writer that holds a valid port, so opening the pipe would succeed
+        // and reading it would wait for more until the writer goes away.
+        writer = ::open(native.constData(), O_RDWR | O_NONBLOCK);
+        QVERIFY(writer >= 0);
+        QCOMPARE(::write(writer, "3\r\n", 3), ssize_t(3));
+    } else if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("LED.cfg")));
+    } else if (kind == QLatin1String("device")) {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    } else if (kind == QLatin1String("link")) {
+        FileFixtures::writeFile(dir.filePath(QStringLiteral("real.cfg")), "4\r\n");
+        QVERIFY(QFile::link(QStringLiteral("real.cfg"), path));
+    } else {
+        QVERIFY(QFile::link(QStringLiteral("LED.cfg"), path));
+    }
+    // Should the pipe be opened after all, its writer leaves shortly so the
+    // read ends and the wrong port shows, instead of the test hanging.
+    std::thread closer([writer] {
+        if (writer >= 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            ::close(writer);
+        }
+    });
+    const int read = LedConfig::readPort(path);
+    closer.join();
+    QCOMPARE(read, port);
 }
 
 void TestLedConfig::failedWriteReportsAndKeepsOldFile()

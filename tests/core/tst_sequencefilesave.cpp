@@ -3,6 +3,7 @@
 // old file and are always reported.
 #include "FileFixtures.h"
 #include "SaveFileCommit.h"
+#include "SequenceFileReader.h"
 #include "SequenceFileWriter.h"
 
 #include <QDir>
@@ -13,6 +14,8 @@
 
 #include <optional>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 using namespace FileFixtures;
@@ -47,6 +50,13 @@ private:
     bool m_mounted;
 };
 
+// The kind of what a path names itself, links not followed.
+mode_t kindAt(const QString& path)
+{
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & S_IFMT : 0;
+}
+
 } // namespace
 
 class TestSequenceFileSave : public QObject {
@@ -57,6 +67,9 @@ private slots:
     void failingDiskKeepsOldFile_data();
     void failingDiskKeepsOldFile();
     void fullTmpfsKeepsOldFile();
+    void refusesWhatIsNotARegularFile_data();
+    void refusesWhatIsNotARegularFile();
+    void savesThroughLinkKeepingIt();
 };
 
 void TestSequenceFileSave::savesExactBytesWithProgress()
@@ -145,6 +158,65 @@ void TestSequenceFileSave::fullTmpfsKeepsOldFile()
     QCOMPARE(contentOf(path), old);
     QCOMPARE(QDir(mountPoint).entryList(QDir::Files),
              (QStringList{QStringLiteral("filler"), QStringLiteral("keep.dat")}));
+}
+
+void TestSequenceFileSave::refusesWhatIsNotARegularFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    for (const char* kind :
+         {"pipe", "folder", "device", "link to itself", "loop of two links", "link to a pipe"})
+        QTest::newRow(kind) << QString::fromLatin1(kind);
+}
+
+void TestSequenceFileSave::refusesWhatIsNotARegularFile()
+{
+    // Replacing these would destroy a device node, a pipe or the user's link.
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("target.dat"));
+    const QByteArray native = QFile::encodeName(path);
+    const QString pipe = dir.filePath(QStringLiteral("pipe"));
+    if (kind == QLatin1String("pipe")) {
+        QCOMPARE(::mkfifo(native.constData(), 0600), 0);
+    } else if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("target.dat")));
+    } else if (kind == QLatin1String("device")) {
+        // A node of its own (the null device's numbers), never the real /dev/null.
+        if (::mknod(native.constData(), S_IFCHR | 0600, makedev(1, 3)) != 0)
+            QSKIP("cannot create a device node here");
+    } else if (kind == QLatin1String("link to itself")) {
+        QVERIFY(QFile::link(QStringLiteral("target.dat"), path));
+    } else if (kind == QLatin1String("loop of two links")) {
+        QVERIFY(QFile::link(QStringLiteral("other.dat"), path));
+        QVERIFY(
+            QFile::link(QStringLiteral("target.dat"), dir.filePath(QStringLiteral("other.dat"))));
+    } else {
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QVERIFY(QFile::link(QStringLiteral("pipe"), path));
+    }
+    const mode_t kindBefore = kindAt(path);
+    const QStringList entriesBefore = QDir(dir.path()).entryList(QDir::AllEntries | QDir::System);
+
+    SequenceFileWriter writer;
+    const SequenceFileWriter::Result result = writer.save(path, workedExample());
+
+    QVERIFY(!result.ok);
+    QCOMPARE(result.error, SequenceFileReader::notRegularFileProblem());
+    QCOMPARE(kindAt(path), kindBefore);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System), entriesBefore);
+}
+
+void TestSequenceFileSave::savesThroughLinkKeepingIt()
+{
+    QTemporaryDir dir;
+    const QString real = writeFile(dir.filePath(QStringLiteral("real.dat")), "old");
+    const QString link = dir.filePath(QStringLiteral("link.dat"));
+    QVERIFY(QFile::link(QStringLiteral("real.dat"), link));
+    SequenceFileWriter writer;
+    const SequenceFileWriter::Result result = writer.save(link, workedExample());
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(kindAt(link), mode_t(S_IFLNK));
+    QCOMPARE(contentOf(real), dataFile("worked-example.dat"));
 }
 
 QTEST_GUILESS_MAIN(TestSequenceFileSave)

@@ -8,6 +8,7 @@
 #include <QUndoStack>
 
 #include <algorithm>
+#include <memory>
 #include <random>
 #include <vector>
 
@@ -141,6 +142,7 @@ private slots:
     void strokeIsOneStepAndNetZeroStrokeNone();
     void readOnlyRefusesEveryEdit();
     void historyKeepsAThousandSteps();
+    void goesWithoutAWord();
 };
 
 void SequenceDocumentTest::undoAllRestoresStartRedoAllRestoresEnd_data()
@@ -322,6 +324,27 @@ void SequenceDocumentTest::historyKeepsAThousandSteps()
         document.undoStack().undo();
     }
     QCOMPARE(stateOf(document), start);
+}
+
+// The window that owns the document is partly destroyed when the document
+// goes; a history that tells of its own clearing would call into it.
+void SequenceDocumentTest::goesWithoutAWord()
+{
+    auto document = std::make_unique<SequenceDocument>();
+    document->toggleCell(0, 0);
+    document->toggleCell(1, 1);
+    document->undoStack().undo(); // both undo and redo are possible now
+    int heard = 0;
+    QObject listener;
+    const auto count = [&heard] { ++heard; };
+    QUndoStack& stack = document->undoStack();
+    connect(&stack, &QUndoStack::canUndoChanged, &listener, count);
+    connect(&stack, &QUndoStack::canRedoChanged, &listener, count);
+    connect(&stack, &QUndoStack::indexChanged, &listener, count);
+    connect(&stack, &QUndoStack::cleanChanged, &listener, count);
+    connect(document.get(), &SequenceDocument::cleanChanged, &listener, count);
+    document.reset();
+    QCOMPARE(heard, 0);
 }
 
 QTEST_GUILESS_MAIN(SequenceDocumentTest)

@@ -80,6 +80,8 @@ private slots:
     void saveDialogListsFilesAndKeepsTypedName();
     void saveDialogTakesExistingFileWithoutAsking_data();
     void saveDialogTakesExistingFileWithoutAsking();
+    void saveDialogOffersRememberedPathWhole_data();
+    void saveDialogOffersRememberedPathWhole();
     void cancelReturnsNothing();
 };
 
@@ -159,6 +161,43 @@ void TestDialogPrompts::saveDialogTakesExistingFileWithoutAsking()
         },
         &strayBoxes);
     QCOMPARE(chosen, dir.filePath(typed));
+    QVERIFY2(strayBoxes.isEmpty(), qPrintable(strayBoxes.join('\n')));
+}
+
+void TestDialogPrompts::saveDialogOffersRememberedPathWhole_data()
+{
+    // The name offered after a failed save, which may lie where the dialog cannot go.
+    QTest::addColumn<QString>("offered"); // below the test's folder
+    QTest::addColumn<bool>("inFolder");   // the dialog opens in the name's folder
+    QTest::newRow("existing folder") << "x.dat" << true;
+    QTest::newRow("missing folders") << "no/such/folder/x.dat" << false;
+    QTest::newRow("folder that is a file") << "c.txt/x.dat" << false;
+}
+
+void TestDialogPrompts::saveDialogOffersRememberedPathWhole()
+{
+    QFETCH(QString, offered);
+    QFETCH(bool, inFolder);
+    QTemporaryDir dir;
+    makeFiles(dir);
+    const QString path = dir.filePath(offered);
+    const Request request{Request::Mode::Save, FileCommands::saveTitle(), FileCommands::filter(),
+                          path};
+    QStringList strayBoxes;
+    QString shown, folder;
+    const QString chosen = runDialog(
+        request,
+        [&](QFileDialog& dialog) {
+            shown = nameBox(dialog)->text();
+            folder = dialog.directory().absolutePath();
+            QTest::keyClick(nameBox(dialog), Qt::Key_Return);
+            if (dialog.isVisible())
+                dialog.reject();
+        },
+        &strayBoxes);
+    QCOMPARE(shown, inFolder ? QFileInfo(path).fileName() : path);
+    QCOMPARE(folder, QDir(dir.path()).absolutePath()); // the nearest that exists
+    QCOMPARE(chosen, path);
     QVERIFY2(strayBoxes.isEmpty(), qPrintable(strayBoxes.join('\n')));
 }
 

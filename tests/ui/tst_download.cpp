@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "CloseGuard.h"
 #include "DownloadCommand.h"
 #include "DownloadExamples.h"
 #include "DownloadStream.h"
@@ -9,6 +10,7 @@
 #include "SequenceGrid.h"
 #include "SettingsCommand.h"
 #include "SettingsDialog.h"
+#include "ShellCommands.h"
 #include "StreamAnalysis.h"
 #include "TestWindow.h"
 #include "VirtualDevice.h"
@@ -42,7 +44,8 @@ private slots:
     void hangUpMidStream();
     void sequenceTakesNoEditsWhileDownloading();
     void devsimProgramChecksDownload();
-    void closingWindowClosesPort(); // last: closing the main window quits the application
+    void closingWindowDuringDownload_data();
+    void closingWindowDuringDownload();
 };
 
 namespace {
@@ -477,25 +480,62 @@ void DownloadTest::devsimProgramChecksDownload()
         QVERIFY2(report.contains(line), qPrintable(report));
 }
 
-void DownloadTest::closingWindowClosesPort()
+void DownloadTest::closingWindowDuringDownload_data()
 {
+    QTest::addColumn<bool>("whileAsking"); // closed while the download's question is open
+    QTest::addColumn<Answer>("answer");    // to the question the close asks
+    QTest::newRow("while asking") << true << Answer::Cancel;
+    QTest::newRow("sending, let it finish") << false << Answer::Cancel;
+    QTest::newRow("sending, stop it") << false << Answer::Ok;
+}
+
+void DownloadTest::closingWindowDuringDownload()
+{
+    QFETCH(bool, whileAsking);
+    QFETCH(Answer, answer);
     TestWindow window;
+    int endings = 0;
+    window->shellCommands()->setProgramEnder([&endings] { ++endings; });
     VirtualDevice device;
     device.start();
     pointAt(window, device.path());
-    window.prompts().nextAnswer(Answer::Ok);
+    bool closedWhileAsking = false;
+    window.prompts().nextAnswer([&](const UserPrompts::Message&) {
+        if (whileAsking)
+            closedWhileAsking = window->close();
+        return Answer::Ok;
+    });
     QSignalSpy ended(&window->downloadCommand(), &DownloadCommand::ended);
     window->menuDownload()->trigger();
-    QTRY_VERIFY(window->progressBar()->value() >= 2);
+    if (!whileAsking) {
+        QTRY_VERIFY(window->progressBar()->value() >= 2);
+        window.prompts().nextAnswer(answer);
+        if (answer == Answer::Ok)
+            window.prompts().nextAnswer(Answer::Ok);
+        window->close();
+    }
+    const bool stopped = !whileAsking && answer == Answer::Ok;
 
-    window->close();
-
-    QCOMPARE(ended.size(), 1);
-    QCOMPARE(ended.first().first().value<Outcome>(), Outcome::Abandoned);
+    const Outcome outcome = waitForEnd(ended);
+    QCOMPARE(outcome, stopped ? Outcome::Abandoned : Outcome::Completed);
+    QCOMPARE(window->isVisible(), !stopped);
+    QCOMPARE(endings, stopped ? 1 : 0);
+    QVERIFY(!closedWhileAsking);
     QVERIFY(portIsFree(device.path()));
     device.stop();
-    QVERIFY(device.finish().bytes.size() < 171);
-    QCOMPARE(window.prompts().messages.size(), 1);
+    const QByteArray received = device.finish().bytes;
+    QCOMPARE(received.size() == DownloadStream::ByteCount, !stopped);
+    QVERIFY(window.prompts().unexpected.isEmpty());
+    QStringList asked;
+    for (const UserPrompts::Message& message : window.prompts().messages.mid(1))
+        asked << message.text;
+    if (whileAsking)
+        QCOMPARE(asked, QStringList());
+    else if (stopped)
+        QCOMPARE(asked, (QStringList{CloseGuard::downloadRunningQuestion(),
+                                     CloseGuard::downloadStoppedMessage()}));
+    else
+        QCOMPARE(asked, QStringList{CloseGuard::downloadRunningQuestion()});
 }
 
 QTEST_MAIN(DownloadTest)

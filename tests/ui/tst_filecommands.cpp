@@ -7,6 +7,7 @@
 #include "LampWidget.h"
 #include "ManualStepClock.h"
 #include "ScriptedPrompts.h"
+#include "SequenceFileReader.h"
 #include "SequenceFileWriter.h"
 #include "TestWindow.h"
 #include "TimeAxisWidget.h"
@@ -18,6 +19,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace FileFixtures;
 
@@ -103,7 +106,8 @@ private slots:
     void replaceQuestion_data();
     void replaceQuestion();
     void failedSaveKeepsOldFile();
-    void saveToMissingFolderIsReported();
+    void failedSaveSaysWhatWasKept_data();
+    void failedSaveSaysWhatWasKept();
 
     void openRestoresEverythingAndSavesSameBytes();
     void rejectedFileChangesNothing_data();
@@ -350,16 +354,59 @@ void TestFileCommands::failedSaveKeepsOldFile()
     QVERIFY(window->progressBar()->isHidden());
 }
 
-void TestFileCommands::saveToMissingFolderIsReported()
+void TestFileCommands::failedSaveSaysWhatWasKept_data()
 {
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("fullDisk");
+    QTest::addColumn<QString>("reason");  // empty: the system's, not checked here
+    QTest::addColumn<QString>("outcome"); // the message's last line
+    const QString notSaved = QStringLiteral("The sequence was not saved.");
+    const QString kept = QStringLiteral(
+        "The sequence was not saved; an existing file of that name was left as it was.");
+    QTest::newRow("new file in a missing folder") << "missing/new.dat" << false << "" << notSaved;
+    QTest::newRow("new file, disk full") << "new.dat" << true << "" << notSaved;
+    QTest::newRow("existing file, disk full") << "old.dat" << true << "" << kept;
+    QTest::newRow("pipe") << "pipe" << false << SequenceFileReader::notRegularFileProblem()
+                          << notSaved;
+    QTest::newRow("folder") << "folder" << false << SequenceFileReader::notRegularFileProblem()
+                            << notSaved;
+}
+
+void TestFileCommands::failedSaveSaysWhatWasKept()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, fullDisk);
+    QFETCH(QString, reason);
+    QFETCH(QString, outcome);
     TestWindow window;
-    const QString path = window.dirPath() + QStringLiteral("/missing/new.dat");
+    const QDir dir(window.dirPath());
+    writeFile(dir.filePath(QStringLiteral("old.dat")), "old");
+    QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe"))).constData(), 0600),
+             0);
+    QVERIFY(dir.mkdir(QStringLiteral("folder")));
+    if (fullDisk)
+        window->fileCommands()->setWriter(std::make_unique<FullDiskWriter>());
+    const QString path = dir.filePath(target);
     window.prompts().nextFile(path);
+    // Only an existing regular file is worth the replace question.
+    if (target == QLatin1String("old.dat"))
+        window.prompts().nextAnswer(Answer::Yes);
     window.prompts().nextAnswer(Answer::Ok);
+
     trigger(window.window(), Command::Save);
-    QCOMPARE(window.prompts().messages.size(), 1);
-    QVERIFY(window.prompts().messages.first().text.contains(path));
+
+    QVERIFY2(window.prompts().unexpected.isEmpty(),
+             qPrintable(window.prompts().unexpected.join(QLatin1Char('\n'))));
+    const QStringList lines = window.prompts().messages.constLast().text.split(QLatin1Char('\r'));
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines[0], QStringLiteral("Cannot save ") + path);
+    if (!reason.isEmpty())
+        QCOMPARE(lines[1], reason);
+    QCOMPARE(lines[2], outcome);
     QCOMPARE(window->windowTitle(), AppInfo::startupCaption());
+    QCOMPARE(contentOf(dir.filePath(QStringLiteral("old.dat"))), QByteArray("old"));
+    QVERIFY(!QFileInfo(dir.filePath(QStringLiteral("pipe"))).isFile());
+    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("folder"))).isDir());
 }
 
 void TestFileCommands::openRestoresEverythingAndSavesSameBytes()

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -87,6 +88,8 @@ private slots:
     void firstListFocusedAndTabFollowsLayout();
     void unwritableConfigIsReportedAndSettingsKept();
     void portDeviceFollowsChosenPort();
+    void portDeviceTextShownWhole_data();
+    void portDeviceTextShownWhole();
 };
 
 void SettingsDialogTest::loadedHiddenWithCurrentSettings_data()
@@ -422,6 +425,52 @@ void SettingsDialogTest::portDeviceFollowsChosenPort()
     dialog.close();
     QTRY_VERIFY(old.isNull());
     QCOMPARE(dialogOf(test.window()).portDeviceLabel()->text(), QStringLiteral("/dev/ttyUSB1"));
+}
+
+void SettingsDialogTest::portDeviceTextShownWhole_data()
+{
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("device alone") << "/dev/ttyS0"
+                                  << "/dev/ttyS0";
+    QTest::newRow("none present")
+        << "none present\nthis computer has 3 serial ports: /dev/ttyUSB0, /dev/ttyACM0, "
+           "/dev/ttyS0"
+        << "none present\nthis computer has 3 serial ports: /dev/ttyUSB0, /dev/ttyACM0, "
+           "/dev/ttyS0";
+    QTest::newRow("adapter, its stable name in the tooltip only")
+        << "/dev/ttyUSB0\nFT232R USB UART, FTDI 0403:6001\n/dev/serial/by-id/"
+           "usb-FTDI_FT232R_USB_UART_A10KJ3XM-if00-port0"
+        << "/dev/ttyUSB0\nFT232R USB UART, FTDI 0403:6001";
+}
+
+void SettingsDialogTest::portDeviceTextShownWhole()
+{
+    QFETCH(QString, description);
+    QFETCH(QString, shown);
+    TestWindow test;
+    test->settingsCommand()->setPortDescriber([description](int) { return description; });
+    SettingsDialog& dialog = openSettings(test);
+    QLabel* label = dialog.portDeviceLabel();
+    QCOMPARE(label->text(), shown);
+    QCOMPARE(label->toolTip(), description);
+    // Laid out as the label lays it out, the text fits its room.
+    const QRect room = label->contentsRect();
+    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect needed = QFontMetrics(label->font()).boundingRect(room, flags, label->text());
+    QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
+             qPrintable(QStringLiteral("needs %1 x %2 px, has %3 x %4")
+                            .arg(needed.width())
+                            .arg(needed.height())
+                            .arg(room.width())
+                            .arg(room.height())));
+    // Within its frame, clear of the frame's edge and of every other control.
+    auto* frame = label->parentWidget();
+    QVERIFY(frame->contentsRect().contains(label->geometry()));
+    for (QWidget* other : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (other != label && other->isVisible())
+            QVERIFY2(!other->geometry().intersects(label->geometry()),
+                     qPrintable(other->objectName()));
 }
 
 QTEST_MAIN(SettingsDialogTest)

@@ -108,6 +108,8 @@ private slots:
     void manualThatCannotBeShownIsReported();
     void manualLocation_data();
     void manualLocation();
+    void closingAsksOnlyWithUnsavedEdits_data();
+    void closingAsksOnlyWithUnsavedEdits();
 };
 
 void ShellCommandsTest::messageBoxes_data()
@@ -337,6 +339,59 @@ void ShellCommandsTest::manualLocation()
     const QString bin = prefix.filePath(executableDir);
     QVERIFY(QDir().mkpath(bin));
     QCOMPARE(ManualLocation::indexFile(bin), prefix.filePath(expected));
+}
+
+void ShellCommandsTest::closingAsksOnlyWithUnsavedEdits_data()
+{
+    QTest::addColumn<QString>("history"); // e: an edit, u: undo, s: save
+    QTest::addColumn<UserPrompts::Answer>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("closes");
+    const auto ok = UserPrompts::Answer::Ok;
+    const auto cancel = UserPrompts::Answer::Cancel;
+    QTest::newRow("nothing edited") << "" << ok << false << true;
+    QTest::newRow("edited, OK") << "e" << ok << true << true;
+    QTest::newRow("edited, Cancel") << "e" << cancel << true << false;
+    QTest::newRow("edited and undone") << "eu" << ok << false << true;
+    QTest::newRow("edited and saved") << "es" << ok << false << true;
+    QTest::newRow("saved, edited again") << "ese" << cancel << true << false;
+    QTest::newRow("saved, then undone") << "esu" << ok << true << true;
+}
+
+void ShellCommandsTest::closingAsksOnlyWithUnsavedEdits()
+{
+    QFETCH(QString, history);
+    QFETCH(UserPrompts::Answer, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, closes);
+    TestWindow test;
+    int endings = 0;
+    shellOf(test.window()).setProgramEnder([&endings] { ++endings; });
+    int event = 0;
+    for (const QChar step : history) {
+        if (step == QLatin1Char('e')) {
+            test->document().toggleCell(0, event++);
+        } else if (step == QLatin1Char('u')) {
+            test->undoAction()->trigger();
+        } else {
+            test.prompts().nextFile(test.dirPath() + QStringLiteral("/saved.dat"));
+            test->menuSave()->trigger();
+        }
+    }
+    const int promptsBefore = int(test.prompts().messages.size());
+    if (asked)
+        test.prompts().nextAnswer(answer);
+
+    test->close();
+
+    const QList<UserPrompts::Message> shown = test.prompts().messages.mid(promptsBefore);
+    QCOMPARE(shown.size(), asked ? 1 : 0);
+    if (asked) {
+        QCOMPARE(shown.first().text, ShellCommands::exitPrompt());
+        QCOMPARE(shown.first().buttons, UserPrompts::Buttons::OkCancel);
+    }
+    QCOMPARE(test->isVisible(), !closes);
+    QCOMPARE(endings, closes ? 1 : 0);
 }
 
 QTEST_MAIN(ShellCommandsTest)

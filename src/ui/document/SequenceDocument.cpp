@@ -4,6 +4,7 @@
 #include "RowOperations.h"
 #include "SequenceEdits.h"
 
+#include <QSignalBlocker>
 #include <QUndoStack>
 
 namespace {
@@ -65,7 +66,10 @@ SequenceDocument::SequenceDocument(QObject* parent)
 
 SequenceDocument::~SequenceDocument()
 {
-    // The commands refer to the sequence: let them go first.
+    // The commands refer to the sequence: let them go first. Quietly: the
+    // document's owner is partly destroyed by now, and its slots would run
+    // on members already gone.
+    const QSignalBlocker quiet(m_undoStack);
     m_undoStack->clear();
 }
 
