@@ -5,6 +5,11 @@ namespace ColorTable {
 
 QString colorName(int index)
 {
+    return isValid(index) ? QString::fromLatin1(Entries[index].name) : QString();
+}
+
+QString shownName(int index)
+{
     return isValid(index) ? QCoreApplication::translate("ColorTable", Entries[index].name)
                           : QString();
 }

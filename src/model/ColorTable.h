@@ -17,7 +17,7 @@ constexpr int White = 7;
 constexpr int Black = 0;
 
 struct Entry {
-    const char* name;      // English; colorName() gives it in the user's language
+    const char* name;      // English; shownName() gives it in the user's language
     const char* valueText; // "&H..." form, blue-green-red
     std::uint32_t bgr;
 };
@@ -38,7 +38,10 @@ constexpr bool isValid(int index)
     return index >= 0 && index < Count;
 }
 
+// The English name, as reports and files of other tools use it.
 QString colorName(int index);
+// The name in the user's language, for the window.
+QString shownName(int index);
 std::uint32_t colorValue(int index);
 
 } // namespace ColorTable

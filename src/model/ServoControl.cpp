@@ -5,12 +5,19 @@
 
 namespace ServoControl {
 
+namespace {
+
+const char* const OffText = QT_TRANSLATE_NOOP("ServoControl", "OFF");
+const char* const NoneText = QT_TRANSLATE_NOOP("ServoControl", "NONE");
+
+} // namespace
+
 QString entryText(int mode)
 {
     if (mode == Off)
-        return QCoreApplication::translate("ServoControl", "OFF");
+        return QLatin1String(OffText);
     if (mode == None)
-        return QCoreApplication::translate("ServoControl", "NONE");
+        return QLatin1String(NoneText);
     if (!isValid(mode))
         return {};
     QString text = QStringLiteral("|");
@@ -27,6 +34,14 @@ QStringList entries()
     QStringList list;
     for (int mode = 0; mode < Count; ++mode)
         list << entryText(mode);
+    return list;
+}
+
+QStringList shownEntries()
+{
+    QStringList list = entries();
+    list[Off] = QCoreApplication::translate("ServoControl", OffText);
+    list[None] = QCoreApplication::translate("ServoControl", NoneText);
     return list;
 }
 

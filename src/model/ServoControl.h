@@ -25,7 +25,10 @@ constexpr bool isServoControlled(int mode)
     return mode < None;
 }
 
+// English, as reports and other tools show them.
 QString entryText(int mode);
 QStringList entries();
+// The list's entries in the user's language (OFF and NONE are words), for the window.
+QStringList shownEntries();
 
 } // namespace ServoControl

@@ -608,14 +608,14 @@ void MainWindow::startUp()
         m_menuSettings);
 
     for (int color = 0; color < ColorTable::Count; ++color)
-        m_colorList->addItem(ColorTable::colorName(color));
+        m_colorList->addItem(ColorTable::shownName(color));
     m_rowOptionsList->addItems({tr("Clear All"), tr("Mark All"), tr("Toggle All"),
                                 tr("Copy from..."), tr("Copy to..."), tr("Skip 1..."),
                                 tr("Skip 2..."), tr("Skip 3..."), QString(), tr("Cancel")});
     m_copyList->addItems({QStringLiteral("LED #1"), QStringLiteral("LED #2"),
                           QStringLiteral("LED #3"), QStringLiteral("LED #4"), QString(), QString(),
                           QString(), QString(), QString(), tr("Cancel")});
-    const QStringList servoEntries = ServoControl::entries();
+    const QStringList servoEntries = ServoControl::shownEntries();
     for (int led = 0; led < LedCount; ++led) {
         m_servoControls[led]->addItems(servoEntries);
         showServoMode(led);

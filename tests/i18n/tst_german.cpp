@@ -5,6 +5,7 @@
 #include "LedConfig.h"
 #include "MainWindow.h"
 #include "ScriptedPrompts.h"
+#include "SequencePrinter.h"
 #include "SettingsCommand.h"
 #include "TestWindow.h"
 #include "Translations.h"
@@ -183,6 +184,11 @@ private slots:
         window.prompts().nextFile(saved);
         window->menuSave()->trigger();
         QCOMPARE(contentOf(saved), dataFile("all-settings.dat"));
+        // --print writes a report for scripts as well as people: English.
+        const QString printed = SequencePrinter::text(window->sequence(), window->settings());
+        QVERIFY2(printed.contains(QLatin1String("colour Red")) && !printed.contains(u"Rot"),
+                 qPrintable(printed));
+        QCOMPARE(window->colorList()->item(1)->text(), QStringLiteral("Rot"));
 
         QVERIFY(LedConfig::writePort(7, window.configPath()).ok);
         QCOMPARE(contentOf(window.configPath()), QByteArray("7\r\n"));
