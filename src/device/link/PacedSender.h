@@ -31,8 +31,8 @@ public:
     static constexpr std::chrono::milliseconds DrainTimeout{2000};
     // Each record is aimed this little past its earliest time, so that bytes
     // the system passes on a few microseconds late still reach the device no
-    // sooner than it can take them (the whole stream is 4.3 ms longer).
-    static constexpr std::chrono::microseconds FirstMargin{1000};
+    // sooner than it can take them (the whole stream is 5.3 ms longer).
+    static constexpr std::chrono::microseconds FirstMargin{2000};
     static constexpr std::chrono::microseconds GapMargin{60};
     // How close to a record's time the sender stops sleeping and watches the clock.
     static constexpr std::chrono::microseconds FinalApproach{1500};
