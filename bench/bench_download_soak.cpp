@@ -5,6 +5,7 @@
 // the resident memory before and after, so leaks and wear over a long session
 // show up.
 
+#include "AlwaysOkPrompts.h"
 #include "DownloadCommand.h"
 #include "DownloadStream.h"
 #include "MainWindow.h"
@@ -28,12 +29,6 @@ constexpr int ReportEvery = 10;
 // Allowance for bytes the device notices late on a busy machine.
 constexpr double DeviceLatenessMs = 35.0;
 constexpr int DownloadTimeoutMs = 20000;
-
-class AlwaysOk : public UserPrompts {
-public:
-    Answer ask(const Message&) override { return Answer::Ok; }
-    QString chooseFile(const FileRequest&) override { return {}; }
-};
 
 // Resident memory of this process in kB (Linux), 0 where unknown.
 long residentKb()
@@ -144,7 +139,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QTemporaryDir dir;
     MainWindow window(dir.filePath(QStringLiteral("LED.cfg")));
-    window.setPromptBackend(std::make_unique<AlwaysOk>());
+    window.setPromptBackend(std::make_unique<AlwaysOkPrompts>());
     window.show();
     Soak soak(window);
     QTimer::singleShot(0, &soak, &Soak::start);
