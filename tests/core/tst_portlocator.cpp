@@ -24,31 +24,31 @@ namespace {
 using Platform = PortLocator::Platform;
 
 // "ttyUSB0", "ttyS1-" (a built-in slot with no UART), "cu.x", "ttyXRUSB0+" (USB by ids).
-SerialPortDescription port(QString spec)
+SerialPortDescription port(QString shorthand)
 {
     SerialPortDescription description;
-    if (spec.endsWith(QLatin1Char('-'))) {
+    if (shorthand.endsWith(QLatin1Char('-'))) {
         description.hardware = false;
-        spec.chop(1);
+        shorthand.chop(1);
     }
-    if (spec.endsWith(QLatin1Char('+')) || spec.startsWith(QLatin1String("ttyUSB"))
-        || spec.startsWith(QLatin1String("ttyACM"))) {
+    if (shorthand.endsWith(QLatin1Char('+')) || shorthand.startsWith(QLatin1String("ttyUSB"))
+        || shorthand.startsWith(QLatin1String("ttyACM"))) {
         description.vendorId = 0x0403;
         description.productId = 0x6001;
-        if (spec.endsWith(QLatin1Char('+')))
-            spec.chop(1);
+        if (shorthand.endsWith(QLatin1Char('+')))
+            shorthand.chop(1);
     }
-    description.name = spec;
+    description.name = shorthand;
     description.location =
-        spec.startsWith(QLatin1String("COM")) ? spec : QStringLiteral("/dev/") + spec;
+        shorthand.startsWith(QLatin1String("COM")) ? shorthand : QStringLiteral("/dev/") + shorthand;
     return description;
 }
 
-QList<SerialPortDescription> ports(const QStringList& specs)
+QList<SerialPortDescription> ports(const QStringList& shorthands)
 {
     QList<SerialPortDescription> list;
-    for (const QString& spec : specs)
-        list << port(spec);
+    for (const QString& shorthand : shorthands)
+        list << port(shorthand);
     return list;
 }
 
@@ -173,9 +173,9 @@ void PortLocatorTest::orderIgnoresListingOrder()
     QRandomGenerator random(20261207);
     for (int round = 0; round < 200; ++round) {
         QStringList listed;
-        for (const QString& spec : pool) {
+        for (const QString& shorthand : pool) {
             if (random.bounded(2))
-                listed << spec;
+                listed << shorthand;
         }
         const PortLocator reference(ports(listed), Platform::Linux);
         std::shuffle(listed.begin(), listed.end(), random);
