@@ -64,6 +64,12 @@ bool SequenceFile::lightsLed(int eventValue, int led)
 
 void SequenceFile::openInto(LedSequence& sequence, ProgramSettings& settings) const
 {
+    replaceSequence(sequence);
+    settings.loadSpeeds(picSpeed, pcSpeed);
+}
+
+void SequenceFile::replaceSequence(LedSequence& sequence) const
+{
     // Each cell is set to exactly what the file says: unlit cells are cleared,
     // lit ones lit, and every event's value text follows through setCell.
     for (int event = 0; event < EventCount; ++event)
@@ -73,7 +79,7 @@ void SequenceFile::openInto(LedSequence& sequence, ProgramSettings& settings) co
         sequence.setLedColor(led, ledColors[led]);
     for (int index = 0; index < SpareColorCount; ++index)
         sequence.setSpareColor(index, spareColors[index]);
-    applySharedSettings(sequence, settings);
+    applyEndAndServoModes(sequence);
 }
 
 void SequenceFile::mergeInto(LedSequence& sequence, ProgramSettings& settings) const
@@ -82,13 +88,13 @@ void SequenceFile::mergeInto(LedSequence& sequence, ProgramSettings& settings) c
         for (int led = 0; led < LedCount; ++led)
             if (lightsLed(events[event], led))
                 sequence.setCell(led, event, 1);
-    applySharedSettings(sequence, settings);
+    applyEndAndServoModes(sequence);
+    settings.loadSpeeds(picSpeed, pcSpeed);
 }
 
-void SequenceFile::applySharedSettings(LedSequence& sequence, ProgramSettings& settings) const
+void SequenceFile::applyEndAndServoModes(LedSequence& sequence) const
 {
     sequence.setLastEvent(lastEvent);
     for (int led = 0; led < LedCount; ++led)
         sequence.setServoMode(led, servoModes[led]);
-    settings.loadSpeeds(picSpeed, pcSpeed);
 }

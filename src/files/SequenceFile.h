@@ -56,6 +56,8 @@ struct SequenceFile {
     // Open: the file's cells replace the sequence's; colours, spare colours, last
     // event, servo choices and speeds are all taken from the file.
     void openInto(LedSequence& sequence, ProgramSettings& settings) const;
+    // Open without the speeds: the sequence becomes exactly what the file holds.
+    void replaceSequence(LedSequence& sequence) const;
     // Merge: the file's lit cells are added (none turned off); the last event,
     // servo choices and speeds are taken from the file; colours are kept.
     void mergeInto(LedSequence& sequence, ProgramSettings& settings) const;
@@ -67,5 +69,5 @@ struct SequenceFile {
     friend bool operator!=(const SequenceFile& a, const SequenceFile& b) { return !(a == b); }
 
 private:
-    void applySharedSettings(LedSequence& sequence, ProgramSettings& settings) const;
+    void applyEndAndServoModes(LedSequence& sequence) const;
 };

@@ -228,16 +228,7 @@ SequenceDocument::Whole SequenceDocument::whole() const
 void SequenceDocument::restore(const Whole& state)
 {
     const SequenceFile& content = state.content;
-    for (int event = 0; event < LedSequence::EventCount; ++event)
-        for (int led = 0; led < LedSequence::LedCount; ++led)
-            m_sequence.setCell(led, event, SequenceFile::lightsLed(content.events[event], led));
-    for (int led = 0; led < LedSequence::LedCount; ++led) {
-        m_sequence.setLedColor(led, content.ledColors[led]);
-        m_sequence.setServoMode(led, content.servoModes[led]);
-    }
-    for (int index = 0; index < LedSequence::SpareColorCount; ++index)
-        m_sequence.setSpareColor(index, content.spareColors[index]);
-    m_sequence.setLastEvent(content.lastEvent);
+    content.replaceSequence(m_sequence);
     // Only speeds that differ are loaded: loading announces them to an open
     // settings dialog, which would drop a choice the user has not confirmed yet.
     if (content.picSpeed != m_settings.picSpeed() || content.pcSpeed != m_settings.pcSpeed())

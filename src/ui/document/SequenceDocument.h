@@ -58,7 +58,6 @@ public:
     void beginStroke();
     void paintCell(int led, int event, int value);
     void endStroke();
-    bool inStroke() const { return m_strokeOpen; }
 
     void applyRowOperation(int row, RowOperation operation, int otherRow = -1);
     void setLedColors(LedSet leds, int colorIndex);

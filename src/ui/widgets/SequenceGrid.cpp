@@ -282,7 +282,7 @@ void SequenceGrid::walkCursorTo(int row, int column, bool painting)
 
 void SequenceGrid::startKeyStroke()
 {
-    if (m_keyStroke && m_document.inStroke())
+    if (m_keyStroke)
         return;
     m_keyStroke = true;
     m_keyStrokeStart = m_cursor.column;
