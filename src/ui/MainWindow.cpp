@@ -206,12 +206,6 @@ void MainWindow::setPromptBackend(std::unique_ptr<UserPrompts> backend)
     m_prompts.setBackend(std::move(backend));
 }
 
-void MainWindow::stopTestIfRunning()
-{
-    if (m_playback.isRunning())
-        m_playback.stop();
-}
-
 void MainWindow::createControls()
 {
     AccessibleFactory::install();
@@ -227,13 +221,13 @@ void MainWindow::createControls()
     setReadingOrder();
     createZoomActions();
     applyTones();
+    // Laid out at this zoom once everything is in place, at the end of start-up.
     Twips::setZoomPercent(userSettings().value(ZoomKey, 100).toInt());
-    applyZoom();
 }
 
 void MainWindow::createSequenceRows(QWidget* area)
 {
-    m_wheelRule = new FocusedWheelOnly(this);
+    auto* wheelRule = new FocusedWheelOnly(this);
     m_grid = new SequenceGrid(m_document, area);
     m_layout.placeAt(m_grid, QPoint(1920, RowTops[0]));
     GridAccessible::attach(m_grid, m_document);
@@ -283,7 +277,7 @@ void MainWindow::createSequenceRows(QWidget* area)
         describe(servo, tr("%1 servo control").arg(ledName(led)),
                  tr("How %1 responds to the R/C servo signal").arg(ledName(led)));
         servo->setFocusPolicy(Qt::StrongFocus);
-        servo->installEventFilter(m_wheelRule);
+        servo->installEventFilter(wheelRule);
         m_servoControls[led] = servo;
     }
 
@@ -367,10 +361,9 @@ void MainWindow::createServoStickGroup(QWidget* area)
                             tr("(Use Mouse or Left + Right Arrow key to change servo position)"),
                             QRect(2430, 3480, 4755, 255));
     m_servoHint->setAlignment(Qt::AlignCenter);
-    describe(m_servoHint, m_servoHint->text(), m_servoHint->toolTip());
     m_servoHint->setToolTip(
         tr("Use the Mouse or Left + Right Arrow key to change servo position..."));
-    m_servoHint->setAccessibleDescription(m_servoHint->toolTip());
+    describe(m_servoHint, m_servoHint->text(), m_servoHint->toolTip());
 
     for (QWidget* widget :
          {static_cast<QWidget*>(m_pulseWidthLabel1), static_cast<QWidget*>(m_pulseWidth),
@@ -596,8 +589,7 @@ void MainWindow::followActivity(BusyState::Activity activity)
 
 void MainWindow::startUp()
 {
-    m_document.setCaption(AppInfo::startupCaption());
-    setWindowTitle(m_document.caption());
+    m_document.setCaption(AppInfo::startupCaption()); // the window's title follows
     ProgramSettings& settings = m_document.settings();
     settings.setCommPort(LedConfig::readPort(m_configPath));
     settings.setPicSpeed(ProgramSettings::DefaultPicSpeed);
@@ -622,9 +614,7 @@ void MainWindow::startUp()
         showLedColor(led);
     }
     m_timeAxis->setMarkedEvent(m_document.sequence().lastEvent());
-
-    setFixedSize(centralWidget()->width(),
-                 centralWidget()->height() + menuBar()->sizeHint().height());
+    applyZoom();
 }
 
 void MainWindow::showLedColor(int led)

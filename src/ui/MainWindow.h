@@ -65,9 +65,6 @@ public:
     // The Download command; also tells the settings dialog which device a port reaches.
     DownloadCommand& downloadCommand() const { return *m_download; }
 
-    // Stops a running visual test (StopTest for the commands that need it).
-    void stopTestIfRunning();
-
     // The file last chosen in an Open, Merge or Save dialog (empty after
     // New/Clear): the name Save offers next.
     QString rememberedFile() const { return m_document.rememberedFile(); }
@@ -156,7 +153,6 @@ private:
     TestPlayback m_playback;
     HeldPrompts m_prompts;
     TwipsLayout m_layout;
-    QObject* m_wheelRule = nullptr;
 
     SequenceGrid* m_grid = nullptr;
     TimeAxisWidget* m_timeAxis = nullptr;

@@ -75,7 +75,7 @@ private slots:
     void captionFollowsStartAndStop();
     void stickGroupReplacesSettingsWhileServoControlled_data();
     void stickGroupReplacesSettingsWhileServoControlled();
-    void stopTestIfRunningStopsLikeTheButton();
+    void stoppingThePlaybackStopsLikeTheButton();
     void restartWhileWindingDownChecksServoModesAgain();
     void lampsAndHighlightMirrorEachStep();
     void openPromptHoldsTheShownEvent();
@@ -145,7 +145,7 @@ void TestControllerTest::stickGroupReplacesSettingsWhileServoControlled()
     QVERIFY(!window->playback().isPlaying());
 }
 
-void TestControllerTest::stopTestIfRunningStopsLikeTheButton()
+void TestControllerTest::stoppingThePlaybackStopsLikeTheButton()
 {
     TestWindow window;
     ManualStepClock* clock = ManualStepClock::installIn(window->playback());
@@ -154,7 +154,7 @@ void TestControllerTest::stopTestIfRunningStopsLikeTheButton()
     window->menuTest()->trigger();
     QCOMPARE(window->lamp(2)->fillColor(), QColor(Qt::white));
 
-    window->stopTestIfRunning();
+    window->playback().stop();
     QVERIFY(!window->playback().isRunning());
     QCOMPARE(window->testButton()->text(), QStringLiteral("Test"));
     QVERIFY(allVisible(stickGroup(window.window()), false));
@@ -164,7 +164,7 @@ void TestControllerTest::stopTestIfRunningStopsLikeTheButton()
     QCOMPARE(window->timeAxis()->highlightedEvent(), -1);
     QVERIFY(window->settingsButton()->isVisible());
 
-    window->stopTestIfRunning(); // nothing runs: nothing happens
+    window->playback().stop(); // nothing runs: nothing happens
     QCOMPARE(window->testButton()->text(), QStringLiteral("Test"));
 }
 

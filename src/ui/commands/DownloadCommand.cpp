@@ -50,8 +50,7 @@ void DownloadCommand::run()
     if (m_sender.isSending())
         return;
     m_context.busy.setDownload(BusyState::Activity::DownloadAsking);
-    if (m_context.playback.isRunning())
-        m_context.playback.stop();
+    m_context.playback.stop();
     m_testHold.emplace(&m_context.playback);
     // Stopping hides a servo stick at once; the held test would bring the
     // Settings button back to its place only when it winds down.

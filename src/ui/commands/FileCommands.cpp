@@ -65,7 +65,7 @@ void FileCommands::merge()
 void FileCommands::load(const QString& title, RunningTest runningTest, ApplyFile apply)
 {
     if (runningTest == RunningTest::Stop)
-        stopTestIfRunning();
+        m_playback.stop();
     const QString path = chooseFile(UserPrompts::FileRequest::Mode::Open, title, {});
     if (!path.isEmpty())
         loadChosen(path, apply);
@@ -73,7 +73,7 @@ void FileCommands::load(const QString& title, RunningTest runningTest, ApplyFile
 
 void FileCommands::openFile(const QString& path)
 {
-    stopTestIfRunning();
+    m_playback.stop();
     loadChosen(path, &SequenceDocument::openFile);
 }
 
@@ -85,15 +85,9 @@ void FileCommands::loadChosen(const QString& path, ApplyFile apply)
     (m_document.*apply)(*file, path, captionFor(path));
 }
 
-void FileCommands::stopTestIfRunning()
-{
-    if (m_playback.isRunning())
-        m_playback.stop();
-}
-
 void FileCommands::save()
 {
-    stopTestIfRunning();
+    m_playback.stop();
     const QString path = chooseSaveTarget();
     if (path.isEmpty())
         return;

@@ -59,7 +59,6 @@ private:
     // Open and Merge: choose a file, check all of it, then apply it.
     void load(const QString& title, RunningTest runningTest, ApplyFile apply);
     void loadChosen(const QString& path, ApplyFile apply);
-    void stopTestIfRunning();
     QString chooseFile(UserPrompts::FileRequest::Mode mode, const QString& title,
                        const QString& initialName);
     // The path to save to, after the replace question; empty when the user

@@ -39,8 +39,7 @@ void SettingsCommand::setPortDescriber(SettingsDialog::PortDescriber describer)
 
 void SettingsCommand::show()
 {
-    if (m_context.playback.isRunning())
-        m_context.playback.stop();
+    m_context.playback.stop();
     dialog().present();
 }
 

@@ -81,8 +81,7 @@ void ShellCommands::confirmExit()
 void ShellCommands::exitButtonClicked()
 {
     // The test stays stopped even if the user then decides not to leave.
-    if (m_playback.isRunning())
-        m_playback.stop();
+    m_playback.stop();
     confirmExit();
 }
 
