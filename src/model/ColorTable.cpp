@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ColorTable.h"
 
+#include <QCoreApplication>
+
 namespace ColorTable {
 
 QString colorName(int index)

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QCoreApplication>
 #include <QString>
+#include <QtGlobal>
 
 #include <array>
 #include <cstdint>

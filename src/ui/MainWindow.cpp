@@ -230,7 +230,7 @@ void MainWindow::createSequenceRows(QWidget* area)
     auto* wheelRule = new FocusedWheelOnly(this);
     m_grid = new SequenceGrid(m_document, area);
     m_layout.placeAt(m_grid, QPoint(1920, RowTops[0]));
-    GridAccessible::attach(m_grid, m_document);
+    GridAccessible::attach(m_grid);
     describe(m_grid, tr("Sequence grid"),
              tr("Four LEDs by 50 events; each cell is on or off. Arrows move, "
                 "Space toggles, Shift+arrow paints."));

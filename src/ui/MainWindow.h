@@ -3,6 +3,7 @@
 
 #include "BusyState.h"
 #include "HeldPrompts.h"
+#include "RowOptionsButton.h"
 #include "SequenceDocument.h"
 #include "TestPlayback.h"
 #include "TwipsLayout.h"
@@ -158,7 +159,7 @@ private:
     TimeAxisWidget* m_timeAxis = nullptr;
     std::array<ClickableLabel*, LedCount> m_ledLabels{};
     std::array<LampWidget*, LedCount> m_lamps{};
-    std::array<QPushButton*, LedCount> m_rowOptions{};
+    std::array<RowOptionsButton*, LedCount> m_rowOptions{};
     std::array<QComboBox*, LedCount> m_servoControls{};
     QLabel* m_servoHeading = nullptr;
     QCheckBox* m_vspeed = nullptr;

@@ -2,6 +2,7 @@
 #include "AccessibleFactory.h"
 
 #include "GridAccessible.h"
+#include "SequenceGrid.h"
 #include "TimeAxisAccessible.h"
 #include "TimeAxisWidget.h"
 
@@ -16,7 +17,7 @@ QAccessibleInterface* create(const QString& className, QObject* object)
     if (className == QLatin1String("TimeAxisWidget"))
         return new TimeAxisAccessible(static_cast<TimeAxisWidget*>(object));
     if (className == QLatin1String("SequenceGrid"))
-        return GridAccessible::create(object);
+        return new GridAccessible(static_cast<SequenceGrid*>(object));
     return nullptr;
 }
 

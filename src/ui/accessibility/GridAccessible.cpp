@@ -6,25 +6,16 @@
 #include "SequenceGrid.h"
 
 #include <QCoreApplication>
-#include <QHash>
 
 namespace {
 
 constexpr int Events = LedSequence::EventCount;
 
-QHash<const QObject*, SequenceDocument*>& attachedGrids()
-{
-    static QHash<const QObject*, SequenceDocument*> grids;
-    return grids;
-}
-
 } // namespace
 
-void GridAccessible::attach(SequenceGrid* grid, SequenceDocument& document)
+void GridAccessible::attach(SequenceGrid* grid)
 {
-    attachedGrids().insert(grid, &document);
-    QObject::connect(grid, &QObject::destroyed, [grid] { attachedGrids().remove(grid); });
-    QObject::connect(&document.sequence(), &LedSequence::cellChanged, grid,
+    QObject::connect(&grid->document().sequence(), &LedSequence::cellChanged, grid,
                      [grid](int led, int event) {
                          QAccessible::State changed;
                          changed.checked = true;
@@ -34,15 +25,9 @@ void GridAccessible::attach(SequenceGrid* grid, SequenceDocument& document)
                      [grid](int row, int column) { notifyCurrentItem(grid, itemOf(row, column)); });
 }
 
-QAccessibleInterface* GridAccessible::create(QObject* grid)
-{
-    SequenceDocument* document = attachedGrids().value(grid);
-    return document ? new GridAccessible(static_cast<SequenceGrid*>(grid), *document) : nullptr;
-}
-
-GridAccessible::GridAccessible(SequenceGrid* grid, SequenceDocument& document)
+GridAccessible::GridAccessible(SequenceGrid* grid)
     : PaintedItemsAccessible(grid, QAccessible::Table, QAccessible::Cell)
-    , m_document(document)
+    , m_document(grid->document())
 {
 }
 

@@ -11,13 +11,10 @@ class SequenceGrid;
 // cursor cell is the focused child, and pressing a cell toggles it.
 class GridAccessible : public PaintedItemsAccessible {
 public:
-    // Ties a grid to the document whose cells it shows, so its interface can
-    // read them, and announces cell changes and cursor moves from then on.
-    static void attach(SequenceGrid* grid, SequenceDocument& document);
-    // The interface of an attached grid; null for any other.
-    static QAccessibleInterface* create(QObject* grid);
+    // Announces the grid's cell changes and cursor moves from then on.
+    static void attach(SequenceGrid* grid);
 
-    GridAccessible(SequenceGrid* grid, SequenceDocument& document);
+    explicit GridAccessible(SequenceGrid* grid);
 
     int itemCount() const override;
     QString itemName(int item) const override;

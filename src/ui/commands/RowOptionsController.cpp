@@ -9,9 +9,10 @@
 #include <QListWidget>
 #include <QPushButton>
 
-RowOptionsController::RowOptionsController(SequenceDocument& document, TestPlayback& playback,
-                                           const std::array<QPushButton*, 4>& rowButtons,
-                                           QListWidget* operations, QListWidget* copyRows)
+RowOptionsController::RowOptionsController(
+    SequenceDocument& document, TestPlayback& playback,
+    const std::array<RowOptionsButton*, LedSequence::LedCount>& rowButtons, QListWidget* operations,
+    QListWidget* copyRows)
     : m_document(document)
     , m_playback(playback)
     , m_rowButtons(rowButtons)
@@ -40,8 +41,7 @@ void RowOptionsController::open(int row)
         if (m_byKeyboard)
             m_copyRows->setCurrentRow(m_keptCopyEntry);
     }
-    auto* button = qobject_cast<RowOptionsButton*>(m_rowButtons[row]);
-    m_byKeyboard = button && button->clickedByKey();
+    m_byKeyboard = m_rowButtons[row]->clickedByKey();
     m_row = row;
     m_step = Step::ChoosingOperation;
     m_operations->setCurrentRow(0);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "LedSequence.h"
 #include "PlaybackHold.h"
 #include "RowOperation.h"
 
@@ -11,7 +12,7 @@
 
 class QListWidget;
 class QListWidgetItem;
-class QPushButton;
+class RowOptionsButton;
 class SequenceDocument;
 class TestPlayback;
 
@@ -37,8 +38,8 @@ class RowOptionsController : public QObject {
     Q_OBJECT
 public:
     RowOptionsController(SequenceDocument& document, TestPlayback& playback,
-                         const std::array<QPushButton*, 4>& rowButtons, QListWidget* operations,
-                         QListWidget* copyRows);
+                         const std::array<RowOptionsButton*, LedSequence::LedCount>& rowButtons,
+                         QListWidget* operations, QListWidget* copyRows);
     ~RowOptionsController() override;
 
 protected:
@@ -56,7 +57,7 @@ private:
 
     SequenceDocument& m_document;
     TestPlayback& m_playback;
-    std::array<QPushButton*, 4> m_rowButtons;
+    std::array<RowOptionsButton*, LedSequence::LedCount> m_rowButtons;
     QListWidget* m_operations;
     QListWidget* m_copyRows;
     Step m_step = Step::Idle;

@@ -31,6 +31,8 @@ public:
     // Column where the last press began (reads 0 before any press).
     int dragStart() const { return m_dragStart; }
 
+    SequenceDocument& document() const { return m_document; }
+
     int cursorRow() const { return m_cursor.row; }
     int cursorColumn() const { return m_cursor.column; }
     void setCursorCell(int row, int column);

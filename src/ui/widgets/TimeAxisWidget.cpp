@@ -199,8 +199,6 @@ void TimeAxisWidget::focusLabel(int event)
 {
     if (event == m_focused)
         return;
-    update(labelRect(m_focused));
-    m_focused = event;
-    update(labelRect(m_focused));
+    moveTo(m_focused, event);
     PaintedItemsAccessible::notifyCurrentItem(this, m_focused);
 }

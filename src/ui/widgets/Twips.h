@@ -20,10 +20,9 @@ constexpr int toPixels(int twips, int percent = 100)
     return (twips * percent + 750) / 1500;
 }
 
-constexpr QRect rect(int left, int top, int width, int height, int percent = 100)
+constexpr QRect rect(int left, int top, int width, int height)
 {
-    return QRect(toPixels(left, percent), toPixels(top, percent), toPixels(width, percent),
-                 toPixels(height, percent));
+    return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
 }
 
 int zoomPercent();
@@ -35,11 +34,6 @@ int nextZoomStep(int direction);
 inline int scaled(int twips)
 {
     return toPixels(twips, zoomPercent());
-}
-
-inline QRect scaledRect(int left, int top, int width, int height)
-{
-    return rect(left, top, width, height, zoomPercent());
 }
 
 inline qreal scaledPoints(qreal pointSize)
