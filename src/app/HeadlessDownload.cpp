@@ -3,6 +3,7 @@
 
 #include "Console.h"
 #include "DownloadMessages.h"
+#include "DownloadPort.h"
 #include "DownloadStream.h"
 #include "LedSequence.h"
 #include "ProgramSettings.h"
@@ -102,15 +103,9 @@ bool HeadlessDownload::openLink()
 {
     const PortLocator locator = m_line.device.isEmpty() ? SystemPorts::locator() : PortLocator();
     m_device = m_line.device.isEmpty() ? locator.device(m_line.port) : m_line.device;
-    if (m_device.isEmpty()) {
-        Console::err(DownloadMessages::noDevice(m_line.port, locator.present())
-                     + QLatin1Char('\n'));
-        return false;
-    }
-    const SerialLink::OpenResult opened = m_link.open(m_device);
-    if (!opened.ok()) {
-        Console::err(DownloadMessages::openFailed(m_line.port, m_device, opened)
-                     + QLatin1Char('\n'));
+    if (const QString problem = DownloadPort::open(m_link, m_line.port, m_device, locator);
+        !problem.isEmpty()) {
+        Console::err(problem + QLatin1Char('\n'));
         return false;
     }
     return true;
