@@ -134,10 +134,7 @@ void HeadlessDownload::onInput()
     m_input.reset();
     const QByteArray answer = m_answer.left(m_answer.indexOf('\n')).trimmed().toLower();
     if (got <= 0 || answer.startsWith('n')) {
-        Console::out(QStringLiteral("\n"));
-        m_link.close();
-        Console::err(tr("Cancelled. Nothing was sent to the device.\n"));
-        finish(ExitCode::Cancelled);
+        cancelBeforeSending();
         return;
     }
     start();
@@ -186,10 +183,21 @@ void HeadlessDownload::onStopRequest()
     const bool sending = m_sender.isSending();
     m_input.reset();
     m_sender.abort(); // closes the port, dropping what is still queued
+    if (!sending) {
+        cancelBeforeSending();
+        return;
+    }
     Console::out(QStringLiteral("\n"));
-    Console::err(sending
-                     ? DownloadMessages::cancelledWhileSending(m_line.port, m_device, m_recordsSent)
-                     : tr("Cancelled. Nothing was sent to the device.\n"));
+    Console::err(DownloadMessages::cancelledWhileSending(m_line.port, m_device, m_recordsSent));
+    finish(ExitCode::Cancelled);
+}
+
+// Also after the port has been abandoned: closing it again does nothing.
+void HeadlessDownload::cancelBeforeSending()
+{
+    Console::out(QStringLiteral("\n"));
+    m_link.close();
+    Console::err(tr("Cancelled. Nothing was sent to the device.\n"));
     finish(ExitCode::Cancelled);
 }
 

@@ -35,6 +35,8 @@ private:
     void onFinished();
     void onFailed(int index, const QString& reason);
     void onStopRequest();
+    // The user said no, or stopped, before the first record went out.
+    void cancelBeforeSending();
     void finish(int exitCode);
 
     CommandLine m_line;
