@@ -58,6 +58,7 @@ QString progressLine(int sent)
 
 HeadlessDownload::HeadlessDownload(const CommandLine& line)
     : m_line(line)
+    , m_outIsTerminal(Console::outIsTerminal())
 {
     connect(&m_sender, &PacedSender::recordSent, this, &HeadlessDownload::onRecordSent);
     connect(&m_sender, &PacedSender::finished, this, &HeadlessDownload::onFinished);
@@ -142,23 +143,23 @@ void HeadlessDownload::onInput()
 
 void HeadlessDownload::start()
 {
-    if (!Console::outIsTerminal())
+    if (!m_outIsTerminal)
         Console::out(tr("Sending to %1...\n").arg(m_device));
     m_sender.start(m_stream);
-    if (Console::outIsTerminal() && m_sender.isSending())
+    if (m_outIsTerminal && m_sender.isSending())
         Console::out(progressLine(0));
 }
 
 void HeadlessDownload::onRecordSent(int index)
 {
     m_recordsSent = index + 1;
-    if (Console::outIsTerminal())
+    if (m_outIsTerminal)
         Console::out(progressLine(m_recordsSent));
 }
 
 void HeadlessDownload::onFinished()
 {
-    if (Console::outIsTerminal())
+    if (m_outIsTerminal)
         Console::out(QStringLiteral("\n"));
     Console::out(
         tr("Done: %1 records sent to %2.\n").arg(DownloadStream::RecordCount).arg(m_device));
@@ -167,7 +168,7 @@ void HeadlessDownload::onFinished()
 
 void HeadlessDownload::onFailed(int index, const QString& reason)
 {
-    if (Console::outIsTerminal())
+    if (m_outIsTerminal)
         Console::out(QStringLiteral("\n"));
     Console::err(DownloadMessages::sendFailed(m_line.port, m_device, index, reason)
                  + QLatin1Char('\n'));

@@ -40,6 +40,8 @@ private:
     void finish(int exitCode);
 
     CommandLine m_line;
+    // Standard output does not change during a run: asked once, not per record.
+    const bool m_outIsTerminal;
     SerialLink m_link;
     PacedSender m_sender{m_link};
     QByteArray m_stream;
