@@ -168,12 +168,15 @@ QString CommandLine::helpText(const QString& program)
                  "  %1 --download show.dat --port 1           program the device on port 1\n"
                  "  %1 --download show.dat --device /dev/pts/3 --yes\n"
                  "\nExit status of --print and --download:\n"
-                 "  0  success\n"
-                 "  1  wrong usage (unknown option, missing argument, --port with --device, ...)\n"
-                 "  2  the data file cannot be read or is not a valid sequence file; nothing "
+                 "  %2  success\n"
+                 "  %3  wrong usage (unknown option, missing argument, --port with --device, ...)\n"
+                 "  %4  the data file cannot be read or is not a valid sequence file; nothing "
                  "was sent\n"
-                 "  3  the serial port cannot be opened (no such device, busy, no permission)\n"
-                 "  4  the line failed while sending (the message names the record)\n"
-                 "  5  cancelled: no or end of input at the power-up prompt, Ctrl+C or SIGTERM\n")
-                 .arg(program);
+                 "  %5  the serial port cannot be opened (no such device, busy, no permission)\n"
+                 "  %6  the line failed while sending (the message names the record)\n"
+                 "  %7  cancelled: no or end of input at the power-up prompt, Ctrl+C or SIGTERM\n")
+                 // All at once, so that a program name holding "%2" stays as it is.
+                 .arg(program, QString::number(ExitCode::Success), QString::number(ExitCode::Usage),
+                      QString::number(ExitCode::BadFile), QString::number(ExitCode::PortNotOpened),
+                      QString::number(ExitCode::LineFailed), QString::number(ExitCode::Cancelled));
 }

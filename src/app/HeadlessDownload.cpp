@@ -3,6 +3,7 @@
 
 #include "Console.h"
 #include "DownloadMessages.h"
+#include "DownloadPort.h"
 #include "DownloadStream.h"
 #include "LedSequence.h"
 #include "ProgramSettings.h"
@@ -57,6 +58,7 @@ QString progressLine(int sent)
 
 HeadlessDownload::HeadlessDownload(const CommandLine& line)
     : m_line(line)
+    , m_outIsTerminal(Console::outIsTerminal())
 {
     connect(&m_sender, &PacedSender::recordSent, this, &HeadlessDownload::onRecordSent);
     connect(&m_sender, &PacedSender::finished, this, &HeadlessDownload::onFinished);
@@ -102,15 +104,9 @@ bool HeadlessDownload::openLink()
 {
     const PortLocator locator = m_line.device.isEmpty() ? SystemPorts::locator() : PortLocator();
     m_device = m_line.device.isEmpty() ? locator.device(m_line.port) : m_line.device;
-    if (m_device.isEmpty()) {
-        Console::err(DownloadMessages::noDevice(m_line.port, locator.present())
-                     + QLatin1Char('\n'));
-        return false;
-    }
-    const SerialLink::OpenResult opened = m_link.open(m_device);
-    if (!opened.ok()) {
-        Console::err(DownloadMessages::openFailed(m_line.port, m_device, opened)
-                     + QLatin1Char('\n'));
+    if (const QString problem = DownloadPort::open(m_link, m_line.port, m_device, locator);
+        !problem.isEmpty()) {
+        Console::err(problem + QLatin1Char('\n'));
         return false;
     }
     return true;
@@ -139,10 +135,7 @@ void HeadlessDownload::onInput()
     m_input.reset();
     const QByteArray answer = m_answer.left(m_answer.indexOf('\n')).trimmed().toLower();
     if (got <= 0 || answer.startsWith('n')) {
-        Console::out(QStringLiteral("\n"));
-        m_link.close();
-        Console::err(tr("Cancelled. Nothing was sent to the device.\n"));
-        finish(ExitCode::Cancelled);
+        cancelBeforeSending();
         return;
     }
     start();
@@ -150,23 +143,23 @@ void HeadlessDownload::onInput()
 
 void HeadlessDownload::start()
 {
-    if (!Console::outIsTerminal())
+    if (!m_outIsTerminal)
         Console::out(tr("Sending to %1...\n").arg(m_device));
     m_sender.start(m_stream);
-    if (Console::outIsTerminal() && m_sender.isSending())
+    if (m_outIsTerminal && m_sender.isSending())
         Console::out(progressLine(0));
 }
 
 void HeadlessDownload::onRecordSent(int index)
 {
     m_recordsSent = index + 1;
-    if (Console::outIsTerminal())
+    if (m_outIsTerminal)
         Console::out(progressLine(m_recordsSent));
 }
 
 void HeadlessDownload::onFinished()
 {
-    if (Console::outIsTerminal())
+    if (m_outIsTerminal)
         Console::out(QStringLiteral("\n"));
     Console::out(
         tr("Done: %1 records sent to %2.\n").arg(DownloadStream::RecordCount).arg(m_device));
@@ -175,7 +168,7 @@ void HeadlessDownload::onFinished()
 
 void HeadlessDownload::onFailed(int index, const QString& reason)
 {
-    if (Console::outIsTerminal())
+    if (m_outIsTerminal)
         Console::out(QStringLiteral("\n"));
     Console::err(DownloadMessages::sendFailed(m_line.port, m_device, index, reason)
                  + QLatin1Char('\n'));
@@ -191,10 +184,21 @@ void HeadlessDownload::onStopRequest()
     const bool sending = m_sender.isSending();
     m_input.reset();
     m_sender.abort(); // closes the port, dropping what is still queued
+    if (!sending) {
+        cancelBeforeSending();
+        return;
+    }
     Console::out(QStringLiteral("\n"));
-    Console::err(sending
-                     ? DownloadMessages::cancelledWhileSending(m_line.port, m_device, m_recordsSent)
-                     : tr("Cancelled. Nothing was sent to the device.\n"));
+    Console::err(DownloadMessages::cancelledWhileSending(m_line.port, m_device, m_recordsSent));
+    finish(ExitCode::Cancelled);
+}
+
+// Also after the port has been abandoned: closing it again does nothing.
+void HeadlessDownload::cancelBeforeSending()
+{
+    Console::out(QStringLiteral("\n"));
+    m_link.close();
+    Console::err(tr("Cancelled. Nothing was sent to the device.\n"));
     finish(ExitCode::Cancelled);
 }
 

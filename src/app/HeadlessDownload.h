@@ -35,9 +35,13 @@ private:
     void onFinished();
     void onFailed(int index, const QString& reason);
     void onStopRequest();
+    // The user said no, or stopped, before the first record went out.
+    void cancelBeforeSending();
     void finish(int exitCode);
 
     CommandLine m_line;
+    // Standard output does not change during a run: asked once, not per record.
+    const bool m_outIsTerminal;
     SerialLink m_link;
     PacedSender m_sender{m_link};
     QByteArray m_stream;

@@ -3,6 +3,7 @@
 
 #include "BusyState.h"
 #include "DownloadMessages.h"
+#include "DownloadPort.h"
 #include "DownloadStream.h"
 #include "SequenceDocument.h"
 #include "SystemPorts.h"
@@ -75,15 +76,16 @@ void DownloadCommand::run()
 bool DownloadCommand::openLink(int port)
 {
     m_port = port;
-    const PortLocator locator = m_resolver ? PortLocator() : SystemPorts::locator();
-    m_device = m_resolver ? m_resolver(port) : locator.device(port);
-    if (m_device.isEmpty()) {
-        tell(DownloadMessages::noDevice(port, locator.present()));
-        return false;
+    PortLocator locator;
+    if (m_resolver) {
+        m_device = m_resolver(port);
+    } else {
+        locator = SystemPorts::locator();
+        m_device = locator.device(port);
     }
-    const SerialLink::OpenResult opened = m_link.open(m_device);
-    if (!opened.ok()) {
-        tell(DownloadMessages::openFailed(port, m_device, opened));
+    if (const QString problem = DownloadPort::open(m_link, port, m_device, locator);
+        !problem.isEmpty()) {
+        tell(problem);
         return false;
     }
     return true;
