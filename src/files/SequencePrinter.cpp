@@ -15,19 +15,6 @@ QString ledName(int led)
     return QStringLiteral("LED#%1").arg(led + 1);
 }
 
-QString ruler()
-{
-    QString tens = RowIndent;
-    QString units = RowIndent;
-    for (int event = 0; event < LedSequence::EventCount; ++event) {
-        tens += event % 10 == 0 ? QString::number(event / 10) : QStringLiteral(" ");
-        units += QString::number(event % 10);
-    }
-    while (tens.endsWith(QLatin1Char(' ')))
-        tens.chop(1);
-    return tens + QLatin1Char('\n') + units + QLatin1Char('\n');
-}
-
 QString row(const LedSequence& sequence, int led)
 {
     QString cells;
@@ -43,6 +30,19 @@ QString lastEventMark(int lastEvent)
 }
 
 } // namespace
+
+QString ruler()
+{
+    QString tens = RowIndent;
+    QString units = RowIndent;
+    for (int event = 0; event < LedSequence::EventCount; ++event) {
+        tens += event % 10 == 0 ? QString::number(event / 10) : QStringLiteral(" ");
+        units += QString::number(event % 10);
+    }
+    while (tens.endsWith(QLatin1Char(' ')))
+        tens.chop(1);
+    return tens + QLatin1Char('\n') + units + QLatin1Char('\n');
+}
 
 QString text(const LedSequence& sequence, const ProgramSettings& settings)
 {

@@ -14,4 +14,8 @@ namespace SequencePrinter {
 
 QString text(const LedSequence& sequence, const ProgramSettings& settings);
 
+// The two lines of event numbers over the grid (tens, then units), indented
+// like the rows below them; the virtual device prints the same.
+QString ruler();
+
 } // namespace SequencePrinter

@@ -2,6 +2,7 @@
 #include "ProgramReport.h"
 
 #include "DownloadStream.h"
+#include "SequencePrinter.h"
 #include "ServoControl.h"
 
 namespace ProgramReport {
@@ -10,20 +11,9 @@ namespace {
 
 constexpr int LedCount = 4;
 
-QString axis()
-{
-    QString tens = QStringLiteral("        ");
-    QString units = QStringLiteral("        ");
-    for (int event = 0; event < DownloadStream::EventRecords; ++event) {
-        tens += event % 10 == 0 ? QString::number(event / 10) : QStringLiteral(" ");
-        units += QString::number(event % 10);
-    }
-    return tens + QLatin1Char('\n') + units + QLatin1Char('\n');
-}
-
 QString grid(const std::vector<std::uint8_t>& values, int lastEvent)
 {
-    QString text = axis();
+    QString text = SequencePrinter::ruler();
     const int events = std::min<int>(DownloadStream::EventRecords, int(values.size()));
     for (int led = 0; led < LedCount; ++led) {
         text += QStringLiteral("LED#%1   ").arg(led + 1);
