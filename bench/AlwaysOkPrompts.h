@@ -9,4 +9,5 @@ class AlwaysOkPrompts : public UserPrompts {
 public:
     Answer ask(const Message&) override { return Answer::Ok; }
     QString chooseFile(const FileRequest&) override { return {}; }
+    void withdraw() override {}
 };

@@ -631,7 +631,12 @@ void MainWindow::showServoMode(int led)
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     // Closing the main window ends the program, whatever else is open, once
-    // nothing would be lost that the user has not agreed to lose.
+    // nothing would be lost that the user has not agreed to lose. After Exit's
+    // OK the program is already ending: nothing more to ask or to do.
+    if (m_shellCommands->exitAgreed()) {
+        event->accept();
+        return;
+    }
     if (!m_closeGuard->mayClose()) {
         event->ignore();
         return;

@@ -29,6 +29,10 @@ public:
 
     Answer ask(const Message& message) override;
     QString chooseFile(const FileRequest& request) override;
+    // Counted: an answer function may wait for it, as a person would watch
+    // the box go away.
+    void withdraw() override { ++withdrawals; }
+    int withdrawals = 0;
 
     QList<Message> messages;
     QList<FileRequest> fileRequests;

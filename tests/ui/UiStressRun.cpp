@@ -197,6 +197,8 @@ public:
         --depth;
         return answer;
     }
+    // Every prompt is answered at once: none is left open to withdraw.
+    void withdraw() override {}
 
     QString chooseFile(const FileRequest& request) override
     {

@@ -484,15 +484,18 @@ void DownloadTest::closingWindowDuringDownload_data()
 {
     QTest::addColumn<bool>("whileAsking"); // closed while the download's question is open
     QTest::addColumn<Answer>("answer");    // to the question the close asks
-    QTest::newRow("while asking") << true << Answer::Cancel;
-    QTest::newRow("sending, let it finish") << false << Answer::Cancel;
-    QTest::newRow("sending, stop it") << false << Answer::Ok;
+    QTest::addColumn<bool>("leftOpen");    // ... or that question is left unanswered
+    QTest::newRow("while asking") << true << Answer::Cancel << false;
+    QTest::newRow("sending, let it finish") << false << Answer::Cancel << false;
+    QTest::newRow("sending, stop it") << false << Answer::Ok << false;
+    QTest::newRow("sending, question left open") << false << Answer::Ok << true;
 }
 
 void DownloadTest::closingWindowDuringDownload()
 {
     QFETCH(bool, whileAsking);
     QFETCH(Answer, answer);
+    QFETCH(bool, leftOpen);
     TestWindow window;
     int endings = 0;
     window->shellCommands()->setProgramEnder([&endings] { ++endings; });
@@ -509,17 +512,27 @@ void DownloadTest::closingWindowDuringDownload()
     window->menuDownload()->trigger();
     if (!whileAsking) {
         QTRY_VERIFY(window->progressBar()->value() >= 2);
-        window.prompts().nextAnswer(answer);
-        if (answer == Answer::Ok)
-            window.prompts().nextAnswer(Answer::Ok);
+        if (leftOpen) {
+            // The box stays until the download's end withdraws it.
+            window.prompts().nextAnswer([&](const UserPrompts::Message&) {
+                QTest::qWaitFor([&] { return window.prompts().withdrawals > 0; }, 30000);
+                return answer;
+            });
+        } else {
+            window.prompts().nextAnswer(answer);
+            if (answer == Answer::Ok)
+                window.prompts().nextAnswer(Answer::Ok);
+        }
         window->close();
     }
-    const bool stopped = !whileAsking && answer == Answer::Ok;
+    const bool stopped = !whileAsking && answer == Answer::Ok && !leftOpen;
+    const bool closes = stopped || leftOpen;
 
     const Outcome outcome = waitForEnd(ended);
     QCOMPARE(outcome, stopped ? Outcome::Abandoned : Outcome::Completed);
-    QCOMPARE(window->isVisible(), !stopped);
-    QCOMPARE(endings, stopped ? 1 : 0);
+    QCOMPARE(window.prompts().withdrawals, leftOpen ? 1 : 0);
+    QCOMPARE(window->isVisible(), !closes);
+    QCOMPARE(endings, closes ? 1 : 0);
     QVERIFY(!closedWhileAsking);
     QVERIFY(portIsFree(device.path()));
     device.stop();

@@ -99,6 +99,7 @@ private slots:
     void aboutHasSixLinesSpacedApart();
     void exitEndsProgramOnlyOnOk_data();
     void exitEndsProgramOnlyOnOk();
+    void exitOkEndsTheEventLoop_data();
     void exitOkEndsTheEventLoop();
     void exitButtonStopsTestFirst();
     void exitMenuLeavesTestRunning();
@@ -197,11 +198,26 @@ void ShellCommandsTest::exitEndsProgramOnlyOnOk()
     QVERIFY(test->sequence().cell(1, 3));
 }
 
+void ShellCommandsTest::exitOkEndsTheEventLoop_data()
+{
+    QTest::addColumn<Command>("command");
+    QTest::addColumn<bool>("unsaved");
+    QTest::newRow("menu, nothing unsaved") << Command::MenuExit << false;
+    QTest::newRow("menu, unsaved edits") << Command::MenuExit << true;
+    QTest::newRow("button, unsaved edits") << Command::ExitButton << true;
+}
+
+// With the real ending: the window closing on the way out must not ask again
+// (a second question would be unexpected, answered Cancel, and keep it open).
 void ShellCommandsTest::exitOkEndsTheEventLoop()
 {
+    QFETCH(Command, command);
+    QFETCH(bool, unsaved);
     TestWindow test;
+    if (unsaved)
+        test->document().toggleCell(2, 7);
     test.prompts().nextAnswer(UserPrompts::Answer::Ok);
-    QTimer::singleShot(0, test->menuExit(), &QAction::trigger);
+    QTimer::singleShot(0, &test.window(), [&test, command] { run(test, command); });
     // Should the program not end, this ends the loop with a code that fails the test.
     QTimer safety;
     safety.setSingleShot(true);

@@ -15,6 +15,7 @@ CloseGuard::CloseGuard(const SequenceDocument& document, const BusyState& busy,
     , m_prompts(prompts)
     , m_download(download)
 {
+    connect(&download, &DownloadCommand::ended, this, &CloseGuard::onDownloadEnded);
 }
 
 QString CloseGuard::downloadRunningQuestion()
@@ -47,9 +48,14 @@ bool CloseGuard::mayClose()
 
 bool CloseGuard::mayStopDownload()
 {
+    m_askingToStop = true;
+    m_endedWhileAsking = false;
     const UserPrompts::Answer answer =
         m_prompts.ask({DownloadMessages::title(), downloadRunningQuestion(),
                        UserPrompts::Icon::Exclamation, UserPrompts::Buttons::OkCancel});
+    m_askingToStop = false;
+    if (m_endedWhileAsking)
+        return true; // nothing left to stop; close as the user asked
     if (answer != UserPrompts::Answer::Ok)
         return false;
     // The download went on while the question was open and may have finished.
@@ -59,4 +65,12 @@ bool CloseGuard::mayStopDownload()
                        UserPrompts::Icon::Exclamation, UserPrompts::Buttons::Ok});
     }
     return true;
+}
+
+void CloseGuard::onDownloadEnded()
+{
+    if (!m_askingToStop)
+        return;
+    m_endedWhileAsking = true;
+    m_prompts.withdraw();
 }

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QCoreApplication>
+#include "DownloadCommand.h"
+
+#include <QObject>
 #include <QString>
 
 class BusyState;
-class DownloadCommand;
 class SequenceDocument;
 class UserPrompts;
 
@@ -14,9 +15,10 @@ class UserPrompts;
 // Exit command's own question, and a download that is sending is not cut off
 // without the user's word (stopping it leaves the device not programmed).
 // While the download's own question is open, the window stays: answering that
-// question is how to stop it.
-class CloseGuard {
-    Q_DECLARE_TR_FUNCTIONS(CloseGuard)
+// question is how to stop it. A download that ends while the user is asked
+// whether to stop it settles the question: it goes away and the window closes.
+class CloseGuard : public QObject {
+    Q_OBJECT
 
 public:
     CloseGuard(const SequenceDocument& document, const BusyState& busy, UserPrompts& prompts,
@@ -29,9 +31,12 @@ public:
 
 private:
     bool mayStopDownload();
+    void onDownloadEnded();
 
     const SequenceDocument& m_document;
     const BusyState& m_busy;
     UserPrompts& m_prompts;
     DownloadCommand& m_download;
+    bool m_askingToStop = false;
+    bool m_endedWhileAsking = false;
 };

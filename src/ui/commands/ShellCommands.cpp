@@ -74,8 +74,11 @@ void ShellCommands::confirmExit()
 {
     const UserPrompts::Answer answer = m_prompts.ask(
         {QString(), exitPrompt(), UserPrompts::Icon::None, UserPrompts::Buttons::OkCancel});
-    if (answer == UserPrompts::Answer::Ok)
-        m_endProgram();
+    if (answer != UserPrompts::Answer::Ok)
+        return;
+    // Ending the event loop closes the window, which would otherwise ask again.
+    m_exitAgreed = true;
+    m_endProgram();
 }
 
 void ShellCommands::exitButtonClicked()

@@ -30,6 +30,9 @@ public:
     void setProgramEnder(std::function<void()> ender) { m_endProgram = std::move(ender); }
     // Ends the program as Exit does, without asking (the window was closed).
     void endProgram() { m_endProgram(); }
+    // The user answered OK to Exit's question: closing the window that
+    // follows must not ask again.
+    bool exitAgreed() const { return m_exitAgreed; }
     // How the manual's page is shown (false: it could not be); tests replace it.
     void setManualOpener(std::function<bool(const QUrl&)> opener)
     {
@@ -55,4 +58,5 @@ private:
     TestPlayback& m_playback;
     std::function<void()> m_endProgram;
     std::function<bool(const QUrl&)> m_openManual;
+    bool m_exitAgreed = false;
 };

@@ -129,7 +129,16 @@ UserPrompts::Answer DialogPrompts::ask(const Message& message)
                     toQt(message.buttons), m_owner);
     if (message.buttons != Buttons::Ok)
         box.setEscapeButton(QMessageBox::Cancel);
-    return fromQt(box.exec(), message.buttons);
+    m_openBoxes.append(&box);
+    const int button = box.exec();
+    m_openBoxes.removeAll(&box);
+    return fromQt(button, message.buttons);
+}
+
+void DialogPrompts::withdraw()
+{
+    if (!m_openBoxes.isEmpty() && m_openBoxes.constLast())
+        m_openBoxes.constLast()->done(QMessageBox::Cancel);
 }
 
 QString DialogPrompts::chooseFile(const FileRequest& request)

@@ -3,6 +3,10 @@
 
 #include "UserPrompts.h"
 
+#include <QList>
+#include <QMessageBox>
+#include <QPointer>
+
 class QWidget;
 
 // The real dialogs: QMessageBox and Qt's own file dialog, owned by a window.
@@ -12,7 +16,9 @@ public:
 
     Answer ask(const Message& message) override;
     QString chooseFile(const FileRequest& request) override;
+    void withdraw() override;
 
 private:
     QWidget* m_owner;
+    QList<QPointer<QMessageBox>> m_openBoxes; // innermost last
 };

@@ -17,6 +17,7 @@ public:
 
     Answer ask(const Message& message) override;
     QString chooseFile(const FileRequest& request) override;
+    void withdraw() override { m_backend->withdraw(); }
 
 private:
     TestPlayback* m_playback;

@@ -33,4 +33,7 @@ public:
     virtual Answer ask(const Message& message) = 0;
     // The full path chosen, or an empty string when the user cancelled.
     virtual QString chooseFile(const FileRequest& request) = 0;
+    // Closes the innermost question still open, unanswered (its ask() returns
+    // Cancel): what it asked about has been settled without the user.
+    virtual void withdraw() = 0;
 };
