@@ -4,6 +4,7 @@
 #include "PortLocator.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
@@ -148,7 +149,10 @@ CommandLine CommandLine::parse(const QStringList& arguments)
             return invalid(problem);
         line.assumeYes = parser.isSet(options.yes);
     }
-    line.device = parser.value(options.device);
+    // Relative to the working folder, as every other path on a command line;
+    // the serial port would take a bare name to be one under /dev.
+    if (parser.isSet(options.device))
+        line.device = QFileInfo(parser.value(options.device)).absoluteFilePath();
     return line;
 }
 

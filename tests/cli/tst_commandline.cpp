@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "CommandLine.h"
 
+#include <QDir>
 #include <QTest>
 
 // The command line decides the mode before any application object exists,
@@ -49,6 +50,12 @@ void CommandLineTest::parse_data()
     QTest::newRow("download to a device, no questions")
         << QStringList{"--yes", "--download", "a.dat", "--device", "/dev/ttyACM0"} << Mode::Download
         << "a.dat" << 0 << "/dev/ttyACM0" << true << none;
+    QTest::newRow("a relative device is in the working folder")
+        << QStringList{"--download", "a.dat", "--device", "lnk"} << Mode::Download << "a.dat" << 0
+        << QDir::current().filePath(QStringLiteral("lnk")) << false << none;
+    QTest::newRow("the window's device too")
+        << QStringList{"--device", "by-id/usb-x"} << Mode::Window << none << 0
+        << QDir::current().filePath(QStringLiteral("by-id/usb-x")) << false << none;
 
     const auto wrong = [&](const char* name, const QStringList& arguments, const char* error) {
         QTest::newRow(name) << arguments << Mode::Invalid << none << 0 << none << false
