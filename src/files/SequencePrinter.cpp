@@ -23,10 +23,11 @@ QString row(const LedSequence& sequence, int led)
     return ledName(led).leftJustified(RowIndent.size()) + cells + QLatin1Char('\n');
 }
 
+// Events are counted from 1 here, as the window's time axis counts them.
 QString lastEventMark(int lastEvent)
 {
     return RowIndent + QString(lastEvent, QLatin1Char(' '))
-           + QStringLiteral("^ last event (%1)\n").arg(lastEvent);
+           + QStringLiteral("^ last event (%1)\n").arg(lastEvent + 1);
 }
 
 } // namespace
@@ -35,9 +36,9 @@ QString ruler()
 {
     QString tens = RowIndent;
     QString units = RowIndent;
-    for (int event = 0; event < LedSequence::EventCount; ++event) {
-        tens += event % 10 == 0 ? QString::number(event / 10) : QStringLiteral(" ");
-        units += QString::number(event % 10);
+    for (int number = 1; number <= LedSequence::EventCount; ++number) {
+        tens += number % 10 == 0 ? QString::number(number / 10) : QStringLiteral(" ");
+        units += QString::number(number % 10);
     }
     while (tens.endsWith(QLatin1Char(' ')))
         tens.chop(1);

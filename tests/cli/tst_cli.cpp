@@ -60,9 +60,10 @@ QProcessEnvironment noDisplay()
 }
 
 void start(QProcess& process, const QStringList& arguments,
-           const QProcessEnvironment& environment = noDisplay())
+           const QProcessEnvironment& environment = noDisplay(), const QString& folder = {})
 {
     process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(folder);
     process.start(QStringLiteral(STROBIX_EXE), arguments);
     QVERIFY(process.waitForStarted());
 }
@@ -81,10 +82,11 @@ Run finish(QProcess& process)
     return run;
 }
 
-Run runStrobix(const QStringList& arguments, const QByteArray& input = {}, bool closeInput = true)
+Run runStrobix(const QStringList& arguments, const QByteArray& input = {}, bool closeInput = true,
+               const QString& folder = {})
 {
     QProcess process;
-    start(process, arguments);
+    start(process, arguments, noDisplay(), folder);
     process.write(input);
     if (closeInput)
         process.closeWriteChannel();
@@ -125,11 +127,12 @@ void CliTest::withoutWindow_data()
     QTest::newRow("version") << QStringList{"--version"} << 0 << QStringList{"strobix 1.0.0\n"}
                              << QStringList{};
     QTest::newRow("print") << QStringList{"--print", "%1"} << 0
-                           << QStringList{"LED#1   #.........",
+                           << QStringList{"        12345678901234567890",
+                                          "LED#1   #.........",
                                           "LED#2   .#........",
                                           "LED#3   #.........",
                                           "LED#4   ..........",
-                                          "\n         ^ last event (1)\n",
+                                          "\n         ^ last event (2)\n",
                                           "LED#1   colour White    servo mode  0 OFF",
                                           "LED#4   colour White    servo mode 15 NONE",
                                           "Sequencer delay (PICSpeed): 30 ms",
@@ -172,15 +175,21 @@ void CliTest::withoutWindow()
         QCOMPARE(run.err, QString());
 }
 
+// Through a link named relative to the working folder, as a user in the
+// folder of a by-id link would type it.
 void CliTest::downloadReachesDevice()
 {
     VirtualDevice device;
     QVERIFY(device.isValid());
     device.start();
-    const Run run = runStrobix({"--download", m_example, "--device", device.path(), "--yes"});
+    QTemporaryDir folder;
+    const QString link = folder.filePath(QStringLiteral("lnk"));
+    QVERIFY(QFile::link(device.path(), link));
+    const Run run =
+        runStrobix({"--download", m_example, "--device", "lnk", "--yes"}, {}, true, folder.path());
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.out.contains(QStringLiteral("Press 'OK' to download")), qPrintable(run.out));
-    QVERIFY2(run.out.contains(QStringLiteral("56 records sent to %1").arg(device.path())),
+    QVERIFY2(run.out.contains(QStringLiteral("56 records sent to %1").arg(link)),
              qPrintable(run.out));
     QCOMPARE(run.err, QString());
 
