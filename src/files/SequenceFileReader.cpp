@@ -35,13 +35,14 @@ ValueRange rangeAt(int position)
     return {ProgramSettings::MinSpeed, ProgramSettings::MaxSpeed};
 }
 
-// What the value at a 0-based position is, for messages.
+// What the value at a 0-based position is, for messages. Events are counted
+// from 1, as the window counts them.
 QString describe(int position)
 {
     const ValueRange range = rangeAt(position);
     const QString bounds = SequenceFileReader::tr(" (%1 to %2)").arg(range.min).arg(range.max);
     if (position < SequenceFile::FirstColor)
-        return SequenceFileReader::tr("the value of event %1").arg(position) + bounds;
+        return SequenceFileReader::tr("the value of event %1").arg(position + 1) + bounds;
     if (position < SequenceFile::FirstSpareColor)
         return SequenceFileReader::tr("the colour of LED#%1")
                    .arg(position - SequenceFile::FirstColor + 1)
@@ -51,7 +52,10 @@ QString describe(int position)
                    .arg(position - SequenceFile::FirstSpareColor + 1)
                + bounds;
     if (position == SequenceFile::LastEventIndex)
-        return SequenceFileReader::tr("the last event") + bounds;
+        //: the file holds 0 for event 1 ... 49 for event 50
+        return SequenceFileReader::tr("the last event (%1 to %2 for events 1 to 50)")
+            .arg(range.min)
+            .arg(range.max);
     if (position < SequenceFile::PicSpeedIndex)
         return SequenceFileReader::tr("the servo-control choice of LED#%1")
                    .arg(position - SequenceFile::FirstServoMode + 1)
@@ -115,9 +119,7 @@ SequenceFileReader::Result SequenceFileReader::parse(const QByteArray& bytes, bo
         case FieldScanner::Status::EndOfData:
             return {std::nullopt, problemAt(field.line, position, tr("the end of the file"))};
         case FieldScanner::Status::CutOff:
-            return {std::nullopt,
-                    tr("The file is larger than %1 KB and is not a sequence data file.")
-                        .arg(MaxBytes / 1024)};
+            return {std::nullopt, valuesBeyondLimitProblem()};
         case FieldScanner::Status::MissingQuote:
             return {std::nullopt,
                     problemAt(field.line, position, tr("a text without its closing double quote"))};
@@ -142,6 +144,15 @@ SequenceFileReader::Result SequenceFileReader::parse(const QByteArray& bytes, bo
             servo = ServoControl::None;
     }
     return {SequenceFile::fromValues(values), {}};
+}
+
+// What follows the last value is never read, so a long file is fine as long
+// as its values come first; only values that run past the limit are refused.
+QString SequenceFileReader::valuesBeyondLimitProblem()
+{
+    return tr("A sequence data file has its 65 values within its first %1 KB; this file "
+              "does not, so it is not a sequence data file.")
+        .arg(MaxBytes / 1024);
 }
 
 QString SequenceFileReader::notRegularFileProblem()

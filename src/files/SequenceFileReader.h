@@ -19,8 +19,9 @@ class SequenceFileReader {
     Q_DECLARE_TR_FUNCTIONS(SequenceFileReader)
 
 public:
-    // A file the program writes is about 300 bytes; reading stops here, so a
-    // huge or binary file is rejected without reading it all.
+    // A file the program writes is about 300 bytes; the 65 values must lie
+    // within this many, so a huge or binary file is rejected without reading
+    // it all (what follows the values is never read, whatever its size).
     static constexpr qint64 MaxBytes = 64 * 1024;
 
     using Progress = std::function<void(int eventsRead)>;
@@ -42,4 +43,5 @@ public:
     // before opening it: a pipe or device would block the caller.
     static Result read(const QString& path, const Progress& progress = {});
     static QString notRegularFileProblem();
+    static QString valuesBeyondLimitProblem();
 };

@@ -116,6 +116,7 @@ private slots:
     void readerRejects_data();
     void readerRejects();
 
+    void readRejectsHugeFile_data();
     void readRejectsHugeFile();
     void readAcceptsValidStartOfLongFile();
     void readRejectsWhatIsNotARegularFile_data();
@@ -245,14 +246,14 @@ void TestSequenceFileFormat::readerRejects_data()
     shortFile.chop(QByteArray("20\r\n").size());
     QTest::newRow("empty file")
         << QByteArray()
-        << "Line 1: expected value 1 of 65, the value of event 0 (-32768 to "
+        << "Line 1: expected value 1 of 65, the value of event 1 (-32768 to "
            "32767), found the end of the file.";
     QTest::newRow("64 values")
         << shortFile
         << "Line 65: expected value 65 of 65, the test speed (1 to 100), found "
            "the end of the file.";
     QTest::newRow("event not a number") << withField(3, "x3")
-                                        << "Line 4: expected value 4 of 65, the value of event 3 "
+                                        << "Line 4: expected value 4 of 65, the value of event 4 "
                                            "(-32768 to 32767), found \"x3\".";
     QTest::newRow("fraction") << withField(3, "1.5") << "Line 4: expected value 4";
     QTest::newRow("empty line") << withField(3, "") << "found nothing.";
@@ -265,10 +266,11 @@ void TestSequenceFileFormat::readerRejects_data()
     QTest::newRow("colour -1") << withField(50, "-1") << "the colour of LED#1 (0 to 7)";
     QTest::newRow("spare colour beyond 16 bits")
         << withField(57, "32768") << "spare colour entry 4";
-    QTest::newRow("last event 50")
-        << withField(58, "50")
-        << "Line 59: expected value 59 of 65, the last event (0 to 49), found \"50\".";
-    QTest::newRow("last event -1") << withField(58, "-1") << "the last event (0 to 49)";
+    QTest::newRow("last event 50") << withField(58, "50")
+                                   << "Line 59: expected value 59 of 65, the last event (0 to 49 "
+                                      "for events 1 to 50), found \"50\".";
+    QTest::newRow("last event -1")
+        << withField(58, "-1") << "the last event (0 to 49 for events 1 to 50)";
     QTest::newRow("servo 16") << withField(62, "16")
                               << "the servo-control choice of LED#4 (-1 to 15), found \"16\".";
     QTest::newRow("servo -2") << withField(59, "-2") << "the servo-control choice of LED#1";
@@ -276,7 +278,7 @@ void TestSequenceFileFormat::readerRejects_data()
     QTest::newRow("test speed 101") << withField(64, "101") << "the test speed (1 to 100)";
     QTest::newRow("missing closing quote")
         << QByteArray("\"1\r\n\"2\"\r\n")
-        << "Line 1: expected value 1 of 65, the value of event 0 "
+        << "Line 1: expected value 1 of 65, the value of event 1 "
            "(-32768 to 32767), found a text without its closing "
            "double quote.";
     QTest::newRow("text after quote")
@@ -285,7 +287,7 @@ void TestSequenceFileFormat::readerRejects_data()
         << QByteArray("1,2,3\r\n4,x\r\n") << "Line 2: expected value 5 of 65";
     QTest::newRow("binary bytes")
         << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)
-        << "Line 1: expected value 1 of 65, the value of event 0 (-32768 to "
+        << "Line 1: expected value 1 of 65, the value of event 1 (-32768 to "
            "32767), found \"?PNG\".";
 }
 
@@ -298,20 +300,34 @@ void TestSequenceFileFormat::readerRejects()
     QVERIFY2(result.problem.contains(problem), qPrintable(result.problem));
 }
 
+void TestSequenceFileFormat::readRejectsHugeFile_data()
+{
+    QTest::addColumn<QByteArray>("start");
+    QTest::addColumn<qint64>("size");
+    QTest::newRow("a megabyte on one line") << QByteArray(16, '7') << (qint64(1) << 20);
+    QByteArray late(SequenceFileReader::MaxBytes - 100, ' ');
+    late += dataFile("worked-example.dat");
+    QTest::newRow("values that end past the limit") << late << qint64(late.size());
+}
+
+// One rule, and the message says it: the values must lie within the limit,
+// whatever the size of the file (what follows them is never read).
 void TestSequenceFileFormat::readRejectsHugeFile()
 {
-    // A megabyte without a line break: well beyond what is ever read.
+    QFETCH(QByteArray, start);
+    QFETCH(qint64, size);
     QTemporaryDir dir;
     QFile huge(dir.filePath(QStringLiteral("huge.dat")));
     QVERIFY(huge.open(QIODevice::WriteOnly));
-    QVERIFY(huge.write(QByteArray(16, '7')));
-    QVERIFY(huge.resize(qint64(1) << 20));
+    QVERIFY(huge.write(start));
+    QVERIFY(huge.resize(size));
     huge.close();
     const SequenceFileReader::Result result = SequenceFileReader::read(huge.fileName());
     QVERIFY(!result.ok());
     // A size problem, not one of a line.
-    QCOMPARE(result.problem,
-             QStringLiteral("The file is larger than 64 KB and is not a sequence data file."));
+    QCOMPARE(result.problem, QStringLiteral("A sequence data file has its 65 values within its "
+                                            "first 64 KB; this file does not, so it is not a "
+                                            "sequence data file."));
 }
 
 void TestSequenceFileFormat::readAcceptsValidStartOfLongFile()
