@@ -38,8 +38,10 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
+#include <QStyle>
 #include <QUndoStack>
 #include <QWheelEvent>
 
@@ -221,8 +223,6 @@ void MainWindow::createControls()
     setReadingOrder();
     createZoomActions();
     applyTones();
-    // Laid out at this zoom once everything is in place, at the end of start-up.
-    Twips::setZoomPercent(userSettings().value(ZoomKey, 100).toInt());
 }
 
 void MainWindow::createSequenceRows(QWidget* area)
@@ -439,11 +439,38 @@ void MainWindow::createZoomActions()
         const int direction = zoom.direction;
         connect(action, &QAction::triggered, this, [this, direction] {
             const int percent = direction == 0 ? 100 : Twips::nextZoomStep(direction);
+            if (percent > zoomPercent() && largestFittingZoom(percent) < percent)
+                return; // the window would no longer fit the screen
             setZoomPercent(percent);
             userSettings().setValue(ZoomKey, zoomPercent());
         });
         addAction(action);
     }
+}
+
+// The largest zoom step up to percent at which the whole window, frame and
+// menu bar included, fits the screen's available area; 100% always.
+int MainWindow::largestFittingZoom(int percent) const
+{
+    const QSize room = screen()->availableGeometry().size() - frameExtent();
+    const int menuHeight = menuBar()->sizeHint().height() * 100 / zoomPercent();
+    for (auto step = Twips::ZoomSteps.rbegin(); step != Twips::ZoomSteps.rend(); ++step) {
+        const QSize window(Twips::toPixels(ClientWidth, *step),
+                           Twips::toPixels(ClientHeight, *step) + menuHeight * *step / 100);
+        if (*step <= percent && room.width() >= window.width() && room.height() >= window.height())
+            return *step;
+    }
+    return 100;
+}
+
+// What the window system adds around the window; before the window is shown
+// it is not known yet, and a title bar and borders of the style's size stand in.
+QSize MainWindow::frameExtent() const
+{
+    if (isVisible() && frameGeometry().size() != size())
+        return frameGeometry().size() - size();
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    return QSize(2 * border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border);
 }
 
 int MainWindow::zoomPercent() const
@@ -459,11 +486,9 @@ void MainWindow::setZoomPercent(int percent)
 
 void MainWindow::applyZoom()
 {
+    UiFonts::followZoom(zoomPercent());
     m_layout.apply();
     centralWidget()->setFixedSize(Twips::scaled(ClientWidth), Twips::scaled(ClientHeight));
-    QFont menuFont = QApplication::font(menuBar());
-    menuFont.setPointSizeF(Twips::scaledPoints(menuFont.pointSizeF()));
-    menuBar()->setFont(menuFont);
     setFixedSize(centralWidget()->width(),
                  centralWidget()->height() + menuBar()->sizeHint().height());
 }
@@ -614,6 +639,9 @@ void MainWindow::startUp()
         showLedColor(led);
     }
     m_timeAxis->setMarkedEvent(m_document.sequence().lastEvent());
+    // Laid out at the remembered zoom once everything is in place; one too
+    // large for this screen is lowered for this run only.
+    Twips::setZoomPercent(largestFittingZoom(userSettings().value(ZoomKey, 100).toInt()));
     applyZoom();
 }
 

@@ -133,6 +133,8 @@ private:
     void createUndoActions();
     void setReadingOrder();
     void createZoomActions();
+    int largestFittingZoom(int percent) const;
+    QSize frameExtent() const;
     void applyZoom();
     void applyTones();
     QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QRect twips);

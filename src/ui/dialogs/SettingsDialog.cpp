@@ -30,11 +30,12 @@ constexpr int PortDeviceLeft = 4095;
 constexpr int PortDeviceTop = 600;
 constexpr int PortDeviceHeight = 495;
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry)
+QLabel* makeLabel(TwipsLayout& layout, QWidget* parent, const QString& name, const QString& text,
+                  QRect twips)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    label->setGeometry(geometry);
+    layout.place(label, twips);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     return label;
@@ -47,22 +48,23 @@ void besideList(QLabel* label)
 }
 
 // A drop-down list of " 1" .. " count": each number with one leading blank.
-QComboBox* makeNumberList(QWidget* parent, const QString& name, int count, int left, int top)
+QComboBox* makeNumberList(TwipsLayout& layout, QWidget* parent, const QString& name, int count,
+                          int left, int top)
 {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(name);
     for (int number = 1; number <= count; ++number)
         combo->addItem(QStringLiteral(" %1").arg(number));
-    combo->setGeometry(Twips::toPixels(left), Twips::toPixels(top), Twips::toPixels(ComboWidth),
-                       combo->sizeHint().height());
+    layout.place(combo, QRect(left, top, ComboWidth, 0)); // as high as its font needs
     return combo;
 }
 
-QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption, QRect geometry)
+QGroupBox* makeFrame(TwipsLayout& layout, QWidget* parent, const QString& name,
+                     const QString& caption, QRect twips)
 {
     auto* frame = new QGroupBox(caption, parent);
     frame->setObjectName(name);
-    frame->setGeometry(geometry);
+    layout.place(frame, twips);
     return frame;
 }
 
@@ -74,8 +76,7 @@ SettingsDialog::SettingsDialog(ProgramSettings& settings, QWidget* parent)
 {
     setObjectName(QStringLiteral("Settings_form"));
     setWindowTitle(AppInfo::productName() + tr(" Settings..."));
-    setFont(UiFonts::sansSerif(BaseFontSize));
-    setFixedSize(Twips::toPixels(ClientWidth), Twips::toPixels(ClientHeight));
+    m_layout.setFont(this, UiFonts::sansSerif(BaseFontSize));
     // Closing by the window's close button discards the dialog.
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -83,6 +84,7 @@ SettingsDialog::SettingsDialog(ProgramSettings& settings, QWidget* parent)
     createDeviceFrame();
     createButtons();
     loadLists();
+    applyZoom();
 
     connect(m_commPortCombo, &QComboBox::currentIndexChanged, this,
             &SettingsDialog::refreshPortDevice);
@@ -101,49 +103,48 @@ SettingsDialog::SettingsDialog(ProgramSettings& settings, QWidget* parent)
 
 void SettingsDialog::createSoftwareFrame()
 {
-    auto* frame = makeFrame(this, QStringLiteral("CommPortSettingsFrame"), tr("Software Settings"),
-                            Twips::rect(120, 240, 4215 + DeviceRoom, 2655));
-    besideList(makeLabel(frame, QStringLiteral("Label2"), tr("Communication Port# (RS-232)"),
-                         Twips::rect(120, 600, 2895, 375)));
-    makeLabel(frame, QStringLiteral("Label3"),
+    auto* frame = makeFrame(m_layout, this, QStringLiteral("CommPortSettingsFrame"),
+                            tr("Software Settings"), QRect(120, 240, 4215 + DeviceRoom, 2655));
+    besideList(makeLabel(m_layout, frame, QStringLiteral("Label2"),
+                         tr("Communication Port# (RS-232)"), QRect(120, 600, 2895, 375)));
+    makeLabel(m_layout, frame, QStringLiteral("Label3"),
               tr("(Programming cable is connected to this 9-pin port#)"),
-              Twips::rect(120, 960, 3975, 495));
-    besideList(makeLabel(frame, QStringLiteral("Label1"), tr("LED Test Speed (ms)"),
-                         Twips::rect(240, 1680, 2415, 375)));
-    makeLabel(frame, QStringLiteral("Label4"), tr("(Set to match Test speed with Sequencer speed)"),
-              Twips::rect(240, 2160, 3735, 375));
+              QRect(120, 960, 3975, 495));
+    besideList(makeLabel(m_layout, frame, QStringLiteral("Label1"), tr("LED Test Speed (ms)"),
+                         QRect(240, 1680, 2415, 375)));
+    makeLabel(m_layout, frame, QStringLiteral("Label4"),
+              tr("(Set to match Test speed with Sequencer speed)"), QRect(240, 2160, 3735, 375));
     m_portDeviceLabel =
-        makeLabel(frame, QStringLiteral("PortDeviceLabel"), QString(),
-                  Twips::rect(PortDeviceLeft, PortDeviceTop, DeviceRoom, PortDeviceHeight));
+        makeLabel(m_layout, frame, QStringLiteral("PortDeviceLabel"), QString(),
+                  QRect(PortDeviceLeft, PortDeviceTop, DeviceRoom, PortDeviceHeight));
     m_portDeviceLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void SettingsDialog::createDeviceFrame()
 {
-    auto* frame = makeFrame(this, QStringLiteral("SpeedSettingsFrame"), tr("Strobix Settings"),
-                            Twips::rect(4440 + DeviceRoom, 240, 3975, 1815));
-    besideList(makeLabel(frame, QStringLiteral("SequencerSpeed"), tr("Sequencer Delay (ms)"),
-                         Twips::rect(240, 720, 2415, 375)));
-    makeLabel(frame, QStringLiteral("Label5"),
-              tr("(Sets the delay between each of the 50 events )"),
-              Twips::rect(120, 1320, 3735, 375));
+    auto* frame = makeFrame(m_layout, this, QStringLiteral("SpeedSettingsFrame"),
+                            tr("Strobix Settings"), QRect(4440 + DeviceRoom, 240, 3975, 1815));
+    besideList(makeLabel(m_layout, frame, QStringLiteral("SequencerSpeed"),
+                         tr("Sequencer Delay (ms)"), QRect(240, 720, 2415, 375)));
+    makeLabel(m_layout, frame, QStringLiteral("Label5"),
+              tr("(Sets the delay between each of the 50 events )"), QRect(120, 1320, 3735, 375));
 }
 
 void SettingsDialog::createButtons()
 {
-    QLabel* hint =
-        makeLabel(this, QStringLiteral("Label6"), tr("Use Pull-downs for changing all settings!"),
-                  Twips::rect(4440 + DeviceRoom, 2160, 4095, 375));
+    QLabel* hint = makeLabel(m_layout, this, QStringLiteral("Label6"),
+                             tr("Use Pull-downs for changing all settings!"),
+                             QRect(4440 + DeviceRoom, 2160, 4095, 375));
     QPalette palette = hint->palette();
     palette.setColor(QPalette::WindowText, Qt::red);
     hint->setPalette(palette);
 
     m_cancelButton = new QPushButton(tr("Cancel"), this);
     m_cancelButton->setObjectName(QStringLiteral("SettingsCancelbutton"));
-    m_cancelButton->setGeometry(Twips::rect(5160 + DeviceRoom, 2520, 1095, 495));
+    m_layout.place(m_cancelButton, QRect(5160 + DeviceRoom, 2520, 1095, 495));
     m_okButton = new QPushButton(tr("OK"), this);
     m_okButton->setObjectName(QStringLiteral("SettingsOKbutton"));
-    m_okButton->setGeometry(Twips::rect(6960 + DeviceRoom, 2520, 975, 495));
+    m_layout.place(m_okButton, QRect(6960 + DeviceRoom, 2520, 975, 495));
 
     connect(m_cancelButton, &QPushButton::clicked, this, &QWidget::hide);
     connect(m_okButton, &QPushButton::clicked, this, &SettingsDialog::applyChoices);
@@ -176,11 +177,11 @@ void SettingsDialog::loadLists()
 {
     auto* software = findChild<QGroupBox*>(QStringLiteral("CommPortSettingsFrame"));
     auto* device = findChild<QGroupBox*>(QStringLiteral("SpeedSettingsFrame"));
-    m_picSpeedCombo = makeNumberList(device, QStringLiteral("PICSpeedcombo"),
+    m_picSpeedCombo = makeNumberList(m_layout, device, QStringLiteral("PICSpeedcombo"),
                                      ProgramSettings::MaxSpeed, 2880, 720);
-    m_pcSpeedCombo = makeNumberList(software, QStringLiteral("PCSpeedcombo"),
+    m_pcSpeedCombo = makeNumberList(m_layout, software, QStringLiteral("PCSpeedcombo"),
                                     ProgramSettings::MaxSpeed, 3000, 1680);
-    m_commPortCombo = makeNumberList(software, QStringLiteral("CommPortcombo"),
+    m_commPortCombo = makeNumberList(m_layout, software, QStringLiteral("CommPortcombo"),
                                      ProgramSettings::MaxPort, 3000, 600);
 
     m_commPortCombo->setCurrentIndex(m_settings.commPort() - 1);
@@ -211,8 +212,18 @@ void SettingsDialog::setPortDescriber(PortDescriber describer)
     refreshPortDevice();
 }
 
+// At the main window's zoom, which may have changed since the dialog was last shown.
+void SettingsDialog::applyZoom()
+{
+    m_layout.apply();
+    setFixedSize(Twips::scaled(ClientWidth), Twips::scaled(ClientHeight));
+    fitPortDeviceLabel();
+}
+
 void SettingsDialog::present()
 {
+    if (!isVisible())
+        applyZoom();
     // Opened afresh, the keyboard starts at the first list.
     if (!isVisible())
         m_commPortCombo->setFocus(Qt::ActiveWindowFocusReason);
@@ -265,8 +276,13 @@ void SettingsDialog::refreshPortDevice()
     // tooltip tells all of it.
     m_portDeviceLabel->setText(text.section(QLatin1Char('\n'), 0, 1));
     m_portDeviceLabel->setToolTip(text);
-    // A long line wraps: the label grows down to show all of it.
+    fitPortDeviceLabel();
+}
+
+// A long line wraps: the label grows down to show all of it.
+void SettingsDialog::fitPortDeviceLabel()
+{
     const int width = m_portDeviceLabel->width();
-    m_portDeviceLabel->resize(width, std::max(Twips::toPixels(PortDeviceHeight),
-                                              m_portDeviceLabel->heightForWidth(width)));
+    m_portDeviceLabel->resize(
+        width, std::max(Twips::scaled(PortDeviceHeight), m_portDeviceLabel->heightForWidth(width)));
 }

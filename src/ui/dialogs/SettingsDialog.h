@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "TwipsLayout.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -58,7 +60,10 @@ private:
     void loadLists();
     void applyChoices();
     void refreshPortDevice();
+    void fitPortDeviceLabel();
+    void applyZoom();
 
+    TwipsLayout m_layout;
     ProgramSettings& m_settings;
     PortDescriber m_describer;
     QComboBox* m_commPortCombo = nullptr;
