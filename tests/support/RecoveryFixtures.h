@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Random sequences and small file systems for the tests of recovery copies.
+// Random sequences, dead programs' copies and small disks for the tests of
+// recovery copies.
 
 #include "RecoveryStore.h"
 #include "SequenceFileWriter.h"
@@ -9,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QString>
 
 #include <random>
 
@@ -18,7 +18,6 @@
 
 namespace RecoveryFixtures {
 
-// Every value in the range a data file allows.
 inline SequenceFile randomFile(std::mt19937_64& random)
 {
     SequenceFile file;
@@ -30,7 +29,6 @@ inline SequenceFile randomFile(std::mt19937_64& random)
         mode = int(random() % ServoControl::Count);
     file.lastEvent = int(random() % SequenceFile::EventCount);
     file.picSpeed = ProgramSettings::MinSpeed + int(random() % 50);
-    file.pcSpeed = ProgramSettings::MinSpeed + int(random() % 50);
     return file;
 }
 
@@ -47,33 +45,17 @@ inline bool sameCopy(const RecoveryStore::Copy& a, const RecoveryStore::Copy& b)
     return a.data == b.data && a.rememberedFile == b.rememberedFile && a.caption == b.caption;
 }
 
-// A copy found on disk, read the way the next start reads it.
-inline RecoveryStore::Reading readBack(const RecoveryStore& store, const QString& id)
-{
-    return store.read({id, {}, {}});
-}
-
-// A copy as a program leaves it when it dies: written, and its lock still there.
-inline QString leaveCopyOfDeadProgram(const QString& folder, const RecoveryStore::Copy& copy)
+// A copy as a program leaves it when it dies: written, its lock still there.
+inline bool leaveCopyOfDeadProgram(const QString& folder, const RecoveryStore::Copy& copy)
 {
     const pid_t child = ::fork();
-    if (child == 0) {
-        RecoveryStore store(folder);
-        // Dies without unlocking or removing anything.
-        ::_exit(store.write(copy).isEmpty() ? 0 : 1);
-    }
+    if (child == 0)
+        ::_exit(RecoveryStore(folder).write(copy).isEmpty() ? 0 : 1);
     int status = 0;
-    ::waitpid(child, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return {};
-    const QStringList locks = QDir(folder).entryList({QStringLiteral("*.lock")});
-    for (const QString& lock : locks)
-        if (lock.contains(QString::number(child)))
-            return QFileInfo(lock).completeBaseName();
-    return {};
+    return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-// A tmpfs mounted for the life of the object; empty error() when it is there.
+// A tmpfs mounted for the life of the object; error() says why it is not.
 class SmallDisk {
 public:
     SmallDisk(const QString& path, const QString& options)
@@ -85,7 +67,7 @@ public:
                     {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"), options,
                      QStringLiteral("tmpfs"), path});
         if (!mount.waitForFinished() || mount.exitCode() != 0)
-            m_error = QStringLiteral("mounting a tmpfs needs root and a mount namespace: ")
+            m_error = QStringLiteral("mounting a tmpfs needs root: ")
                       + QString::fromLocal8Bit(mount.readAllStandardError()).trimmed();
     }
     ~SmallDisk()
@@ -97,15 +79,15 @@ public:
     SmallDisk& operator=(const SmallDisk&) = delete;
 
     QString error() const { return m_error; }
-    // Leaves room for `spare` bytes at most.
-    void fillUp(qint64 spare = 0)
+    // Leaves room for `spare` bytes.
+    void fillUp(qint64 spare)
     {
         QFile filler(m_path + QStringLiteral("/filler"));
-        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return;
-        while (filler.write(QByteArray(4096, 'f')) == 4096) {
+        if (filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            while (filler.write(QByteArray(4096, 'f')) == 4096) {
+            }
+            filler.resize(filler.size() - spare);
         }
-        filler.resize(filler.size() - spare);
     }
 
 private:
