@@ -46,10 +46,13 @@ signals:
     void copyWritten(const RecoveryStore::Copy& copy);
     void copyRemoved();
 
+private slots:
+    // What the GUI thread does for one copy (the benchmark calls it by name).
+    void writeCopy();
+
 private:
     bool worthKeeping() const;
     void documentChanged();
-    void writeCopy();
     void removeCopy();
     void writeFinished(const QString& error);
     bool offer(RecoveryStore::LeftCopy left, const RecoveryStore::Reading& reading);
