@@ -568,6 +568,57 @@
     </message>
 </context>
 <context>
+    <name>RecoveryController</name>
+    <message>
+        <source>a sequence not saved yet</source>
+        <translation>eine noch nie gespeicherte Sequenz</translation>
+    </message>
+    <message>
+        <source>Strobix was not closed normally. Unsaved work was kept from %1:<byte value="xd"/><byte value="xd"/>   %2<byte value="xd"/><byte value="xd"/>Yes restores it in this window; it stays unsaved until you save it.<byte value="xd"/>No discards it for good.<byte value="xd"/>Cancel keeps it for later: Strobix asks again at the next start.</source>
+        <extracomment>%1 when the copy was written, %2 the file name or &quot;a sequence not saved yet&quot;</extracomment>
+        <translation>Strobix wurde nicht normal beendet. Ungespeicherte Arbeit vom %1 wurde aufbewahrt:<byte value="xd"/><byte value="xd"/>   %2<byte value="xd"/><byte value="xd"/>Ja stellt sie in diesem Fenster wieder her; sie bleibt ungespeichert, bis Sie sie speichern.<byte value="xd"/>Nein verwirft sie endgültig.<byte value="xd"/>Abbrechen hebt sie für später auf: Strobix fragt beim nächsten Start wieder.</translation>
+    </message>
+    <message>
+        <source>A recovery copy of unsaved work cannot be read:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>It was put aside as<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Strobix starts without it. If it still holds a sequence, open it with Open; otherwise delete it.</source>
+        <translation>Eine Wiederherstellungskopie ungespeicherter Arbeit kann nicht gelesen werden:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>Sie wurde beiseitegelegt als<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Strobix startet ohne sie. Enthält sie noch eine Sequenz, öffnen Sie sie mit Öffnen; sonst löschen Sie sie.</translation>
+    </message>
+    <message>
+        <source>Strobix cannot keep a recovery copy of your unsaved work in<byte value="xd"/>%1<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>It goes on working without one until it is started again: save your work often. To have recovery copies again, free some disk space or make that folder writable.</source>
+        <translation>Strobix kann keine Wiederherstellungskopie Ihrer ungespeicherten Arbeit anlegen in<byte value="xd"/>%1<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Es arbeitet ohne sie weiter, bis es neu gestartet wird: Speichern Sie Ihre Arbeit oft. Damit es wieder Wiederherstellungskopien gibt, schaffen Sie Platz auf dem Datenträger oder machen Sie diesen Ordner beschreibbar.</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryStore</name>
+    <message>
+        <source>The file is far too big to be a recovery copy.</source>
+        <translation>Die Datei ist viel zu groß für eine Wiederherstellungskopie.</translation>
+    </message>
+    <message>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 ist eine Datei, kein Ordner.</translation>
+    </message>
+    <message>
+        <source>the system gave no reason.</source>
+        <translation>das System nennt keinen Grund.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made: %2</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be made: %2</source>
+        <translation>Die Datei %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>It was written by a newer version of Strobix.</source>
+        <translation>Sie wurde von einer neueren Strobix-Version geschrieben.</translation>
+    </message>
+    <message>
+        <source>Its two files do not belong together (damaged or cut short).</source>
+        <translation>Ihre beiden Dateien passen nicht zusammen (beschädigt oder abgeschnitten).</translation>
+    </message>
+</context>
+<context>
     <name>SequenceDocument</name>
     <message>
         <source>Switch a cell of %1</source>

@@ -5,6 +5,8 @@
 #include "FileCommands.h"
 #include "HeadlessDownload.h"
 #include "MainWindow.h"
+#include "RecoveryController.h"
+#include "ScriptedEdits.h"
 #include "Translations.h"
 
 #include <QApplication>
@@ -75,17 +77,23 @@ int runWindow(int argc, char* argv[], const CommandLine& line)
     if (!line.device.isEmpty()) {
         window.downloadCommand().setPortResolver([device = line.device](int) { return device; });
     }
+    // Ends before the window does; a normal end removes the copy.
+    RecoveryController recovery(window.document(), window.prompts(),
+                                std::make_unique<RecoveryStore>());
     window.show();
-    if (!line.file.isEmpty()) {
-        // Once the window is up, so that a message about the file has it behind.
-        // Absolute, as the file dialog would give it: Save offers it later.
-        const QString file = QFileInfo(line.file).absoluteFilePath();
-        QTimer::singleShot(0, &window, [&window, file] {
+    // Once the window is up, so that a question or a message has it behind.
+    // Absolute, as the file dialog would give it: Save offers it later.
+    const QString file = line.file.isEmpty() ? QString() : QFileInfo(line.file).absoluteFilePath();
+    QTimer::singleShot(0, &window, [&window, &recovery, file] {
+        // Restored work stays in the undo history of a file opened next.
+        recovery.offerLeftCopies();
+        if (!file.isEmpty()) {
             window.fileCommands()->openFile(file);
             qCInfo(startupLog).noquote() << "caption:" << window.windowTitle()
                                          << "| last event:" << window.sequence().lastEvent();
-        });
-    }
+        }
+        ScriptedEdits::startIfAsked(window.document());
+    });
     return QApplication::exec();
 }
 

@@ -8,6 +8,7 @@
 #include "DownloadMessages.h"
 #include "DownloadStream.h"
 #include "MainWindow.h"
+#include "RecoveryController.h"
 #include "SequenceDocument.h"
 #include "SequenceFileWriter.h"
 #include "SequenceGrid.h"
@@ -279,6 +280,7 @@ UiStressRun::UiStressRun(quint64 seed, int actions)
 
 UiStressRun::~UiStressRun()
 {
+    m_recovery.reset();
     m_window.reset();
     if (m_device) {
         m_device->stop();
@@ -367,6 +369,7 @@ void UiStressRun::startWindow()
     m_window->downloadCommand().setPortResolver([this](int) { return devicePath(); });
     connect(&m_window->downloadCommand(), &DownloadCommand::ended, this,
             &UiStressRun::onDownloadEnded);
+    startRecovery();
     m_window->show();
     m_window->activateWindow();
     if (!QTest::qWaitForWindowExposed(m_window.get()))
@@ -695,9 +698,70 @@ void UiStressRun::checkInvariants()
     checkCommandsFollowBusyState(sending, sending);
     checkNothingLeftOpen();
     checkOddFilesIntact();
+    checkRecoveryCopy();
     if (sending)
         check(documentBytes() == m_sentDocument,
               QStringLiteral("the sequence changed while its download was sending"));
+}
+
+namespace {
+// The waits before a copy is written, shortened so that a short run sees many copies.
+constexpr int RecoveryQuietMs = 50;
+constexpr int RecoveryLongestWaitMs = 200;
+// How far back a copy may lag behind the document.
+constexpr qint64 RecoveryLagMs = 3000;
+} // namespace
+
+void UiStressRun::startRecovery()
+{
+    m_recovery = std::make_unique<RecoveryController>(
+        m_window->document(), m_window->prompts(),
+        std::make_unique<RecoveryStore>(m_dir.filePath(QStringLiteral("recovery"))));
+    m_recovery->setDelays(RecoveryQuietMs, RecoveryLongestWaitMs);
+    m_clock.start();
+    SequenceDocument& document = m_window->document();
+    connect(&document.undoStack(), &QUndoStack::indexChanged, this,
+            &UiStressRun::noteDocumentState);
+    connect(&document.undoStack(), &QUndoStack::cleanChanged, this,
+            &UiStressRun::noteDocumentState);
+    connect(&document, &SequenceDocument::captionChanged, this, &UiStressRun::noteDocumentState);
+    connect(&document.settings(), &ProgramSettings::picSpeedChanged, this,
+            &UiStressRun::noteDocumentState);
+    connect(&document.settings(), &ProgramSettings::pcSpeedChanged, this,
+            &UiStressRun::noteDocumentState);
+    noteDocumentState();
+}
+
+void UiStressRun::noteDocumentState()
+{
+    const SequenceDocument& document = m_window->document();
+    const qint64 now = m_clock.elapsed();
+    m_had.push_back({now, {documentBytes(), document.rememberedFile(), document.caption()}});
+    while (m_had.size() > 1 && m_had[1].since < now - RecoveryLagMs)
+        m_had.pop_front();
+}
+
+// Once written, the copy brings back a document the user had a moment ago.
+void UiStressRun::checkRecoveryCopy()
+{
+    const RecoveryStore& store = m_recovery->store();
+    if (!QFile::exists(store.dataPath(store.ownId())))
+        return;
+    const RecoveryStore::Reading reading = store.read({store.ownId(), {}, {}});
+    if (!reading.ok()) { // removed while it was read, after a save
+        check(!QFile::exists(store.dataPath(store.ownId())),
+              QStringLiteral("the recovery copy cannot be read: ") + reading.problem);
+        return;
+    }
+    noteDocumentState();
+    const RecoveryStore::Copy& copy = *reading.copy;
+    check(std::any_of(m_had.begin(), m_had.end(),
+                      [&copy](const Had& had) {
+                          return had.copy.data == copy.data
+                                 && had.copy.rememberedFile == copy.rememberedFile
+                                 && had.copy.caption == copy.caption;
+                      }),
+          QStringLiteral("the recovery copy holds no document of the last few seconds"));
 }
 
 void UiStressRun::checkMirror()

@@ -2,19 +2,23 @@
 #pragma once
 
 #include "DownloadCommand.h"
+#include "RecoveryStore.h"
 #include "SequenceFile.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include <deque>
 #include <memory>
 #include <optional>
 #include <random>
 
 class MainWindow;
 class QWidget;
+class RecoveryController;
 class VirtualDevice;
 
 // One seeded run of random use of the real main window: clicks and drags on
@@ -82,6 +86,11 @@ private:
     void checkCommandsFollowBusyState(bool downloading, bool sending);
     void checkNothingLeftOpen();
     void checkOddFilesIntact();
+    void checkRecoveryCopy();
+
+    // Recovery copies, with shortened waits: each state the document had, and when.
+    void startRecovery();
+    void noteDocumentState();
 
     // The download's side.
     QString devicePath();
@@ -114,4 +123,12 @@ private:
     int m_completed = 0;
     int m_failed = 0;
     bool m_hasDeviceNode = false;
+
+    struct Had {
+        qint64 since; // ms on m_clock
+        RecoveryStore::Copy copy;
+    };
+    std::unique_ptr<RecoveryController> m_recovery;
+    std::deque<Had> m_had;
+    QElapsedTimer m_clock;
 };

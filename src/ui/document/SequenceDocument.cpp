@@ -207,6 +207,15 @@ void SequenceDocument::markSaved(const QString& path, const QString& caption)
     m_undoStack->setClean();
 }
 
+void SequenceDocument::restoreRecovered(const SequenceFile& file, const QString& rememberedFile,
+                                        const QString& caption)
+{
+    endStroke();
+    restore({file, rememberedFile, caption});
+    m_undoStack->clear();
+    m_undoStack->resetClean();
+}
+
 template <typename Change> void SequenceDocument::replaceWhole(const QString& text, Change change)
 {
     if (m_readOnly)

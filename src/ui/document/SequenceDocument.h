@@ -72,6 +72,10 @@ public:
     void mergeFile(const SequenceFile& file, const QString& path, const QString& caption);
     // After a successful Save: the file is remembered and the stack is clean.
     void markSaved(const QString& path, const QString& caption);
+    // Work brought back after a crash: the history starts here, and the
+    // sequence counts as unsaved until it is saved.
+    void restoreRecovered(const SequenceFile& file, const QString& rememberedFile,
+                          const QString& caption);
 
 signals:
     void captionChanged(const QString& caption);

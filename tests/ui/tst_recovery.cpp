@@ -1,0 +1,230 @@
+// SPDX-License-Identifier: MIT
+#include "FileFixtures.h"
+#include "RecoveryController.h"
+#include "RecoveryFixtures.h"
+#include "ScriptedPrompts.h"
+#include "SequenceDocument.h"
+
+#include <QCryptographicHash>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUndoStack>
+
+using Answer = UserPrompts::Answer;
+using RecoveryFixtures::sameCopy;
+
+// The editor's side of recovery copies: what each answer to the question
+// does, what a start does with bad copies, what is written as the document
+// changes, and a disk that takes no copies.
+class RecoveryTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { m_dir = std::make_unique<QTemporaryDir>(); }
+    void answersToTheQuestion_data();
+    void answersToTheQuestion();
+    void badCopies_data();
+    void badCopies();
+    void copyFollowsTheDocument();
+    void noCopiesPossibleSaidOnce_data();
+    void noCopiesPossibleSaidOnce();
+
+private:
+    QString folder() const { return m_dir->filePath(QStringLiteral("recovery")); }
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+namespace {
+
+RecoveryStore::Copy copyOf(SequenceDocument& document)
+{
+    const SequenceFile file = SequenceFile::capture(document.sequence(), document.settings());
+    return {SequenceFileWriter::encode(file), document.rememberedFile(), document.caption()};
+}
+
+// The program's start: a document, prompts and the controller, waits shortened.
+struct Start {
+    explicit Start(const QString& folder)
+        : controller(document, prompts, std::make_unique<RecoveryStore>(folder))
+    {
+        controller.setDelays(5, 20);
+    }
+    SequenceDocument document;
+    ScriptedPrompts prompts;
+    RecoveryController controller;
+};
+
+QStringList filesIn(const QString& folder, const QString& pattern)
+{
+    return QDir(folder).entryList({pattern}, QDir::Files);
+}
+
+} // namespace
+
+void RecoveryTest::answersToTheQuestion_data()
+{
+    QTest::addColumn<Answer>("answer");
+    QTest::newRow("Yes restores") << Answer::Yes;
+    QTest::newRow("No discards") << Answer::No;
+    QTest::newRow("Cancel keeps for later") << Answer::Cancel;
+}
+
+void RecoveryTest::answersToTheQuestion()
+{
+    QFETCH(Answer, answer);
+    std::mt19937_64 random(30);
+    const RecoveryStore::Copy left = RecoveryFixtures::randomCopy(random);
+    QVERIFY(RecoveryFixtures::leaveCopyOfDeadProgram(folder(), left));
+    {
+        Start start(folder());
+        start.prompts.nextAnswer(answer);
+        start.controller.offerLeftCopies();
+        QCOMPARE(start.prompts.messages[0].buttons, UserPrompts::Buttons::YesNoCancel);
+        QVERIFY(start.prompts.messages[0].text.contains(QStringLiteral("Yes restores")));
+        const bool restored = answer == Answer::Yes;
+        QCOMPARE(sameCopy(copyOf(start.document), left), restored);
+        QCOMPARE(start.document.isClean(), !restored);
+        QVERIFY(!start.document.undoStack().canUndo());
+        // Another start meanwhile is offered only what was kept for later.
+        QCOMPARE(RecoveryStore(folder()).takeLeftCopies().size(), size_t(answer == Answer::Cancel));
+        if (restored) { // an edit and its undo return to the restored, unsaved work
+            start.document.toggleCell(0, 0);
+            start.document.undoStack().undo();
+            QVERIFY(sameCopy(copyOf(start.document), left));
+            QVERIFY(!start.document.isClean());
+        }
+    }
+    // A normal end removes what it restored; a copy kept for later stays.
+    QCOMPARE(filesIn(folder(), QStringLiteral("*.dat")).size(),
+             qsizetype(answer == Answer::Cancel));
+}
+
+void RecoveryTest::badCopies_data()
+{
+    QTest::addColumn<QByteArray>("data"); // empty: no data file
+    QTest::addColumn<QByteArray>("sidecar");
+    std::mt19937_64 random(31);
+    const QByteArray good = SequenceFileWriter::encode(RecoveryFixtures::randomFile(random));
+    const QByteArray bad = "\"99999\"\r\n" + good.mid(good.indexOf('\n') + 1); // out of range
+    auto sidecar = [](const QByteArray& data, int format) {
+        const QByteArray hash = QCryptographicHash::hash(data, QCryptographicHash::Sha256);
+        return QStringLiteral(R"({"format": %1, "states": [{"sha256": "%2"}]})")
+            .arg(format)
+            .arg(QString::fromLatin1(hash.toHex()))
+            .toUtf8();
+    };
+    QTest::newRow("data cut short") << good.left(100) << sidecar(good, 1);
+    QTest::newRow("data of another state") << good << sidecar(bad, 1);
+    QTest::newRow("garbage") << QByteArray(300, '\x7f') << QByteArray(50, '\x01');
+    QTest::newRow("matching, invalid data") << bad << sidecar(bad, 1);
+    QTest::newRow("newer version") << good << sidecar(good, RecoveryStore::FormatVersion + 1);
+    QTest::newRow("no sidecar") << good << QByteArray();
+    QTest::newRow("huge data") << QByteArray(200 * 1024, '7') << sidecar(good, 1);
+    QTest::newRow("never finished") << QByteArray() << sidecar(good, 1);
+}
+
+// Never offered, never fatal: said once and put aside under a name that says
+// so, the bytes kept. A copy whose data was never written goes quietly.
+void RecoveryTest::badCopies()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(QByteArray, sidecar);
+    QVERIFY(QDir().mkpath(folder()));
+    const QString id = folder() + QStringLiteral("/copy-5-6-c");
+    if (!data.isEmpty())
+        FileFixtures::writeFile(id + QStringLiteral(".dat"), data);
+    if (!sidecar.isEmpty())
+        FileFixtures::writeFile(id + QStringLiteral(".json"), sidecar);
+    for (int round = 0; round < 2; ++round) {
+        Start start(folder());
+        if (round == 0 && !data.isEmpty())
+            start.prompts.nextAnswer(Answer::Ok);
+        start.controller.offerLeftCopies();
+        QVERIFY(start.document.isClean());
+    }
+    const QStringList aside = filesIn(folder(), QStringLiteral("*-unreadable-*.dat"));
+    QCOMPARE(aside.size(), data.isEmpty() ? 0 : 1);
+    if (!data.isEmpty())
+        QCOMPARE(FileFixtures::contentOf(folder() + u'/' + aside[0]), data);
+    QVERIFY(filesIn(folder(), QStringLiteral("copy-5-6-c.*")).isEmpty());
+}
+
+// Seeded random edits, saves, New/Clear, undo and redo: once the waits are
+// over, the copy on disk is the document exactly while it has unsaved work
+// worth keeping (anything but what New/Clear leaves), and there is none
+// otherwise; none is left after a normal end.
+void RecoveryTest::copyFollowsTheDocument()
+{
+    std::mt19937_64 random(32);
+    auto start = std::make_unique<Start>(folder());
+    SequenceDocument& document = start->document;
+    const RecoveryStore& store = start->controller.store();
+    const std::array<std::function<void()>, 8> steps{
+        [&] { document.toggleCell(int(random() % 4), int(random() % 50)); },
+        [&] { document.setLastEvent(int(random() % 50)); },
+        [&] { document.setServoMode(int(random() % 4), int(random() % ServoControl::Count)); },
+        [&] { document.undoStack().undo(); },
+        [&] { document.undoStack().redo(); },
+        [&] { document.markSaved(QStringLiteral("/saved.dat"), QStringLiteral("saved")); },
+        [&] { document.newSequence(QStringLiteral("new")); },
+        [&] { document.settings().setPicSpeed(ProgramSettings::MinSpeed + int(random() % 9)); },
+    };
+    for (int step = 0; step < 120; ++step) {
+        steps[random() % steps.size()]();
+        SequenceFile blank;
+        blank.picSpeed = document.settings().picSpeed();
+        const bool keep = !document.isClean()
+                          && (copyOf(document).data != SequenceFileWriter::encode(blank)
+                              || !document.rememberedFile().isEmpty());
+        QVERIFY2(QTest::qWaitFor([&] {
+                     const RecoveryStore::Reading reading = store.read({store.ownId(), {}, {}});
+                     return keep ? reading.ok() && sameCopy(*reading.copy, copyOf(document))
+                                 : !QFile::exists(store.dataPath(store.ownId()));
+                 }),
+                 qPrintable(QStringLiteral("step %1: copy expected: %2").arg(step).arg(keep)));
+    }
+    start.reset();
+    QCOMPARE(QDir(folder()).entryList(QDir::Files), QStringList());
+}
+
+void RecoveryTest::noCopiesPossibleSaidOnce_data()
+{
+    QTest::addColumn<QString>("disk"); // mount options of a tmpfs, or a file in the way
+    QTest::newRow("data folder is a file") << "file";
+    QTest::newRow("a file above the data folder") << "file above";
+    QTest::newRow("read-only file system") << "ro,size=64k";
+    QTest::newRow("full disk") << "size=64k";
+    QTest::newRow("full once the lock is made") << "size=64k,spare";
+}
+
+void RecoveryTest::noCopiesPossibleSaidOnce()
+{
+    QFETCH(QString, disk);
+    std::unique_ptr<RecoveryFixtures::SmallDisk> smallDisk;
+    QString where = folder();
+    if (disk.startsWith(QLatin1String("file"))) {
+        FileFixtures::writeFile(folder(), "x");
+        if (disk.endsWith(QLatin1String("above")))
+            where += QStringLiteral("/below");
+    } else {
+        smallDisk = std::make_unique<RecoveryFixtures::SmallDisk>(
+            folder(), QString(disk).remove(QStringLiteral(",spare")));
+        if (!smallDisk->error().isEmpty())
+            QSKIP(qPrintable(smallDisk->error()));
+        if (!disk.startsWith(QLatin1String("ro")))
+            smallDisk->fillUp(disk.endsWith(QLatin1String("spare")) ? 4096 : 0);
+    }
+    Start start(where);
+    start.prompts.nextAnswer(Answer::Ok);
+    for (int edit = 0; edit < 5; ++edit) {
+        start.document.toggleCell(edit % 4, edit);
+        QTest::qWait(30); // past the longest wait: each edit would be written
+    }
+    QCOMPARE(start.prompts.messages.size(), 1);
+    QVERIFY2(start.prompts.messages[0].text.contains(where), qPrintable(where));
+    QCOMPARE(start.document.sequence().cell(3, 3), 1); // editing went on
+    QVERIFY(filesIn(where, QStringLiteral("*.dat")).isEmpty());
+}
+
+QTEST_MAIN(RecoveryTest)
+#include "tst_recovery.moc"
