@@ -2,12 +2,15 @@
 #include "DialogPrompts.h"
 
 #include "AppInfo.h"
+#include "ManualLocation.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 
 #include <memory>
@@ -114,6 +117,28 @@ void keepPathTheDialogCannotShow(QFileDialog& dialog, const QString& initialName
         name->setText(initialName);
 }
 
+// The gallery's examples as one more place in the side bar, named "Examples"
+// (the side bar would call it by its folder's name). The dialog still starts
+// where it always does.
+void addExamplesPlace(QFileDialog& dialog)
+{
+    const QString folder = ManualLocation::examplesFolder();
+    if (folder.isEmpty())
+        return;
+    const QUrl examples = QUrl::fromLocalFile(folder);
+    QList<QUrl> places = dialog.sidebarUrls();
+    if (!places.contains(examples))
+        places.append(examples);
+    dialog.setSidebarUrls(places);
+    auto* sidebar = dialog.findChild<QListView*>(QStringLiteral("sidebar"));
+    if (!sidebar || !sidebar->model())
+        return;
+    QAbstractItemModel* model = sidebar->model();
+    const int row = int(places.indexOf(examples));
+    model->setData(model->index(row, 0), QCoreApplication::translate("DialogPrompts", "Examples"),
+                   Qt::DisplayRole);
+}
+
 } // namespace
 
 DialogPrompts::DialogPrompts(QWidget* owner)
@@ -146,6 +171,7 @@ QString DialogPrompts::chooseFile(const FileRequest& request)
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::AnyFile);
+        addExamplesPlace(dialog);
     }
     // A full path opens the dialog in its folder with the name in the name box.
     dialog.selectFile(request.initialName);
