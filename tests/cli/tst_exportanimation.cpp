@@ -276,16 +276,21 @@ void ExportAnimationTest::badInputs()
     QFETCH(int, exitCode);
     QFETCH(QString, err);
     QTemporaryDir dir;
-    const QString good = examplePath("red-beacon.dat");
+    // A copy: no mistake here may ever write over an example.
+    const QString good = dir.filePath(QStringLiteral("good.dat"));
+    QVERIFY(QFile::copy(examplePath("red-beacon.dat"), good));
     const QString bad = FileFixtures::writeFile(dir.filePath(QStringLiteral("bad.dat")), "bad\r\n");
     const QString folder = dir.filePath(QStringLiteral("out"));
     QVERIFY(QDir().mkpath(folder));
+    const auto fill = [&](QString text) {
+        return text.replace("%1", good).replace("%2", bad).replace("%3", folder);
+    };
     for (QString& argument : arguments)
-        argument = argument.arg(good, bad, folder);
+        argument = fill(argument);
 
     const Run run = runStrobix(arguments);
     QCOMPARE(run.exitCode, exitCode);
-    QVERIFY2(run.err.contains(err.arg(good, bad, folder)), qPrintable(run.err));
+    QVERIFY2(run.err.contains(fill(err)), qPrintable(run.err));
     // Nothing is left behind, not even a temporary file.
     QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList());

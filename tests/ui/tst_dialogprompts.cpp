@@ -237,6 +237,8 @@ void TestDialogPrompts::examplesPlace()
 {
     QFETCH(Request, request);
     QFETCH(bool, offered);
+    QTemporaryDir dir;
+    request.initialName = dir.filePath(QStringLiteral("last.dat"));
     const QUrl examples = QUrl::fromLocalFile(ManualLocation::examplesFolder());
     QVERIFY(!examples.isEmpty());
     QList<QUrl> places;
@@ -257,7 +259,7 @@ void TestDialogPrompts::examplesPlace()
     QCOMPARE(places.contains(examples), offered);
     QVERIFY(places.size() > 1); // the usual places stay
     QCOMPARE(shownName, offered ? QStringLiteral("Examples") : QString());
-    QCOMPARE(folder, QDir::currentPath());
+    QCOMPARE(folder, QDir(dir.path()).absolutePath());
 }
 
 QTEST_MAIN(TestDialogPrompts)
