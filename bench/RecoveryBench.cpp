@@ -10,7 +10,7 @@
 #include "RecoveryStore.h"
 #include "SequenceDocument.h"
 #include "SequenceFileWriter.h"
-#include "UserPrompts.h"
+#include "AlwaysOkPrompts.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -25,12 +25,6 @@ namespace {
 
 constexpr int Copies = 200;
 
-class NoPrompts : public UserPrompts {
-public:
-    Answer ask(const Message&) override { return Answer::Ok; }
-    QString chooseFile(const FileRequest&) override { return {}; }
-};
-
 void report(const char* what, std::vector<double> microseconds)
 {
     std::sort(microseconds.begin(), microseconds.end());
@@ -44,7 +38,7 @@ void report(const char* what, std::vector<double> microseconds)
 void measureController(const QString& folder)
 {
     SequenceDocument document;
-    NoPrompts prompts;
+    AlwaysOkPrompts prompts;
     RecoveryController controller(document, prompts, std::make_unique<RecoveryStore>(folder));
     QSignalSpy written(&controller, &RecoveryController::copyWritten);
     std::vector<double> guiThread;

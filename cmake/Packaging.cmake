@@ -13,6 +13,9 @@ install(FILES ${packaging}/strobix-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}
 # The program looks for its manual at ../share/strobix/manual from its bin
 # folder; not under share/doc, which Debian systems may strip.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/manual DESTINATION ${CMAKE_INSTALL_DATADIR}/strobix)
+# The gallery's example sequences, which the Open and Merge dialogs offer.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/ DESTINATION ${CMAKE_INSTALL_DATADIR}/strobix/examples
+        FILES_MATCHING PATTERN "*.dat")
 install(FILES ${packaging}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # Manual pages and the changelog go in compressed, the way Debian wants them:
@@ -57,8 +60,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://strobix.example.org/)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Strobix developers <strobix@example.org>")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# dpkg-shlibdeps names each library the program links (the Qt ones and the C
-# and C++ runtimes) with the version the build needs; named here are only the
+# dpkg-shlibdeps names each library the program links (the Qt ones, giflib
+# and the C and C++ runtimes) with the version the build needs; named here are only the
 # SVG plugins that draw the icon, which are loaded, not linked. Debian 12's X11
 # platform plugin is part of libqt6gui6.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6 (>= 6.4)")
@@ -68,7 +71,7 @@ if(DPKG_SHLIBDEPS)
 else()
     string(PREPEND CPACK_DEBIAN_PACKAGE_DEPENDS
            "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), "
-           "libqt6serialport6 (>= 6.4), ")
+           "libqt6serialport6 (>= 6.4), libgif7 (>= 5.2), ")
 endif()
 # xdg-open shows the users' manual; the Wayland plugin lets the window open
 # natively on a Wayland desktop; Qt's own translations put the buttons and

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build ccache pkg-config
-          qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev
+          qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev libgif-dev
           qt6-l10n-tools qt6-translations-l10n
           fonts-dejavu-core fonts-liberation2)
 if [[ "${1:-}" == "--test" ]]; then

@@ -70,6 +70,33 @@
         <source>Nothing was printed.</source>
         <translation>Es wurde nichts ausgegeben.</translation>
     </message>
+    <message>
+        <source>Warning: %1 of the pictures last less than %2 ms (the shortest %3 ms). GIF viewers show them longer, so the picture plays slower than the test.
+</source>
+        <translation>Warnung: %1 der Bilder dauern kürzer als %2 ms (das kürzeste %3 ms). GIF-Betrachter zeigen sie länger, daher läuft das Bild langsamer als der Test.
+</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1
+%2
+Nothing was written.
+</source>
+        <translation>%1 kann nicht geschrieben werden
+%2
+Es wurde nichts geschrieben.
+</translation>
+    </message>
+</context>
+<context>
+    <name>DialogPrompts</name>
+    <message>
+        <source>Examples</source>
+        <translation>Beispiele</translation>
+    </message>
 </context>
 <context>
     <name>DownloadCommand</name>

@@ -39,6 +39,24 @@ struct Options {
         QStringLiteral("Download to the serial device <path> instead of the one the port number "
                        "reaches (also in the window)."),
         QStringLiteral("path")};
+    QCommandLineOption exportAnimation{
+        QStringLiteral("export-animation"),
+        QStringLiteral("Draw the visual test of <file> as an animated GIF picture <out.gif> and "
+                       "exit."),
+        QStringLiteral("file")};
+    QCommandLineOption size{
+        QStringLiteral("size"),
+        QStringLiteral("With --export-animation: the picture's width in pixels (%1 to %2). Below "
+                       "the window's own width only the lamps are drawn; from there on also the "
+                       "grid and the time axis.")
+            .arg(CommandLine::MinPictureWidth)
+            .arg(CommandLine::MaxPictureWidth),
+        QStringLiteral("n")};
+    QCommandLineOption stick{
+        QStringLiteral("stick"),
+        QStringLiteral("With --export-animation: the servo stick's zone, 0 (1000-1240 us) to 3 "
+                       "(1750-1990 us); by default the zone in which the most LEDs light."),
+        QStringLiteral("zone")};
     QCommandLineOption yes{{QStringLiteral("y"), QStringLiteral("yes")},
                            QStringLiteral("With --download: do not wait for Enter after the "
                                           "power-up instructions.")};
@@ -57,7 +75,8 @@ struct Options {
         parser.setApplicationDescription(
             QStringLiteral("Editor and programmer for the STROBIX LED sequencer. Without options "
                            "it opens the editor window, with [file] loaded."));
-        parser.addOptions({help, version, print, download, port, device, yes});
+        parser.addOptions(
+            {help, version, print, download, port, device, yes, exportAnimation, size, stick});
         parser.addPositionalArgument(QStringLiteral("file"),
                                      QStringLiteral("A sequence data file (*.dat) to open."),
                                      QStringLiteral("[file]"));
@@ -89,7 +108,15 @@ QString misplacedOption(const QCommandLineParser& parser, const Options& options
         return QStringLiteral("--yes goes with --download.");
     if (parser.isSet(options.device) && mode == Mode::Print)
         return QStringLiteral("--device does not go with --print.");
-    if (mode != Mode::Window && !parser.positionalArguments().isEmpty())
+    if ((parser.isSet(options.size) || parser.isSet(options.stick))
+        && mode != Mode::ExportAnimation)
+        return QStringLiteral("--size and --stick go with --export-animation.");
+    if (parser.isSet(options.device) && mode == Mode::ExportAnimation)
+        return QStringLiteral("--device does not go with --export-animation.");
+    if (mode == Mode::ExportAnimation && parser.positionalArguments().size() != 1)
+        return QStringLiteral("--export-animation needs the picture to write (one name).");
+    if (mode != Mode::Window && mode != Mode::ExportAnimation
+        && !parser.positionalArguments().isEmpty())
         return QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().first());
     if (parser.positionalArguments().size() > 1)
         return QStringLiteral("Only one file can be opened: %1")
@@ -115,6 +142,33 @@ QString downloadTargetProblem(const QCommandLineParser& parser, const Options& o
     return {};
 }
 
+// A whole number from min to max, or a complaint naming the option.
+QString numberProblem(const QCommandLineParser& parser, const QCommandLineOption& option, int min,
+                      int max, int& number)
+{
+    if (!parser.isSet(option))
+        return {};
+    bool ok = false;
+    number = parser.value(option).toInt(&ok);
+    if (ok && number >= min && number <= max)
+        return {};
+    return QStringLiteral("--%1 takes a number from %2 to %3, not '%4'.")
+        .arg(option.names().constFirst())
+        .arg(min)
+        .arg(max)
+        .arg(parser.value(option));
+}
+
+QString exportProblem(const QCommandLineParser& parser, const Options& options, CommandLine& line)
+{
+    line.output = parser.positionalArguments().constFirst();
+    if (QString problem = numberProblem(parser, options.size, CommandLine::MinPictureWidth,
+                                        CommandLine::MaxPictureWidth, line.pictureWidth);
+        !problem.isEmpty())
+        return problem;
+    return numberProblem(parser, options.stick, 0, 3, line.stickZone);
+}
+
 } // namespace
 
 CommandLine CommandLine::parse(const QStringList& arguments)
@@ -128,8 +182,11 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         return only(Mode::Help);
     if (parser.isSet(options.version))
         return only(Mode::Version);
-    if (parser.isSet(options.print) && parser.isSet(options.download))
-        return invalid(QStringLiteral("--print and --download do not go together."));
+    if (parser.isSet(options.print) + parser.isSet(options.download)
+            + parser.isSet(options.exportAnimation)
+        > 1)
+        return invalid(
+            QStringLiteral("--print, --download and --export-animation do not go together."));
 
     CommandLine line;
     if (parser.isSet(options.print)) {
@@ -138,6 +195,9 @@ CommandLine CommandLine::parse(const QStringList& arguments)
     } else if (parser.isSet(options.download)) {
         line.mode = Mode::Download;
         line.file = parser.value(options.download);
+    } else if (parser.isSet(options.exportAnimation)) {
+        line.mode = Mode::ExportAnimation;
+        line.file = parser.value(options.exportAnimation);
     } else {
         line.file = parser.positionalArguments().value(0);
     }
@@ -148,6 +208,10 @@ CommandLine CommandLine::parse(const QStringList& arguments)
             !problem.isEmpty())
             return invalid(problem);
         line.assumeYes = parser.isSet(options.yes);
+    }
+    if (line.mode == Mode::ExportAnimation) {
+        if (const QString problem = exportProblem(parser, options, line); !problem.isEmpty())
+            return invalid(problem);
     }
     // Relative to the working folder, as every other path on a command line;
     // the serial port would take a bare name to be one under /dev.
@@ -171,16 +235,20 @@ QString CommandLine::helpText(const QString& program)
                  "  %1 --print show.dat                       print it as a grid\n"
                  "  %1 --download show.dat --port 1           program the device on port 1\n"
                  "  %1 --download show.dat --device /dev/pts/3 --yes\n"
-                 "\nExit status of --print and --download:\n"
+                 "  %1 --export-animation show.dat show.gif  draw its visual test as a GIF\n"
+                 "\nExit status of --print, --download and --export-animation:\n"
                  "  %2  success\n"
                  "  %3  wrong usage (unknown option, missing argument, --port with --device, ...)\n"
                  "  %4  the data file cannot be read or is not a valid sequence file; nothing "
                  "was sent\n"
                  "  %5  the serial port cannot be opened (no such device, busy, no permission)\n"
                  "  %6  the line failed while sending (the message names the record)\n"
-                 "  %7  cancelled: no or end of input at the power-up prompt, Ctrl+C or SIGTERM\n")
+                 "  %7  cancelled: no or end of input at the power-up prompt, Ctrl+C or SIGTERM\n"
+                 "  %8  the picture cannot be written (no such folder, no permission, disk "
+                 "full); nothing is left behind\n")
                  // All at once, so that a program name holding "%2" stays as it is.
                  .arg(program, QString::number(ExitCode::Success), QString::number(ExitCode::Usage),
                       QString::number(ExitCode::BadFile), QString::number(ExitCode::PortNotOpened),
-                      QString::number(ExitCode::LineFailed), QString::number(ExitCode::Cancelled));
+                      QString::number(ExitCode::LineFailed), QString::number(ExitCode::Cancelled),
+                      QString::number(ExitCode::NotWritten));
 }

@@ -13,18 +13,25 @@ constexpr int BadFile = 2;       // the data file cannot be read or is not a seq
 constexpr int PortNotOpened = 3; // no such device, busy, no permission
 constexpr int LineFailed = 4;    // the line failed while sending
 constexpr int Cancelled = 5;     // answered no at the prompt, Ctrl+C or SIGTERM
+constexpr int NotWritten = 6;    // the picture cannot be written (nothing is left behind)
 } // namespace ExitCode
 
 // What the command line asks for. Decided from the arguments alone, before any
 // application object exists, because the window needs a display and the other
 // modes must run without one.
 struct CommandLine {
-    enum class Mode { Window, Help, Version, Print, Download, Invalid };
+    enum class Mode { Window, Help, Version, Print, Download, ExportAnimation, Invalid };
+
+    static constexpr int MinPictureWidth = 16;
+    static constexpr int MaxPictureWidth = 2000;
 
     Mode mode = Mode::Window;
-    QString file;   // Window: the file to open (may be empty); Print, Download: the data file
-    int port = 0;   // --port: 1..8; 0 when not given
-    QString device; // --device: a serial device path, in place of the port number's
+    QString file;         // Window: the file to open (may be empty); others: the data file
+    QString output;       // ExportAnimation: the picture to write
+    int pictureWidth = 0; // --size in pixels; 0: the window's own size
+    int stickZone = -1;   // --stick: 0..3; -1: where the most LEDs light
+    int port = 0;         // --port: 1..8; 0 when not given
+    QString device;       // --device: a serial device path, in place of the port number's
     bool assumeYes = false;
     QString error; // Invalid: what is wrong with the arguments
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "AnimationExport.h"
 #include "CommandLine.h"
 #include "Console.h"
 #include "DownloadCommand.h"
@@ -59,10 +60,25 @@ int runWithoutWindow(int argc, char* argv[], const CommandLine& line)
         return HeadlessDownload(line).run();
     case CommandLine::Mode::Invalid:
     case CommandLine::Mode::Window:
+    case CommandLine::Mode::ExportAnimation:
         break;
     }
     Console::err(QStringLiteral("%1: %2\nTry '%1 --help'.\n").arg(ProgramName, line.error));
     return ExitCode::Usage;
+}
+
+// --export-animation draws with the window's painting code, fonts, style and
+// palette, so it runs the window's kind of application, on the offscreen
+// platform, which needs no display. Qt's own options are not passed on: they
+// could ask for a platform that needs one.
+int runExport(char* program, const CommandLine& line)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char* argv[] = {program, nullptr};
+    QApplication app(argc, argv);
+    describeApplication();
+    return AnimationExport::run(line.file, line.output, {line.pictureWidth, line.stickZone});
 }
 
 int runWindow(int argc, char* argv[], const CommandLine& line)
@@ -104,5 +120,7 @@ int main(int argc, char* argv[])
     const CommandLine line = CommandLine::parse(argumentsOf(argc, argv));
     if (line.mode == CommandLine::Mode::Window)
         return runWindow(argc, argv, line);
+    if (line.mode == CommandLine::Mode::ExportAnimation)
+        return runExport(argv[0], line);
     return runWithoutWindow(argc, argv, line);
 }

@@ -113,17 +113,17 @@ void TestPlayback::showEvent(int event)
 {
     m_event = event;
     m_highlighted = true;
-    m_lamps = lampsFor(event);
+    m_lamps = lampsFor(m_sequence, event, m_zoneBit);
     emit stepShown(event, m_lamps);
 }
 
-TestPlayback::LampColors TestPlayback::lampsFor(int event) const
+TestPlayback::LampColors TestPlayback::lampsFor(const LedSequence& sequence, int event, int zoneBit)
 {
     LampColors lamps{};
     for (int led = 0; led < LedSequence::LedCount; ++led) {
         const bool lit =
-            ServoZone::lampLit(m_sequence.cell(led, event), m_zoneBit, m_sequence.servoMode(led));
-        lamps[led] = lit ? m_sequence.colorValue(m_sequence.ledColor(led)) : 0;
+            ServoZone::lampLit(sequence.cell(led, event), zoneBit, sequence.servoMode(led));
+        lamps[led] = lit ? LedSequence::colorValue(sequence.ledColor(led)) : 0;
     }
     return lamps;
 }

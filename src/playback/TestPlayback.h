@@ -66,6 +66,10 @@ public:
     // ServoZoneBit: the stick's zone bit, worked out afresh at every test start.
     int servoZoneBit() const { return m_zoneBit; }
 
+    // The lamps of an event with the stick in the zone of zoneBit: lit in the
+    // LED's colour when its cell is on and its servo choice allows the zone.
+    static LampColors lampsFor(const LedSequence& sequence, int event, int zoneBit);
+
     // What the playback shows: the highlighted event (-1 for none) and the lamps.
     int shownEvent() const { return m_highlighted ? m_event : -1; }
     const LampColors& lampColors() const { return m_lamps; }
@@ -84,7 +88,6 @@ private:
     void beginSchedule();
     void beginStep();
     void showEvent(int event);
-    LampColors lampsFor(int event) const;
     void onClockTimeout();
     void endStep();
     void finish();

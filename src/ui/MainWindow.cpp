@@ -13,6 +13,7 @@
 #include "FileCommands.h"
 #include "FileDropHandler.h"
 #include "GridAccessible.h"
+#include "LampPainter.h"
 #include "LampWidget.h"
 #include "LedConfig.h"
 #include "NewClearCommand.h"
@@ -50,7 +51,7 @@ namespace {
 constexpr int ClientWidth = 9600; // twips
 constexpr int ClientHeight = 3825;
 constexpr std::array<int, MainWindow::LedCount> RowTops{360, 720, 1080, 1440};
-constexpr int TimeAxisTop = 1920;
+constexpr int TimeAxisTop = GridGeometry::TimeAxisTop;
 constexpr qreal BaseFontSize = 8.25;
 constexpr qreal ButtonFontSize = 12;
 constexpr qreal PopupFontSize = 9.75;
@@ -255,7 +256,8 @@ void MainWindow::createSequenceRows(QWidget* area)
 
         auto* lamp = new LampWidget(area);
         lamp->setObjectName(QStringLiteral("LED%1").arg(led));
-        m_layout.place(lamp, QRect(1200, top, 255, 255));
+        m_layout.place(lamp,
+                       QRect(LampPainter::WindowLeft, top, LampPainter::Side, LampPainter::Side));
         describe(lamp, tr("%1 lamp").arg(ledName(led)),
                  tr("Shows %1 during the visual test").arg(ledName(led)));
         m_lamps[led] = lamp;

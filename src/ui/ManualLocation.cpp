@@ -8,25 +8,32 @@
 namespace ManualLocation {
 
 namespace {
-constexpr auto InstalledRelative = "../share/strobix/manual/index.html";
+constexpr auto InstalledRelative = "../share/strobix/";
 // Test and tool programs of the build folder sit two folders below it.
-constexpr auto BuildTreeRelative = "../../share/strobix/manual/index.html";
+constexpr auto BuildTreeRelative = "../../share/strobix/";
 
-QString resolved(const QString& executableDir, const char* relative)
+QString resolved(const QString& executableDir, const char* relative, const char* name)
 {
-    return QDir::cleanPath(QDir(executableDir).filePath(QLatin1String(relative)));
+    return QDir::cleanPath(
+        QDir(executableDir).filePath(QLatin1String(relative) + QLatin1String(name)));
+}
+
+// The installed place when nothing is found.
+QString found(const QString& executableDir, const char* name)
+{
+    const QString installed = resolved(executableDir, InstalledRelative, name);
+    if (QFileInfo::exists(installed))
+        return installed;
+    const QString buildTree = resolved(executableDir, BuildTreeRelative, name);
+    if (QFileInfo::exists(buildTree))
+        return buildTree;
+    return installed;
 }
 } // namespace
 
 QString indexFile(const QString& executableDir)
 {
-    const QString installed = resolved(executableDir, InstalledRelative);
-    if (QFileInfo::exists(installed))
-        return installed;
-    const QString buildTree = resolved(executableDir, BuildTreeRelative);
-    if (QFileInfo::exists(buildTree))
-        return buildTree;
-    return installed;
+    return found(executableDir, "manual/index.html");
 }
 
 QString indexFile()
@@ -37,6 +44,28 @@ QString indexFile()
 QUrl url()
 {
     return QUrl::fromLocalFile(indexFile());
+}
+
+QString examplesFolder(const QString& executableDir)
+{
+    const QString folder = found(executableDir, "examples");
+    return QFileInfo(folder).isDir() ? folder : QString();
+}
+
+QString examplesFolder()
+{
+    return examplesFolder(QCoreApplication::applicationDirPath());
+}
+
+bool isExamplesFolder(const QString& folder)
+{
+    const QString examples = QFileInfo(examplesFolder()).canonicalFilePath();
+    return !examples.isEmpty() && QFileInfo(folder).canonicalFilePath() == examples;
+}
+
+bool isExample(const QString& path)
+{
+    return isExamplesFolder(QFileInfo(path).absolutePath());
 }
 
 } // namespace ManualLocation

@@ -21,4 +21,12 @@ QString indexFile(const QString& executableDir);
 QString indexFile();
 QUrl url();
 
+// The gallery's example sequences, <prefix>/share/strobix/examples, found the
+// same way; empty when in none of the places looked at.
+QString examplesFolder(const QString& executableDir);
+QString examplesFolder();
+// Whether a folder is, or a file lies in, the examples folder of this program.
+bool isExamplesFolder(const QString& folder);
+bool isExample(const QString& path);
+
 } // namespace ManualLocation

@@ -108,7 +108,7 @@ void CommandLineTest::helpListsExitCodes()
     const QString help = CommandLine::helpText(QStringLiteral("strobix"));
     QVERIFY2(help.startsWith(QStringLiteral("Usage: strobix [options] [file]")), qPrintable(help));
     for (int code : {ExitCode::Success, ExitCode::Usage, ExitCode::BadFile, ExitCode::PortNotOpened,
-                     ExitCode::LineFailed, ExitCode::Cancelled})
+                     ExitCode::LineFailed, ExitCode::Cancelled, ExitCode::NotWritten})
         QVERIFY2(help.contains(QStringLiteral("\n  %1  ").arg(code)), qPrintable(help));
 }
 

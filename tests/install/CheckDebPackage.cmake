@@ -34,7 +34,7 @@ endif()
 field(Depends depends)
 string(REGEX REPLACE " *\\([^)]*\\)" "" names "${depends}")
 string(REPLACE ", " ";" names "${names}")
-foreach(library libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6 libqt6svg6)
+foreach(library libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6 libqt6svg6 libgif7)
     set(times 0)
     foreach(name IN LISTS names)
         if(name STREQUAL library)
@@ -68,7 +68,8 @@ foreach(path ./usr/bin/strobix ./usr/bin/strobix-devsim
              ./usr/share/mime/packages/strobix.xml
              ./usr/share/man/man1/strobix.1.gz ./usr/share/man/man1/strobix-devsim.1.gz
              ./usr/share/doc/strobix/copyright ./usr/share/doc/strobix/changelog.gz
-             ./usr/share/strobix/manual/index.html)
+             ./usr/share/strobix/manual/index.html
+             ./usr/share/strobix/examples/anticollision-strobe-double-flash.dat)
     string(FIND "${contents}" " ${path}\n" at)
     if(at EQUAL -1)
         message(FATAL_ERROR "package lacks ${path}:\n${contents}")

@@ -66,7 +66,7 @@ expect_text(share/doc/strobix/copyright "License: Expat")
 set(manual share/strobix/manual)
 expect_file(${manual}/index.html)
 file(READ "${STAGE_DIR}/${manual}/index.html" page)
-string(REGEX MATCHALL "images/[A-Za-z0-9_@.-]+\\.(png|svg)" pictures "${page}")
+string(REGEX MATCHALL "images/[A-Za-z0-9_@./-]+\\.(png|svg|gif)" pictures "${page}")
 if(NOT pictures)
     message(FATAL_ERROR "the manual shows no pictures")
 endif()
@@ -76,6 +76,14 @@ foreach(picture IN LISTS pictures)
 endforeach()
 if(EXISTS "${STAGE_DIR}/share/doc/strobix/manual")
     message(FATAL_ERROR "the manual is still installed under share/doc")
+endif()
+
+# The gallery: every example in the sources, and nothing else.
+file(GLOB sourceExamples RELATIVE "${SOURCE_DIR}/examples" "${SOURCE_DIR}/examples/*")
+file(GLOB installedExamples RELATIVE "${STAGE_DIR}/share/strobix/examples"
+     "${STAGE_DIR}/share/strobix/examples/*")
+if(NOT sourceExamples OR NOT sourceExamples STREQUAL installedExamples)
+    message(FATAL_ERROR "examples installed: ${installedExamples}; in the sources: ${sourceExamples}")
 endif()
 
 # What a program in the installed bin folder finds, before and after moving

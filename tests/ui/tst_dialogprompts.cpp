@@ -3,6 +3,7 @@
 // question of its own and adding or changing no extension.
 #include "DialogPrompts.h"
 #include "FileCommands.h"
+#include "ManualLocation.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -10,6 +11,7 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -74,6 +76,8 @@ void makeFiles(const QTemporaryDir& dir)
 
 } // namespace
 
+Q_DECLARE_METATYPE(UserPrompts::FileRequest)
+
 class TestDialogPrompts : public QObject {
     Q_OBJECT
 private slots:
@@ -83,6 +87,8 @@ private slots:
     void saveDialogOffersRememberedPathWhole_data();
     void saveDialogOffersRememberedPathWhole();
     void cancelReturnsNothing();
+    void examplesPlace_data();
+    void examplesPlace();
 };
 
 void TestDialogPrompts::saveDialogListsFilesAndKeepsTypedName()
@@ -210,6 +216,50 @@ void TestDialogPrompts::cancelReturnsNothing()
     const QString chosen = runDialog(
         request, [](QFileDialog& dialog) { dialog.reject(); }, &strayBoxes);
     QVERIFY(chosen.isEmpty());
+}
+
+void TestDialogPrompts::examplesPlace_data()
+{
+    QTest::addColumn<Request>("request");
+    QTest::addColumn<bool>("offered");
+    const QString filter = FileCommands::filter();
+    QTest::newRow("open") << Request{Request::Mode::Open, FileCommands::openTitle(), filter, {}}
+                          << true;
+    QTest::newRow("merge") << Request{Request::Mode::Open, FileCommands::mergeTitle(), filter, {}}
+                           << true;
+    QTest::newRow("save") << Request{Request::Mode::Save, FileCommands::saveTitle(), filter, {}}
+                          << false;
+}
+
+// Open and Merge offer the examples beside the usual places, and still start
+// where they always did; Save never leads there.
+void TestDialogPrompts::examplesPlace()
+{
+    QFETCH(Request, request);
+    QFETCH(bool, offered);
+    QTemporaryDir dir;
+    request.initialName = dir.filePath(QStringLiteral("last.dat"));
+    const QUrl examples = QUrl::fromLocalFile(ManualLocation::examplesFolder());
+    QVERIFY(!examples.isEmpty());
+    QList<QUrl> places;
+    QString shownName, folder;
+    QStringList strayBoxes;
+    runDialog(
+        request,
+        [&](QFileDialog& dialog) {
+            places = dialog.sidebarUrls();
+            folder = dialog.directory().absolutePath();
+            auto* sidebar = dialog.findChild<QListView*>(QStringLiteral("sidebar"));
+            const auto row = places.indexOf(examples);
+            if (sidebar && row >= 0)
+                shownName = sidebar->model()->index(int(row), 0).data().toString();
+            dialog.reject();
+        },
+        &strayBoxes);
+    QCOMPARE(places.contains(examples), offered);
+    QVERIFY(places.size() > 1); // the usual places stay
+    QCOMPARE(shownName, offered ? QStringLiteral("Examples") : QString());
+    QCOMPARE(folder, QDir(dir.path()).absolutePath());
 }
 
 QTEST_MAIN(TestDialogPrompts)

@@ -5,6 +5,7 @@
 #include "FileCommands.h"
 #include "FileFixtures.h"
 #include "LampWidget.h"
+#include "ManualLocation.h"
 #include "ManualStepClock.h"
 #include "ScriptedPrompts.h"
 #include "SequenceFileReader.h"
@@ -103,6 +104,8 @@ private slots:
 
     void saveWritesExactBytes();
     void saveOffersRememberedFile();
+    void saveAfterExampleOffersOwnFolder_data();
+    void saveAfterExampleOffersOwnFolder();
     void replaceQuestion_data();
     void replaceQuestion();
     void failedSaveKeepsOldFile();
@@ -287,6 +290,31 @@ void TestFileCommands::saveOffersRememberedFile()
     window.prompts().nextFile(QString());
     trigger(window.window(), Command::Save);
     QCOMPARE(window.prompts().fileRequests.last().initialName, first);
+}
+
+void TestFileCommands::saveAfterExampleOffersOwnFolder_data()
+{
+    QTest::addColumn<Command>("command");
+    QTest::newRow("opened") << Command::Open;
+    QTest::newRow("merged") << Command::Merge;
+}
+
+// The installed examples are read-only: Save offers the example's name in the
+// user's own folder, never the examples folder.
+void TestFileCommands::saveAfterExampleOffersOwnFolder()
+{
+    QFETCH(Command, command);
+    TestWindow window;
+    const QString example =
+        QDir(ManualLocation::examplesFolder()).filePath(QStringLiteral("red-beacon.dat"));
+    QVERIFY(QFile::exists(example));
+    window.prompts().nextFile(example);
+    trigger(window.window(), command);
+    QCOMPARE(window->rememberedFile(), example);
+    window.prompts().nextFile(QString());
+    trigger(window.window(), Command::Save);
+    QCOMPARE(window.prompts().fileRequests.last().initialName,
+             QDir::current().filePath(QStringLiteral("red-beacon.dat")));
 }
 
 void TestFileCommands::replaceQuestion_data()

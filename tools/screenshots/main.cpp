@@ -3,10 +3,17 @@
 // and two device pixels per pixel, so the manual's pictures always show the
 // program as it is built now.
 //
-//   strobix-screenshots <images folder> [<copy of the main window picture>]
+//   strobix-screenshots <images folder> [<copy of the main window picture>
+//                       [<examples folder>]]
+//
+// With an examples folder it also draws each example's visual test as an
+// animated picture, images/gallery/<example>.gif, as --export-animation does.
 
+#include "AnimationExport.h"
 #include "LedSequence.h"
 #include "MainWindow.h"
+#include "ProgramSettings.h"
+#include "SequenceFileReader.h"
 #include "ServoControl.h"
 #include "SettingsCommand.h"
 #include "SettingsDialog.h"
@@ -133,6 +140,33 @@ bool saveIcon(const QString& folder)
     return ok;
 }
 
+bool saveGallery(const QString& examplesFolder, const QString& folder)
+{
+    const QDir gallery(QDir(folder).filePath(QStringLiteral("gallery")));
+    gallery.mkpath(QStringLiteral("."));
+    bool ok = true;
+    const QDir examples(examplesFolder);
+    for (const QString& name : examples.entryList({QStringLiteral("*.dat")}, QDir::Files)) {
+        const SequenceFileReader::Result read = SequenceFileReader::read(examples.filePath(name));
+        if (!read.ok()) {
+            std::fprintf(stderr, "cannot read %s\n", qPrintable(name));
+            ok = false;
+            continue;
+        }
+        LedSequence sequence;
+        ProgramSettings settings;
+        read.file->openInto(sequence, settings);
+        const QString picture = gallery.filePath(QFileInfo(name).completeBaseName() + ".gif");
+        const QString problem = AnimationExport::save(
+            AnimationExport::animate(sequence, settings.pcSpeed(), {}, QApplication::palette()),
+            picture);
+        if (!problem.isEmpty())
+            std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(picture), qPrintable(problem));
+        ok = problem.isEmpty() && ok;
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -141,7 +175,8 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s <images folder> [<main window copy>]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <images folder> [<main window copy> [<examples folder>]]\n",
+                     argv[0]);
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
@@ -159,6 +194,10 @@ int main(int argc, char* argv[])
     settings.show();
     ok = saveAllScales(settings, folder, QStringLiteral("settings-dialog")) && ok;
     settings.hide();
+
+    // Before the dark palette and the Fusion style: the window's own look.
+    if (argc > 3)
+        ok = saveGallery(QString::fromLocal8Bit(argv[3]), folder) && ok;
 
     drawExampleSequence(window.sequence());
     ok = saveAllScales(window, folder, QStringLiteral("sequence")) && ok;

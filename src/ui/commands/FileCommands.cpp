@@ -2,13 +2,32 @@
 #include "FileCommands.h"
 
 #include "AppInfo.h"
+#include "ManualLocation.h"
 #include "ProgressBarShown.h"
 #include "SequenceDocument.h"
 #include "SequenceFileReader.h"
 #include "TestPlayback.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
+
+namespace {
+
+// An example is installed read-only: Save offers its name in the user's own
+// folder, the one a new sequence's Save starts in, instead.
+QString offeredSaveName(const QString& remembered)
+{
+    if (remembered.isEmpty() || !ManualLocation::isExample(remembered))
+        return remembered;
+    const QString working = QDir::currentPath();
+    const bool workingFits =
+        QFileInfo(working).isWritable() && !ManualLocation::isExamplesFolder(working);
+    const QDir own = workingFits ? QDir::current() : QDir::home();
+    return own.filePath(QFileInfo(remembered).fileName());
+}
+
+} // namespace
 
 FileCommands::FileCommands(SequenceDocument& document, UserPrompts& prompts, TestPlayback& playback,
                            QProgressBar* progressBar, const Triggers& triggers)
@@ -103,7 +122,7 @@ QString FileCommands::chooseFile(UserPrompts::FileRequest::Mode mode, const QStr
 
 QString FileCommands::chooseSaveTarget()
 {
-    QString offered = m_document.rememberedFile();
+    QString offered = offeredSaveName(m_document.rememberedFile());
     for (;;) {
         const QString path = chooseFile(UserPrompts::FileRequest::Mode::Save, saveTitle(), offered);
         if (path.isEmpty())

@@ -2,15 +2,19 @@
 #include "DialogPrompts.h"
 
 #include "AppInfo.h"
+#include "ManualLocation.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -114,6 +118,58 @@ void keepPathTheDialogCannotShow(QFileDialog& dialog, const QString& initialName
         name->setText(initialName);
 }
 
+// The gallery's examples as one more place in the side bar of a dialog, for
+// as long as the dialog runs: Qt keeps the side bar's places in the settings
+// every Qt program's dialogs share, so the place goes again before the dialog
+// ends. The side bar would name it after its folder; it reads "Examples"
+// (also after the side bar refreshes its names). Where the dialog starts is
+// left alone.
+class ExamplesPlace {
+public:
+    explicit ExamplesPlace(QFileDialog& dialog)
+        : m_dialog(dialog)
+        , m_url(QUrl::fromLocalFile(ManualLocation::examplesFolder()))
+    {
+        QList<QUrl> places = dialog.sidebarUrls();
+        if (ManualLocation::examplesFolder().isEmpty() || places.contains(m_url))
+            return;
+        dialog.setSidebarUrls(places << m_url);
+        m_added = true;
+        if (auto* sidebar = dialog.findChild<QListView*>(QStringLiteral("sidebar"))) {
+            QAbstractItemModel* model = sidebar->model();
+            const auto name = [model, url = m_url] { nameTheExamples(*model, url); };
+            name();
+            QObject::connect(model, &QAbstractItemModel::dataChanged, sidebar, name);
+        }
+    }
+    ~ExamplesPlace()
+    {
+        if (!m_added)
+            return;
+        QList<QUrl> places = m_dialog.sidebarUrls();
+        places.removeAll(m_url);
+        m_dialog.setSidebarUrls(places);
+    }
+    ExamplesPlace(const ExamplesPlace&) = delete;
+    ExamplesPlace& operator=(const ExamplesPlace&) = delete;
+
+private:
+    // The side bar keeps each place's address under Qt::UserRole + 1.
+    static void nameTheExamples(QAbstractItemModel& model, const QUrl& url)
+    {
+        const QString name = QCoreApplication::translate("DialogPrompts", "Examples");
+        for (int row = 0; row < model.rowCount(); ++row) {
+            const QModelIndex place = model.index(row, 0);
+            if (place.data(Qt::UserRole + 1).toUrl() == url && place.data() != name)
+                model.setData(place, name, Qt::DisplayRole);
+        }
+    }
+
+    QFileDialog& m_dialog;
+    QUrl m_url;
+    bool m_added = false;
+};
+
 } // namespace
 
 DialogPrompts::DialogPrompts(QWidget* owner)
@@ -149,12 +205,14 @@ QString DialogPrompts::chooseFile(const FileRequest& request)
     // (no default suffix is set).
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setOption(QFileDialog::ReadOnly, false);
+    std::optional<ExamplesPlace> examples;
     if (request.mode == FileRequest::Mode::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::AnyFile);
+        examples.emplace(dialog);
     }
     // A full path opens the dialog in its folder with the name in the name box.
     dialog.selectFile(request.initialName);

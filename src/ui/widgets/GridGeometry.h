@@ -18,6 +18,7 @@ constexpr int FirstRowTop = 360;
 constexpr int RowPitch = 360;
 constexpr int CellWidth = 135;
 constexpr int CellHeight = 195;
+constexpr int TimeAxisTop = 1920; // twips, in the window, under the last row
 
 // All sizes in pixels follow the window's zoom.
 inline int columnPitchPx()

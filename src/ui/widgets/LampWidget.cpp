@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "LampWidget.h"
 
+#include "LampPainter.h"
 #include "PaletteTones.h"
 
 #include <QPainter>
@@ -21,8 +22,5 @@ void LampWidget::setFillColor(const QColor& color)
 void LampWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(PaletteTones::lampRing(palette()), 1));
-    painter.setBrush(m_fill);
-    painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    LampPainter::paint(painter, rect(), m_fill, PaletteTones::lampRing(palette()));
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "SequenceGrid.h"
 
+#include "GridPainter.h"
 #include "PaintStroke.h"
 #include "SequenceDocument.h"
 
@@ -15,19 +16,6 @@ namespace {
 
 constexpr int LastRow = LedSequence::LedCount - 1;
 constexpr int LastColumn = LedSequence::EventCount - 1;
-
-bool contrasts(const QColor& a, const QColor& b)
-{
-    return std::abs(a.lightness() - b.lightness()) >= 64;
-}
-
-// Two thirds of the way from one colour to the other.
-QColor towards(const QColor& from, const QColor& to)
-{
-    auto mix = [](int a, int b) { return (a + 2 * b) / 3; };
-    return QColor(mix(from.red(), to.red()), mix(from.green(), to.green()),
-                  mix(from.blue(), to.blue()));
-}
 
 } // namespace
 
@@ -69,54 +57,11 @@ void SequenceGrid::setCursorCell(int row, int column)
     emit cursorMoved(row, column);
 }
 
-// Outlines come from the palette, but must stand out from the cell face under
-// any theme (a dark palette's Dark is nearly its Base).
-SequenceGrid::CellColors SequenceGrid::cellColors() const
-{
-    const QPalette& colors = palette();
-    const QColor face = colors.color(QPalette::Base);
-    const QColor lit = colors.color(QPalette::Text);
-    QColor frame = colors.color(QPalette::Dark);
-    if (!contrasts(frame, face))
-        frame = towards(face, lit);
-    return {frame, face, lit, colors.color(QPalette::Highlight)};
-}
-
 void SequenceGrid::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    const CellColors colors = cellColors();
-    for (int row = 0; row <= LastRow; ++row) {
-        for (int column = 0; column <= LastColumn; ++column) {
-            if (event->rect().intersects(GridGeometry::cellRect(row, column)))
-                paintCell(painter, colors, row, column);
-        }
-    }
-}
-
-void SequenceGrid::paintCell(QPainter& painter, const CellColors& colors, int row, int column) const
-{
-    const QRect cell = GridGeometry::cellRect(row, column);
-    // A square box in the middle of the cell, like a check box without text.
-    const int side = std::min(cell.width(), cell.height()) - 1;
-    const QRect box(cell.left(), cell.top() + (cell.height() - side) / 2, side, side);
-    painter.fillRect(box, colors.face);
-    painter.setPen(colors.frame);
-    painter.drawRect(box.adjusted(0, 0, -1, -1));
-    const int inset = std::max(2, side / 4);
-    if (m_document.sequence().cell(row, column))
-        painter.fillRect(box.adjusted(inset, inset, -inset, -inset), colors.lit);
-    if (hasFocus() && m_cursor == GridGeometry::Hit{row, column}) {
-        // A thick frame in the highlight colour, and a bar under the box, so
-        // the cursor shows on lit and dark cells alike.
-        const int pen = std::max(2, side / 6);
-        painter.setPen(QPen(colors.cursor, pen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        painter.setBrush(Qt::NoBrush);
-        const qreal half = pen / 2.0;
-        painter.drawRect(QRectF(box).adjusted(half, half, -half, -half));
-        const int below = std::min(box.bottom() + 2, cell.bottom() - pen + 1);
-        painter.fillRect(QRect(box.left(), below, box.width(), pen), colors.cursor);
-    }
+    GridPainter::paintCells(painter, GridPainter::cellColors(palette()), m_document.sequence(),
+                            event->rect(), hasFocus() ? m_cursor : GridGeometry::Hit{});
 }
 
 GridGeometry::Hit SequenceGrid::hitAt(QPoint position) const

@@ -57,15 +57,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    struct CellColors {
-        QColor frame;
-        QColor face;
-        QColor lit;
-        QColor cursor;
-    };
-    CellColors cellColors() const;
-    void paintCell(QPainter& painter, const CellColors& colors, int row, int column) const;
-
     GridGeometry::Hit hitAt(QPoint position) const;
     void dragOver(GridGeometry::Hit hit);
     void dragAlong(QPoint from, QPoint to);

@@ -3,20 +3,16 @@
 
 #include "GridGeometry.h"
 #include "PaintedItemsAccessible.h"
-#include "PaletteTones.h"
-#include "UiFonts.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
 
-namespace {
-constexpr int LabelHeight = 255; // twips
-constexpr qreal NormalPointSize = 6;
-constexpr qreal MarkedPointSize = 8;
-const QColor HighlightColor(128, 128, 128);
-} // namespace
+TimeAxisPainter::Labels TimeAxisWidget::labels() const
+{
+    return {m_eventCount, m_marked, m_highlighted};
+}
 
 TimeAxisWidget::TimeAxisWidget(int eventCount, QWidget* parent)
     : QWidget(parent)
@@ -29,7 +25,7 @@ TimeAxisWidget::TimeAxisWidget(int eventCount, QWidget* parent)
 
 QString TimeAxisWidget::labelText(int event)
 {
-    return QString::number((event + 1) % 10);
+    return TimeAxisPainter::labelText(event);
 }
 
 void TimeAxisWidget::setMarkedEvent(int event)
@@ -58,26 +54,22 @@ void TimeAxisWidget::moveTo(int& slot, int event)
 
 QColor TimeAxisWidget::textColor(int event) const
 {
-    return event == m_marked ? PaletteTones::endMarker(palette())
-                             : PaletteTones::axisDigit(palette());
+    return TimeAxisPainter::textColor(palette(), labels(), event);
 }
 
 qreal TimeAxisWidget::pointSize(int event) const
 {
-    return event == m_marked ? MarkedPointSize : NormalPointSize;
+    return TimeAxisPainter::pointSize(labels(), event);
 }
 
 QColor TimeAxisWidget::backgroundColor(int event) const
 {
-    return event == m_highlighted ? HighlightColor : palette().color(QPalette::Button);
+    return TimeAxisPainter::backgroundColor(palette(), labels(), event);
 }
 
 QRect TimeAxisWidget::labelRect(int event) const
 {
-    if (event < 0 || event >= m_eventCount)
-        return {};
-    const QRect cell = GridGeometry::cellRect(0, event);
-    return {cell.left(), 0, cell.width(), Twips::scaled(LabelHeight)};
+    return TimeAxisPainter::labelRect(event, m_eventCount);
 }
 
 QPoint TimeAxisWidget::labelCenter(int event) const
@@ -95,47 +87,19 @@ int TimeAxisWidget::eventAt(QPoint position) const
 
 QSize TimeAxisWidget::sizeHint() const
 {
-    return {labelRect(m_eventCount - 1).right() + 1, Twips::scaled(LabelHeight)};
+    const QRect last = labelRect(m_eventCount - 1);
+    return {last.right() + 1, last.height()};
 }
 
 void TimeAxisWidget::paintEvent(QPaintEvent* paintEvent)
 {
     QPainter painter(this);
-    for (int event = 0; event < m_eventCount; ++event) {
-        const QRect rect = labelRect(event);
-        if (rect.intersects(paintEvent->rect()))
-            painter.fillRect(rect, backgroundColor(event));
-    }
-    // Unmarked labels first, then the marked one: two font changes per paint.
-    painter.setFont(UiFonts::arial(Twips::scaledPoints(NormalPointSize)));
-    painter.setPen(PaletteTones::axisDigit(palette()));
-    const QFontMetricsF normal(painter.font());
-    for (int event = 0; event < m_eventCount; ++event)
-        if (event != m_marked)
-            drawLabel(painter, normal, event, paintEvent->rect());
-    if (m_marked >= 0 && m_marked < m_eventCount) {
-        painter.setFont(UiFonts::arial(Twips::scaledPoints(MarkedPointSize)));
-        painter.setPen(textColor(m_marked));
-        drawLabel(painter, QFontMetricsF(painter.font()), m_marked, paintEvent->rect());
-    }
+    TimeAxisPainter::paint(painter, palette(), labels(), paintEvent->rect());
     if (hasFocus() && labelRect(m_focused).intersects(paintEvent->rect())) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(labelRect(m_focused).adjusted(0, 0, -1, -1));
     }
-}
-
-void TimeAxisWidget::drawLabel(QPainter& painter, const QFontMetricsF& metrics, int event,
-                               const QRect& dirty) const
-{
-    const QRect rect = labelRect(event);
-    if (!rect.intersects(dirty))
-        return;
-    // A single digit centred by hand: much cheaper than laying out text in a box,
-    // and the large marked digit may spill into its neighbours' margins.
-    const QString digit = labelText(event);
-    const qreal left = rect.left() + (rect.width() - metrics.horizontalAdvance(digit)) / 2;
-    painter.drawText(QPointF(left, rect.top() + metrics.ascent()), digit);
 }
 
 void TimeAxisWidget::mousePressEvent(QMouseEvent* event)

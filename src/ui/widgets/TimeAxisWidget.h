@@ -2,6 +2,7 @@
 #pragma once
 
 #include "DoubleClickGuard.h"
+#include "TimeAxisPainter.h"
 
 #include <QColor>
 #include <QWidget>
@@ -13,9 +14,6 @@
 //
 // From the keyboard (it takes focus with Tab): Left/Right, Home/End move the
 // focused label; Enter or Space on it reports it exactly as a double-click does.
-class QFontMetricsF;
-class QPainter;
-
 class TimeAxisWidget : public QWidget {
     Q_OBJECT
 public:
@@ -56,8 +54,7 @@ protected:
 private:
     void focusLabel(int event);
     void moveTo(int& slot, int event);
-    void drawLabel(QPainter& painter, const QFontMetricsF& metrics, int event,
-                   const QRect& dirty) const;
+    TimeAxisPainter::Labels labels() const;
     int eventAt(QPoint position) const;
 
     int m_eventCount;
