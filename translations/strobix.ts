@@ -695,10 +695,6 @@ Nothing was written.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the last event</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>the servo-control choice of LED#%1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -736,7 +732,12 @@ Nothing was written.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The file is larger than %1 KB and is not a sequence data file.</source>
+        <source>the last event (%1 to %2 for events 1 to 50)</source>
+        <extracomment>the file holds 0 for event 1 ... 49 for event 50</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sequence data file has its 65 values within its first %1 KB; this file does not, so it is not a sequence data file.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -706,10 +706,6 @@ Es wurde nichts geschrieben.
         <translation>der freie Farbeintrag %1</translation>
     </message>
     <message>
-        <source>the last event</source>
-        <translation>der letzte Schritt</translation>
-    </message>
-    <message>
         <source>the servo-control choice of LED#%1</source>
         <translation>die Servosteuerung von LED#%1</translation>
     </message>
@@ -747,8 +743,13 @@ Es wurde nichts geschrieben.
         <translation>Dies ist keine gewöhnliche Datei (sondern ein Ordner, ein Gerät oder eine Pipe) und kann keine Sequenzdaten enthalten.</translation>
     </message>
     <message>
-        <source>The file is larger than %1 KB and is not a sequence data file.</source>
-        <translation>Die Datei ist größer als %1 KB und keine Sequenzdatei.</translation>
+        <source>the last event (%1 to %2 for events 1 to 50)</source>
+        <extracomment>the file holds 0 for event 1 ... 49 for event 50</extracomment>
+        <translation>der letzte Schritt (%1 bis %2 für die Schritte 1 bis 50)</translation>
+    </message>
+    <message>
+        <source>A sequence data file has its 65 values within its first %1 KB; this file does not, so it is not a sequence data file.</source>
+        <translation>Eine Sequenzdatei hat ihre 65 Werte in den ersten %1 KB; diese Datei nicht, also ist sie keine Sequenzdatei.</translation>
     </message>
 </context>
 <context>
