@@ -19,6 +19,9 @@ DownloadCommand::DownloadCommand(const Context& context, const View& view, QActi
     , m_view(view)
 {
     connect(trigger, &QAction::triggered, this, &DownloadCommand::run);
+    // Told first, before the progress bar repaints, so the times are the writes'.
+    connect(&m_sender, &PacedSender::markerSent, this, &DownloadCommand::markerWritten);
+    connect(&m_sender, &PacedSender::recordSent, this, &DownloadCommand::recordWritten);
     connect(&m_sender, &PacedSender::markerSent, this, &DownloadCommand::showProgress);
     connect(&m_sender, &PacedSender::recordSent, this, &DownloadCommand::showRecord);
     connect(&m_sender, &PacedSender::finished, this, &DownloadCommand::onFinished);

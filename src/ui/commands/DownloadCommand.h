@@ -65,6 +65,10 @@ public:
 signals:
     // The window is back to normal (also after Cancel and failures).
     void ended(DownloadCommand::Outcome outcome);
+    // The start marker, then each record, has been handed to the system: for
+    // measuring the pacing from the sender's side.
+    void markerWritten();
+    void recordWritten(int index);
 
 private:
     void run();
