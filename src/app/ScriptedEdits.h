@@ -10,7 +10,8 @@ class SequenceDocument;
 
 // Edits at seeded random moments, for tests that run the real program and
 // kill it: a window on the offscreen platform takes no input from outside.
-// Started only when STROBIX_SCRIPTED_EDITS holds a seed; the pauses between
+// Built only into strobix-scripted, the tests' copy of the program, and started
+// only when STROBIX_SCRIPTED_EDITS holds a seed; the pauses between
 // edits are sometimes long enough for a recovery copy to be written.
 class ScriptedEdits : public QObject {
 public:

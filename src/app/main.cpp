@@ -7,7 +7,9 @@
 #include "HeadlessDownload.h"
 #include "MainWindow.h"
 #include "RecoveryController.h"
+#ifdef STROBIX_SCRIPTED_EDITS
 #include "ScriptedEdits.h"
+#endif
 #include "Translations.h"
 
 #include <QApplication>
@@ -108,7 +110,9 @@ int runWindow(int argc, char* argv[], const CommandLine& line)
             qCInfo(startupLog).noquote() << "caption:" << window.windowTitle()
                                          << "| last event:" << window.sequence().lastEvent();
         }
+#ifdef STROBIX_SCRIPTED_EDITS
         ScriptedEdits::startIfAsked(window.document());
+#endif
     });
     return QApplication::exec();
 }
