@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <optional>
+
 #include <sys/stat.h>
 
 using namespace FileFixtures;
@@ -361,7 +363,7 @@ void TestFileCommands::replaceQuestion()
 void TestFileCommands::failedSaveKeepsOldFile()
 {
     TestWindow window;
-    window->fileCommands()->setWriter(std::make_unique<FullDiskWriter>());
+    const FullDisk full;
     const QByteArray old = SequenceFileWriter::encode(richFile());
     const QString path = writeFile(window.dirPath() + QStringLiteral("/keep.dat"), old);
     const QString caption = window->windowTitle();
@@ -412,8 +414,9 @@ void TestFileCommands::failedSaveSaysWhatWasKept()
     QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe"))).constData(), 0600),
              0);
     QVERIFY(dir.mkdir(QStringLiteral("folder")));
+    std::optional<FullDisk> full;
     if (fullDisk)
-        window->fileCommands()->setWriter(std::make_unique<FullDiskWriter>());
+        full.emplace();
     const QString path = dir.filePath(target);
     window.prompts().nextFile(path);
     // Only an existing regular file is worth the replace question.

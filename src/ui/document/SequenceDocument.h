@@ -3,7 +3,7 @@
 
 #include "LedSequence.h"
 #include "ProgramSettings.h"
-#include "RowOperation.h"
+#include "RowOperations.h"
 #include "SequenceFile.h"
 
 #include <QObject>
