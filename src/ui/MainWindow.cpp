@@ -24,6 +24,7 @@
 #include "SettingsCommand.h"
 #include "ShellCommands.h"
 #include "TestController.h"
+#include "TimeAxisAccessible.h"
 #include "TimeAxisWidget.h"
 #include "Twips.h"
 #include "UiFonts.h"
@@ -238,6 +239,7 @@ void MainWindow::createSequenceRows(QWidget* area)
 
     m_timeAxis = new TimeAxisWidget(LedSequence::EventCount, area);
     m_layout.placeAt(m_timeAxis, QPoint(1920, TimeAxisTop));
+    TimeAxisAccessible::attach(m_timeAxis);
     describe(m_timeAxis, tr("Time axis"),
              tr("Event numbers; the red one is the last event. Left and Right move, "
                 "Enter or Space moves the end marker to the focused event."));
