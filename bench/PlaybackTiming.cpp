@@ -6,6 +6,7 @@
 // deviation of single periods from it.
 
 #include "MainWindow.h"
+#include "SequenceFile.h"
 #include "StepClock.h"
 #include "TestPlayback.h"
 
@@ -25,12 +26,23 @@ namespace {
 constexpr std::array<int, 4> DefaultSpeeds{1, 5, 20, 100}; // ms
 constexpr int DefaultPeriods = 500;
 
-void fillCheckerboard(LedSequence& sequence)
+// The window with the playback it times.
+class TimedWindow : public MainWindow {
+public:
+    using MainWindow::MainWindow;
+    TestPlayback& playback() { return internals().playback; }
+    QAction* menuTest() const { return findChild<QAction*>(QStringLiteral("MENUtest")); }
+};
+
+void fillCheckerboard(SequenceDocument& document)
 {
+    LedSequence sequence;
     for (int event = 0; event < LedSequence::EventCount; ++event) {
         for (int led = 0; led < LedSequence::LedCount; ++led)
             sequence.setCell(led, event, (event + led) % 2);
     }
+    document.restoreRecovered(SequenceFile::capture(sequence, document.settings()), QString(),
+                              document.caption());
 }
 
 QByteArray loadAverage()
@@ -67,7 +79,7 @@ void report(int speedMs, const std::vector<qint64>& starts)
 // Plays each speed in turn, driven by the playback's own signals.
 class Bench {
 public:
-    Bench(MainWindow& window, std::vector<int> speeds, int periods)
+    Bench(TimedWindow& window, std::vector<int> speeds, int periods)
         : m_window(window)
         , m_speeds(std::move(speeds))
         , m_periods(periods)
@@ -84,7 +96,7 @@ public:
             return;
         }
         m_starts.clear();
-        m_window.settings().setPcSpeed(m_speeds[m_speedIndex]);
+        m_window.document().settings().setPcSpeed(m_speeds[m_speedIndex]);
         m_window.menuTest()->trigger();
     }
 
@@ -98,7 +110,7 @@ private:
         }
     }
 
-    MainWindow& m_window;
+    TimedWindow& m_window;
     std::vector<int> m_speeds;
     int m_periods;
     std::size_t m_speedIndex = 0;
@@ -114,8 +126,8 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir dir;
-    MainWindow window(dir.filePath(QStringLiteral("LED.cfg")));
-    fillCheckerboard(window.sequence());
+    TimedWindow window(dir.filePath(QStringLiteral("LED.cfg")));
+    fillCheckerboard(window.document());
     window.show();
 
     const QStringList args = QApplication::arguments();

@@ -73,7 +73,7 @@ bool downloadOnce(MainWindow& window, StreamAnalysis::Timing& timing, bool& real
                          loop.quit();
                      });
     QTimer::singleShot(15000, &loop, &QEventLoop::quit);
-    window.menuDownload()->trigger();
+    window.findChild<QAction*>(QStringLiteral("MENUdownload"))->trigger();
     loop.exec();
     const DownloadReceiver::Reception reception = device.finish();
     realTime = device.hasRealTimeStamps();

@@ -9,6 +9,7 @@
 #include "DownloadCommand.h"
 #include "DownloadStream.h"
 #include "MainWindow.h"
+#include "SequenceFile.h"
 #include "StreamAnalysis.h"
 #include "VirtualDevice.h"
 
@@ -42,12 +43,15 @@ long residentKb()
     return 0;
 }
 
-void randomize(LedSequence& sequence, std::mt19937& random)
+void randomize(SequenceDocument& document, std::mt19937& random)
 {
+    LedSequence sequence;
     for (int led = 0; led < LedSequence::LedCount; ++led)
         for (int event = 0; event < LedSequence::EventCount; ++event)
             sequence.setCell(led, event, random() % 3 == 0 ? 1 : 0);
     sequence.setLastEvent(static_cast<int>(random() % LedSequence::EventCount));
+    document.restoreRecovered(SequenceFile::capture(sequence, document.settings()), QString(),
+                              document.caption());
 }
 
 // One download after another, each started when the previous one has ended.
@@ -75,14 +79,15 @@ private:
     void next()
     {
         ++m_run;
-        randomize(m_window.sequence(), m_random);
-        m_expected = DownloadStream::build(m_window.sequence(), m_window.settings().picSpeed());
+        SequenceDocument& document = m_window.document();
+        randomize(document, m_random);
+        m_expected = DownloadStream::build(document.sequence(), document.settings().picSpeed());
         m_device = std::make_unique<VirtualDevice>();
         m_device->start();
         const QString path = m_device->path();
         m_window.downloadCommand().setPortResolver([path](int) { return path; });
         m_timeout.start(DownloadTimeoutMs);
-        m_window.menuDownload()->trigger();
+        m_window.findChild<QAction*>(QStringLiteral("MENUdownload"))->trigger();
     }
 
     void onEnded(DownloadCommand::Outcome outcome)

@@ -107,8 +107,9 @@ int runWindow(int argc, char* argv[], const CommandLine& line)
         recovery.offerLeftCopies();
         if (!file.isEmpty()) {
             window.fileCommands()->openFile(file);
-            qCInfo(startupLog).noquote() << "caption:" << window.windowTitle()
-                                         << "| last event:" << window.sequence().lastEvent();
+            qCInfo(startupLog).noquote()
+                << "caption:" << window.windowTitle()
+                << "| last event:" << window.document().sequence().lastEvent();
         }
 #ifdef STROBIX_SCRIPTED_EDITS
         ScriptedEdits::startIfAsked(window.document());

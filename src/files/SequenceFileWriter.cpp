@@ -52,7 +52,7 @@ SequenceFileWriter::Result SequenceFileWriter::save(const QString& path, const S
 
     const SequenceFile::Values values = file.values();
     for (int position = 0; position < SequenceFile::ValueCount; ++position) {
-        const QString error = writeBytes(target, encodeLine(position, values[position]));
+        const QString error = SaveFileCommit::write(target, encodeLine(position, values[position]));
         if (!error.isEmpty()) {
             target.cancelWriting();
             return {false, error};
@@ -63,11 +63,4 @@ SequenceFileWriter::Result SequenceFileWriter::save(const QString& path, const S
     if (const QString error = SaveFileCommit::commit(target); !error.isEmpty())
         return {false, error};
     return {true, {}};
-}
-
-QString SequenceFileWriter::writeBytes(QFileDevice& device, const QByteArray& bytes)
-{
-    if (device.write(bytes) != bytes.size())
-        return device.errorString();
-    return {};
 }

@@ -8,8 +8,6 @@
 
 #include <functional>
 
-class QFileDevice;
-
 // Writes sequence data files: every value on a line of its own ending in CR LF,
 // the event values between double quotes, all others bare.
 //
@@ -25,11 +23,6 @@ public:
         QString error; // the system's reason when !ok
     };
 
-    SequenceFileWriter() = default;
-    virtual ~SequenceFileWriter() = default;
-    SequenceFileWriter(const SequenceFileWriter&) = delete;
-    SequenceFileWriter& operator=(const SequenceFileWriter&) = delete;
-
     // The line of the value at a 0-based position, CR LF included.
     static QByteArray encodeLine(int position, int value);
     static QByteArray encode(const SequenceFile& file);
@@ -40,10 +33,6 @@ public:
 
     // Reports progress after each of the 50 event lines (1..50). Refuses a
     // target that canSaveTo() turns down.
-    Result save(const QString& path, const SequenceFile& file, const Progress& progress = {});
-
-protected:
-    // Every byte of a save passes through here. Returns the reason of a failure,
-    // or an empty string. Tests override it to stand in for a failing disk.
-    virtual QString writeBytes(QFileDevice& device, const QByteArray& bytes);
+    static Result save(const QString& path, const SequenceFile& file,
+                       const Progress& progress = {});
 };

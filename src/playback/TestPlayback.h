@@ -41,7 +41,7 @@ public:
     void setStepClock(std::unique_ptr<StepClock> clock);
     StepClock& stepClock() const { return *m_clock; }
 
-    // TestRunning: true from start() until stop().
+    // True from start() until stop().
     bool isRunning() const { return m_running; }
     // True from start() until the playback has ended (one step after stop()).
     bool isPlaying() const { return m_playing; }
@@ -49,7 +49,7 @@ public:
     // Shows event 0 at once and plays on. During the wind-down after a stop it
     // starts afresh from event 0.
     void start();
-    // StopTest: clears the running flag at once; the playback itself ends at its
+    // Clears the running flag at once; the playback itself ends at its
     // next step, which darkens the lamps and emits finished().
     void stop();
 
@@ -63,7 +63,7 @@ public:
     // The settled position of the servo stick (100..199; others are ignored).
     int stickValue() const { return m_stickValue; }
     void setStickValue(int value);
-    // ServoZoneBit: the stick's zone bit, worked out afresh at every test start.
+    // The stick's zone bit, worked out afresh at every test start.
     int servoZoneBit() const { return m_zoneBit; }
 
     // The lamps of an event with the stick in the zone of zoneBit: lit in the

@@ -10,22 +10,41 @@
 #endif
 
 namespace {
-// The failure a test has put in place of the disk; empty: none.
-QString& injectedFault()
+// The failing disk a test has put in place; an empty reason: none.
+struct FailingDisk {
+    QString reason;
+    qint64 capacity = 0;
+    qint64 written = 0;
+};
+
+FailingDisk& injectedFault()
 {
-    static QString reason;
-    return reason;
+    static FailingDisk disk;
+    return disk;
 }
 } // namespace
 
-SaveFileCommit::InjectedFault::InjectedFault(const QString& reason)
+SaveFileCommit::InjectedFault::InjectedFault(const QString& reason, qint64 capacity)
 {
-    injectedFault() = reason;
+    injectedFault() = {reason, capacity, 0};
 }
 
 SaveFileCommit::InjectedFault::~InjectedFault()
 {
-    injectedFault().clear();
+    injectedFault() = {};
+}
+
+QString SaveFileCommit::write(QSaveFile& file, const QByteArray& bytes)
+{
+    FailingDisk& disk = injectedFault();
+    if (!disk.reason.isEmpty()) {
+        if (disk.written + bytes.size() > disk.capacity)
+            return disk.reason;
+        disk.written += bytes.size();
+    }
+    if (file.write(bytes) != bytes.size())
+        return file.errorString();
+    return {};
 }
 
 QString SaveFileCommit::commit(QSaveFile& file)
@@ -41,8 +60,8 @@ QString SaveFileCommit::commit(QSaveFile& file)
 
 QString SaveFileCommit::pushToDisk(QSaveFile& file)
 {
-    if (!injectedFault().isEmpty())
-        return injectedFault();
+    if (!injectedFault().reason.isEmpty())
+        return injectedFault().reason;
     if (!file.flush())
         return file.errorString();
 #ifdef Q_OS_UNIX

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
+
+#include <limits>
 
 class QSaveFile;
 
@@ -17,12 +20,16 @@ public:
     // Returns the reason of a failure, or an empty string when the target now
     // holds everything written to `file`.
     static QString commit(QSaveFile& file);
+    // Writes every byte or returns the reason it could not.
+    static QString write(QSaveFile& file, const QByteArray& bytes);
 
-    // While one lives, pushing the bytes to the disk fails with `reason`, so
+    // While one lives, the disk takes `capacity` bytes of writes and then fails
+    // with `reason`, and pushing the bytes to the disk fails with it too, so
     // tests can stand in for a disk that fills up or fails to sync.
     class InjectedFault {
     public:
-        explicit InjectedFault(const QString& reason);
+        explicit InjectedFault(const QString& reason,
+                               qint64 capacity = std::numeric_limits<qint64>::max());
         ~InjectedFault();
         InjectedFault(const InjectedFault&) = delete;
         InjectedFault& operator=(const InjectedFault&) = delete;

@@ -98,32 +98,26 @@ void TestSequenceFileSave::replacesExistingFile()
 void TestSequenceFileSave::failingDiskKeepsOldFile_data()
 {
     QTest::addColumn<qint64>("capacity");
-    QTest::addColumn<QString>("flushFault"); // empty: the final flush works
     QTest::addColumn<QString>("error");
-    const QString full = FullDiskWriter::reason();
-    QTest::newRow("full from the start") << qint64(0) << QString() << full;
-    QTest::newRow("full within the events") << qint64(100) << QString() << full;
-    QTest::newRow("full at the last line") << qint64(300) << QString() << full;
-    // Every write fits the buffer; the disk fails only when the bytes are
-    // pushed out just before the old file would be replaced.
-    QTest::newRow("flush fails") << qint64(1000) << QStringLiteral("Input/output error")
-                                 << QStringLiteral("Input/output error");
+    const QString full = FullDisk::reason();
+    QTest::newRow("full from the start") << qint64(0) << full;
+    QTest::newRow("full within the events") << qint64(100) << full;
+    QTest::newRow("full at the last line") << qint64(300) << full;
+    // Every write fits; the disk fails only when the bytes are pushed out just
+    // before the old file would be replaced.
+    QTest::newRow("flush fails") << qint64(1000) << QStringLiteral("Input/output error");
 }
 
 void TestSequenceFileSave::failingDiskKeepsOldFile()
 {
     QFETCH(qint64, capacity);
-    QFETCH(QString, flushFault);
     QFETCH(QString, error);
     QTemporaryDir dir;
     const QByteArray old = dataFile("all-settings.dat");
     const QString path = writeFile(dir.filePath(QStringLiteral("keep.dat")), old);
-    std::optional<SaveFileCommit::InjectedFault> fault;
-    if (!flushFault.isEmpty())
-        fault.emplace(flushFault);
+    const SaveFileCommit::InjectedFault fault(error, capacity);
 
-    FullDiskWriter writer(capacity);
-    const SequenceFileWriter::Result result = writer.save(path, workedExample());
+    const SequenceFileWriter::Result result = SequenceFileWriter::save(path, workedExample());
 
     QVERIFY(!result.ok);
     QCOMPARE(result.error, error);

@@ -125,9 +125,10 @@ private:
 // A scattered start that differs from the defaults everywhere an edit can reach.
 void setUpStart(SequenceDocument& document, RandomEdits& random)
 {
-    random.randomFile().openInto(document.sequenceForSetUp(), document.settings());
-    document.setRememberedFile(QStringLiteral("/start.dat"));
-    document.setCaption(QStringLiteral("start"));
+    const QString file = QStringLiteral("/start.dat");
+    const QString caption = QStringLiteral("start");
+    document.restoreRecovered(random.randomFile(), file, caption);
+    document.markSaved(file, caption);
 }
 
 } // namespace

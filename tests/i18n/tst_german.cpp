@@ -69,7 +69,7 @@ void collect(ShownTexts& texts, QObject* object, const QString& where)
 
 // Every text of the main window and its Settings dialog, keyed by where it
 // is shown. Two windows built alike list their objects in the same order.
-ShownTexts shownTexts(MainWindow& window)
+ShownTexts shownTexts(WindowUnderTest& window)
 {
     ShownTexts texts;
     const QList<QWidget*> roots{&window, &window.settingsCommand()->dialog()};

@@ -4,6 +4,7 @@
 // Sample files, disk helpers and sequence builders shared by the tests of data
 // files (core and GUI alike; needs only the core library).
 
+#include "SaveFileCommit.h"
 #include "SequenceFile.h"
 #include "SequenceFileWriter.h"
 
@@ -76,27 +77,14 @@ inline QList<int> everyEventCount()
 }
 
 // A disk that fills up after `capacity` bytes of a save.
-class FullDiskWriter : public SequenceFileWriter {
+class FullDisk : public SaveFileCommit::InjectedFault {
 public:
-    explicit FullDiskWriter(qint64 capacity = 0)
-        : m_capacity(capacity)
+    explicit FullDisk(qint64 capacity = 0)
+        : InjectedFault(reason(), capacity)
     {
     }
 
     static QString reason() { return QStringLiteral("No space left on device"); }
-
-protected:
-    QString writeBytes(QFileDevice& device, const QByteArray& bytes) override
-    {
-        if (m_written + bytes.size() > m_capacity)
-            return reason();
-        m_written += bytes.size();
-        return SequenceFileWriter::writeBytes(device, bytes);
-    }
-
-private:
-    qint64 m_capacity;
-    qint64 m_written = 0;
 };
 
 } // namespace FileFixtures

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "TestWindow.h"
 
+#include "ClickableLabel.h"
+#include "LampWidget.h"
 #include "ScriptedPrompts.h"
+#include "SequenceGrid.h"
+#include "TimeAxisWidget.h"
 
 #include <QFile>
 #include <QTest>
@@ -13,7 +17,7 @@ TestWindow::TestWindow(const QByteArray& configContent)
         if (file.open(QIODevice::WriteOnly))
             file.write(configContent);
     }
-    m_window = std::make_unique<MainWindow>(configPath());
+    m_window = std::make_unique<WindowUnderTest>(configPath());
     auto prompts = std::make_unique<ScriptedPrompts>();
     m_prompts = prompts.get();
     m_window->setPromptBackend(std::move(prompts));
@@ -34,4 +38,24 @@ void TestWindow::click(QWidget* widget, QPoint position, Qt::MouseButton button)
     const QPoint at = widget->mapTo(widget->window(), position);
     QTest::mousePress(window, button, Qt::NoModifier, at);
     QTest::mouseRelease(window, button, Qt::NoModifier, at);
+}
+
+SequenceGrid* WindowUnderTest::grid() const
+{
+    return named<SequenceGrid>(QStringLiteral("SequenceGrid"));
+}
+
+TimeAxisWidget* WindowUnderTest::timeAxis() const
+{
+    return named<TimeAxisWidget>(QStringLiteral("TimeAxis"));
+}
+
+ClickableLabel* WindowUnderTest::ledLabel(int led) const
+{
+    return named<ClickableLabel>(QStringLiteral("LEDlabel1_%1").arg(led));
+}
+
+LampWidget* WindowUnderTest::lamp(int led) const
+{
+    return perLed<LampWidget>("LED", led);
 }

@@ -7,7 +7,7 @@
 #include "CloseGuard.h"
 #include "DownloadMessages.h"
 #include "DownloadStream.h"
-#include "MainWindow.h"
+#include "TestWindow.h"
 #include "RecoveryController.h"
 #include "SequenceDocument.h"
 #include "SequenceFileWriter.h"
@@ -358,7 +358,7 @@ void UiStressRun::setUpFiles()
 
 void UiStressRun::startWindow()
 {
-    m_window = std::make_unique<MainWindow>(m_dir.filePath(QStringLiteral("LED.cfg")));
+    m_window = std::make_unique<WindowUnderTest>(m_dir.filePath(QStringLiteral("LED.cfg")));
     auto prompts = std::make_unique<Prompts>(*this);
     m_prompts = prompts.get();
     m_window->setPromptBackend(std::move(prompts));
@@ -811,7 +811,7 @@ void UiStressRun::checkGridCells()
 // to the device.
 void UiStressRun::checkCommandsFollowBusyState(bool downloading, bool sending)
 {
-    MainWindow& window = *m_window;
+    WindowUnderTest& window = *m_window;
     for (QPushButton* button : {window.testButton(), window.settingsButton(),
                                 window.downloadButton(), window.openButton(), window.saveButton()})
         check(button->isEnabled() == !downloading,

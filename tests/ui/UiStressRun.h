@@ -16,7 +16,7 @@
 #include <optional>
 #include <random>
 
-class MainWindow;
+class WindowUnderTest;
 class QWidget;
 class RecoveryController;
 class VirtualDevice;
@@ -107,7 +107,7 @@ private:
     quint64 m_seed;
     int m_actions;
     QTemporaryDir m_dir;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<WindowUnderTest> m_window;
     Prompts* m_prompts = nullptr;
     QStringList m_log;
     QString m_failure;

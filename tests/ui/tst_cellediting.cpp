@@ -92,7 +92,7 @@ void TestCellEditing::clickTogglesAndUpdatesMem()
     QFETCH(int, column);
     QFETCH(QString, memAfterFirst);
     QFETCH(QString, memAfterSecond);
-    m_window->window().sequence().setCell(0, 3, 1);
+    m_window->window().setUp()->setCell(0, 3, 1);
 
     press(row, column);
     release(row, column);
@@ -143,10 +143,10 @@ void TestCellEditing::dragPaintsStartValue()
 {
     QFETCH(int, startValue);
     QFETCH(int, othersBefore);
-    LedSequence& sequence = m_window->window().sequence();
+    const LedSequence& sequence = m_window->window().sequence();
     for (int column = 9; column <= 16; ++column)
-        sequence.setCell(0, column, othersBefore);
-    sequence.setCell(0, 10, startValue);
+        m_window->window().setUp()->setCell(0, column, othersBefore);
+    m_window->window().setUp()->setCell(0, 10, startValue);
 
     press(0, 10);
     for (int column = 11; column <= 14; ++column) {
@@ -164,9 +164,9 @@ void TestCellEditing::dragPaintsStartValue()
 
 void TestCellEditing::dragIntoAnotherRowUsesThatRowsStartCell()
 {
-    LedSequence& sequence = m_window->window().sequence();
-    sequence.setCell(0, 5, 1); // LED#1 lit at the start column
-    sequence.setCell(1, 7, 1); // LED#2 dark at column 5, lit further on
+    const LedSequence& sequence = m_window->window().sequence();
+    m_window->window().setUp()->setCell(0, 5, 1); // LED#1 lit at the start column
+    m_window->window().setUp()->setCell(1, 7, 1); // LED#2 dark at column 5, lit further on
 
     press(0, 5);
     moveTo(1, 5);
@@ -183,7 +183,7 @@ void TestCellEditing::dragIntoAnotherRowUsesThatRowsStartCell()
 
 void TestCellEditing::fastStrokeLeavesNoGaps()
 {
-    m_window->window().sequence().setCell(2, 10, 1);
+    m_window->window().setUp()->setCell(2, 10, 1);
     press(2, 10);
     moveTo(2, 30); // one move event for twenty cells
     release(2, 30);
@@ -195,8 +195,8 @@ void TestCellEditing::fastStrokeLeavesNoGaps()
 
 void TestCellEditing::releaseInAnotherRowFillsFromDragStart()
 {
-    LedSequence& sequence = m_window->window().sequence();
-    sequence.setCell(3, 10, 1);
+    const LedSequence& sequence = m_window->window().sequence();
+    m_window->window().setUp()->setCell(3, 10, 1);
     press(0, 10);
     release(3, 20);
     // No move came between press and release; the release alone still fills
@@ -210,8 +210,7 @@ void TestCellEditing::releaseInAnotherRowFillsFromDragStart()
 
 void TestCellEditing::dragLeftwardsPaintsOnlyCrossedCells()
 {
-    LedSequence& sequence = m_window->window().sequence();
-    sequence.setCell(1, 20, 1);
+    m_window->window().setUp()->setCell(1, 20, 1);
     press(1, 20);
     moveTo(1, 19);
     moveTo(1, 17);

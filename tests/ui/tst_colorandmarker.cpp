@@ -88,7 +88,7 @@ void ColorAndMarkerUiTest::mouseChoiceColoursLabel()
 {
     QFETCH(int, led);
     QFETCH(int, color);
-    LedSequence& sequence = (*m_window)->sequence();
+    const LedSequence& sequence = (*m_window)->sequence();
 
     openFor(led);
     QCOMPARE(m_list->currentRow(), ColorTable::White);
@@ -104,8 +104,8 @@ void ColorAndMarkerUiTest::mouseChoiceColoursLabel()
 
 void ColorAndMarkerUiTest::opensOnCurrentColourWithoutChoosing()
 {
-    LedSequence& sequence = (*m_window)->sequence();
-    sequence.setLedColor(1, 4); // Blue
+    const LedSequence& sequence = (*m_window)->sequence();
+    (*m_window)->setUp()->setLedColor(1, 4); // Blue
     openFor(1);
     QCOMPARE(m_list->currentRow(), 4);
     QVERIFY(m_list->currentItem()->isSelected());
@@ -154,8 +154,8 @@ void ColorAndMarkerUiTest::keyboardSelectionChangeChooses()
     QFETCH(int, startColor);
     QFETCH(int, key);
     QFETCH(int, chosen);
-    LedSequence& sequence = (*m_window)->sequence();
-    sequence.setLedColor(2, startColor);
+    const LedSequence& sequence = (*m_window)->sequence();
+    (*m_window)->setUp()->setLedColor(2, startColor);
 
     openFor(2);
     pressKey(m_list, Qt::Key(key));
@@ -175,7 +175,7 @@ void ColorAndMarkerUiTest::noCancel()
 
 void ColorAndMarkerUiTest::secondLabelJoinsTheChoice()
 {
-    LedSequence& sequence = (*m_window)->sequence();
+    const LedSequence& sequence = (*m_window)->sequence();
     openFor(0);
     openFor(2);
     clickEntry(m_list, 1); // Red

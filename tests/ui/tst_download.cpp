@@ -92,7 +92,7 @@ void verifyDeviceTiming(const DownloadReceiver::Reception& reception)
 // the stick takes the Settings button's place.
 void startServoTest(TestWindow& window)
 {
-    window->sequence().setServoMode(0, 0);
+    window->setUp()->setServoMode(0, 0);
     window->menuTest()->trigger();
     QVERIFY(window->playback().isRunning());
     QVERIFY(window->servoStick()->isVisible());
@@ -109,19 +109,19 @@ void verifyTestEnded(TestWindow& window)
     QVERIFY(!window->servoStick()->isVisible());
 }
 
-QList<QPushButton*> commandButtons(MainWindow& window)
+QList<QPushButton*> commandButtons(WindowUnderTest& window)
 {
     return {window.testButton(), window.settingsButton(), window.downloadButton(),
             window.openButton(), window.saveButton()};
 }
 
-QList<QAction*> lockedActions(MainWindow& window)
+QList<QAction*> lockedActions(WindowUnderTest& window)
 {
     return {window.menuDownload(), window.menuTest(), window.menuOpen(),     window.menuSave(),
             window.menuMerge(),    window.menuNew(),  window.menuSettings(), window.menuExit()};
 }
 
-void verifyWindowNormal(MainWindow& window)
+void verifyWindowNormal(WindowUnderTest& window)
 {
     for (QPushButton* button : commandButtons(window))
         QVERIFY2(button->isEnabled(), qPrintable(button->objectName()));
@@ -133,7 +133,7 @@ void verifyWindowNormal(MainWindow& window)
     QVERIFY(!window.progressBar()->isVisible());
 }
 
-void verifyWindowSending(MainWindow& window)
+void verifyWindowSending(WindowUnderTest& window)
 {
     for (QPushButton* button : commandButtons(window))
         QVERIFY2(!button->isEnabled(), qPrintable(button->objectName()));
@@ -199,10 +199,10 @@ void DownloadTest::streamReachesDevice()
     device.start();
     pointAt(window, device.path());
     for (const QPoint& cell : litCells)
-        window->sequence().setCell(cell.x(), cell.y(), 1);
+        window->setUp()->setCell(cell.x(), cell.y(), 1);
     for (int led = 0; led < 4; ++led)
-        window->sequence().setServoMode(led, servoModes[led]);
-    window->sequence().setLastEvent(lastEvent);
+        window->setUp()->setServoMode(led, servoModes[led]);
+    window->setUp()->setLastEvent(lastEvent);
     window->settings().setPicSpeed(picSpeed);
     if (settingsOpen)
         window->menuSettings()->trigger();
@@ -245,7 +245,7 @@ void DownloadTest::streamReachesDevice()
         QVERIFY(!settingsDialog->okButton()->isEnabled());
     }
     // Edits made while the stream goes out do not change what is sent.
-    window->sequence().setCell(3, 49, 1);
+    window->setUp()->setCell(3, 49, 1);
 
     QCOMPARE(waitForEnd(ended), Outcome::Completed);
     const DownloadReceiver::Reception reception = device.finish();
@@ -456,11 +456,11 @@ void DownloadTest::devsimProgramChecksDownload()
     const PortLocator locator(ports, PortLocator::Platform::Linux);
     window->downloadCommand().setPortResolver([locator](int port) { return locator.device(port); });
     window->settings().setCommPort(2);
-    window->sequence().setCell(0, 0, 1);
-    window->sequence().setCell(2, 0, 1);
-    window->sequence().setCell(1, 1, 1);
-    window->sequence().setServoMode(0, 0);
-    window->sequence().setLastEvent(1);
+    window->setUp()->setCell(0, 0, 1);
+    window->setUp()->setCell(2, 0, 1);
+    window->setUp()->setCell(1, 1, 1);
+    window->setUp()->setServoMode(0, 0);
+    window->setUp()->setLastEvent(1);
     window.prompts().nextAnswer(Answer::Ok);
     QSignalSpy ended(&window->downloadCommand(), &DownloadCommand::ended);
     window->menuDownload()->trigger();

@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <optional>
+
 #include <sys/stat.h>
 
 using namespace FileFixtures;
@@ -35,11 +37,11 @@ struct Snapshot {
     QString caption;
     QString remembered;
 
-    static Snapshot of(MainWindow& window)
+    static Snapshot of(WindowUnderTest& window)
     {
         return {
             SequenceFileWriter::encode(SequenceFile::capture(window.sequence(), window.settings())),
-            window.windowTitle(), window.rememberedFile()};
+            window.windowTitle(), window.document().rememberedFile()};
     }
     bool operator==(const Snapshot& other) const
     {
@@ -64,7 +66,7 @@ struct ProgressWatch {
 
 enum class Command { Open, Save, Merge };
 
-void trigger(MainWindow& window, Command command)
+void trigger(WindowUnderTest& window, Command command)
 {
     switch (command) {
     case Command::Open:
@@ -79,10 +81,10 @@ void trigger(MainWindow& window, Command command)
     }
 }
 
-QList<QColor> lampColors(MainWindow& window)
+QList<QColor> lampColors(WindowUnderTest& window)
 {
     QList<QColor> colors;
-    for (int led = 0; led < MainWindow::LedCount; ++led)
+    for (int led = 0; led < LedSequence::LedCount; ++led)
         colors << window.lamp(led)->fillColor();
     return colors;
 }
@@ -137,7 +139,7 @@ void TestFileCommands::dialogSettings()
     QFETCH(QString, title);
     QFETCH(bool, saving);
     TestWindow window;
-    window->setRememberedFile(window.dirPath() + QStringLiteral("/last.dat"));
+    window->document().setRememberedFile(window.dirPath() + QStringLiteral("/last.dat"));
     const Snapshot before = Snapshot::of(window.window());
     window.prompts().nextFile(QString()); // the user cancels
 
@@ -150,7 +152,7 @@ void TestFileCommands::dialogSettings()
     QCOMPARE(request.mode,
              saving ? UserPrompts::FileRequest::Mode::Save : UserPrompts::FileRequest::Mode::Open);
     // Only Save offers a name: the file last chosen.
-    QCOMPARE(request.initialName, saving ? window->rememberedFile() : QString());
+    QCOMPARE(request.initialName, saving ? window->document().rememberedFile() : QString());
     QVERIFY(Snapshot::of(window.window()) == before);
     QCOMPARE(QDir(window.dirPath()).entryList(QDir::Files), QStringList());
     QVERIFY(window.prompts().messages.isEmpty());
@@ -214,8 +216,8 @@ void TestFileCommands::openDuringTestEndsItAfterTheStep()
     ManualStepClock* clock = ManualStepClock::installIn(window->playback());
     const QString path = writeFile(window.dirPath() + QStringLiteral("/test.dat"),
                                    SequenceFileWriter::encode(richFile()));
-    window->sequence().setCell(0, 0, 1);
-    window->sequence().setServoMode(1, 0); // servo controlled: the stick replaces Settings
+    window->setUp()->setCell(0, 0, 1);
+    window->setUp()->setServoMode(1, 0); // servo controlled: the stick replaces Settings
     window->menuTest()->trigger();
     QVERIFY(!window->settingsButton()->isVisible());
     QCOMPARE(window->lamp(0)->fillColor(), QColor(Qt::white));
@@ -259,11 +261,10 @@ void TestFileCommands::mergeDuringTestPlaysTheMergedCells()
 void TestFileCommands::saveWritesExactBytes()
 {
     TestWindow window;
-    LedSequence& sequence = window->sequence();
-    sequence.setCell(0, 0, 1);
-    sequence.setCell(1, 1, 1);
-    sequence.setCell(0, 2, 1);
-    sequence.setCell(2, 2, 1);
+    window->setUp()->setCell(0, 0, 1);
+    window->setUp()->setCell(1, 1, 1);
+    window->setUp()->setCell(0, 2, 1);
+    window->setUp()->setCell(2, 2, 1);
     const QString path = window.dirPath() + QStringLiteral("/example"); // no extension added
     window.prompts().nextFile(path);
     ProgressWatch progress(window->progressBar());
@@ -273,7 +274,7 @@ void TestFileCommands::saveWritesExactBytes()
     QCOMPARE(contentOf(path), dataFile("worked-example.dat"));
     QCOMPARE(QDir(window.dirPath()).entryList(QDir::Files), QStringList{QStringLiteral("example")});
     QCOMPARE(window->windowTitle(), AppInfo::fileCaptionPrefix() + QStringLiteral("example"));
-    QCOMPARE(window->rememberedFile(), path);
+    QCOMPARE(window->document().rememberedFile(), path);
     QCOMPARE(progress.values, everyEventCount());
     QVERIFY(progress.alwaysVisible);
     QVERIFY(window->progressBar()->isHidden());
@@ -310,7 +311,7 @@ void TestFileCommands::saveAfterExampleOffersOwnFolder()
     QVERIFY(QFile::exists(example));
     window.prompts().nextFile(example);
     trigger(window.window(), command);
-    QCOMPARE(window->rememberedFile(), example);
+    QCOMPARE(window->document().rememberedFile(), example);
     window.prompts().nextFile(QString());
     trigger(window.window(), Command::Save);
     QCOMPARE(window.prompts().fileRequests.last().initialName,
@@ -347,7 +348,7 @@ void TestFileCommands::replaceQuestion()
     QCOMPARE(question.icon, UserPrompts::Icon::Question);
     QCOMPARE(question.buttons, UserPrompts::Buttons::YesNoCancel);
     QVERIFY(question.title.isEmpty());
-    QCOMPARE(window->rememberedFile(), path);
+    QCOMPARE(window->document().rememberedFile(), path);
     if (answer == Answer::Cancel) {
         QCOMPARE(window.prompts().fileRequests.size(), 2);
         QCOMPARE(window.prompts().fileRequests[1].initialName, path);
@@ -361,7 +362,7 @@ void TestFileCommands::replaceQuestion()
 void TestFileCommands::failedSaveKeepsOldFile()
 {
     TestWindow window;
-    window->fileCommands()->setWriter(std::make_unique<FullDiskWriter>());
+    const FullDisk full;
     const QByteArray old = SequenceFileWriter::encode(richFile());
     const QString path = writeFile(window.dirPath() + QStringLiteral("/keep.dat"), old);
     const QString caption = window->windowTitle();
@@ -412,8 +413,9 @@ void TestFileCommands::failedSaveSaysWhatWasKept()
     QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe"))).constData(), 0600),
              0);
     QVERIFY(dir.mkdir(QStringLiteral("folder")));
+    std::optional<FullDisk> full;
     if (fullDisk)
-        window->fileCommands()->setWriter(std::make_unique<FullDiskWriter>());
+        full.emplace();
     const QString path = dir.filePath(target);
     window.prompts().nextFile(path);
     // Only an existing regular file is worth the replace question.
@@ -443,7 +445,7 @@ void TestFileCommands::openRestoresEverythingAndSavesSameBytes()
     const SequenceFile rich = richFile();
     const QByteArray bytes = SequenceFileWriter::encode(rich);
     const QString path = writeFile(window.dirPath() + QStringLiteral("/rich.DAT"), bytes);
-    window->sequence().setCell(3, 0, 1); // replaced by the file's cells
+    window->setUp()->setCell(3, 0, 1); // replaced by the file's cells
     window.prompts().nextFile(path);
     ProgressWatch progress(window->progressBar());
 
@@ -456,7 +458,7 @@ void TestFileCommands::openRestoresEverythingAndSavesSameBytes()
     QCOMPARE(window->settings().pcSpeed(), rich.pcSpeed);
     QCOMPARE(window->servoControl(1)->currentIndex(), rich.servoModes[1]);
     QCOMPARE(window->windowTitle(), AppInfo::fileCaptionPrefix() + QStringLiteral("rich.DAT"));
-    QCOMPARE(window->rememberedFile(), path);
+    QCOMPARE(window->document().rememberedFile(), path);
     QCOMPARE(progress.values, everyEventCount());
     QVERIFY(progress.alwaysVisible);
     QVERIFY(window->progressBar()->isHidden());
@@ -494,10 +496,10 @@ void TestFileCommands::rejectedFileChangesNothing()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, problem);
     TestWindow window;
-    window->sequence().setCell(2, 4, 1);
-    window->sequence().setSpareColor(1, 33);
+    window->setUp()->setCell(2, 4, 1);
+    window->setUp()->setSpareColor(1, 33);
     window->settings().setPcSpeed(44);
-    window->setRememberedFile(QStringLiteral("/somewhere/else.dat"));
+    window->document().setRememberedFile(QStringLiteral("/somewhere/else.dat"));
     const QString path = window.dirPath() + QStringLiteral("/bad.dat");
     if (!bytes.isNull())
         writeFile(path, bytes);
@@ -527,7 +529,7 @@ void TestFileCommands::mergeShowsFileAndProgress()
     file.events[0] = 5;
     const QString path =
         writeFile(window.dirPath() + QStringLiteral("/add.dat"), SequenceFileWriter::encode(file));
-    window->sequence().setCell(1, 0, 1); // 2
+    window->setUp()->setCell(1, 0, 1); // 2
     window.prompts().nextFile(path);
     ProgressWatch progress(window->progressBar());
 
@@ -535,7 +537,7 @@ void TestFileCommands::mergeShowsFileAndProgress()
 
     QCOMPARE(window->sequence().mem(0), QStringLiteral("7"));
     QCOMPARE(window->windowTitle(), AppInfo::fileCaptionPrefix() + QStringLiteral("add.dat"));
-    QCOMPARE(window->rememberedFile(), path);
+    QCOMPARE(window->document().rememberedFile(), path);
     QCOMPARE(progress.values, everyEventCount());
     QVERIFY(progress.alwaysVisible);
     QVERIFY(window->progressBar()->isHidden());

@@ -21,7 +21,7 @@ private slots:
 namespace {
 
 // Delivers a drag that enters the window and is dropped; whether it was taken.
-bool dragAndDrop(MainWindow& window, const QList<QUrl>& urls)
+bool dragAndDrop(WindowUnderTest& window, const QList<QUrl>& urls)
 {
     QMimeData data;
     data.setUrls(urls);

@@ -66,10 +66,10 @@ int distance(const QColor& a, const QColor& b)
 
 // The grid as drawn: an unlit box's outline and a lit cell stand out from the
 // box face, and the cursor from both, on a lit cell as on a dark one.
-void verifyGridStandsOut(MainWindow& window)
+void verifyGridStandsOut(WindowUnderTest& window)
 {
     SequenceGrid* grid = window.grid();
-    window.sequence().setCell(0, 1, 1);
+    window.setUp()->setCell(0, 1, 1);
     grid->setFocus();
     grid->setCursorCell(0, 1);
     QTRY_VERIFY(grid->hasFocus());
@@ -139,11 +139,11 @@ void KeyboardAccessTest::tabFollowsReadingOrder()
 {
     TestWindow test;
     QList<QWidget*> expected{test->timeAxis()};
-    for (int led = 0; led < MainWindow::LedCount; ++led)
+    for (int led = 0; led < LedSequence::LedCount; ++led)
         expected << test->rowOptionsButton(led);
-    for (int led = 0; led < MainWindow::LedCount; ++led)
+    for (int led = 0; led < LedSequence::LedCount; ++led)
         expected << test->ledLabel(led);
-    for (int led = 0; led < MainWindow::LedCount; ++led)
+    for (int led = 0; led < LedSequence::LedCount; ++led)
         expected << test->servoControl(led);
     expected << test->openButton() << test->testButton() << test->downloadButton()
              << test->saveButton() << test->settingsButton() << test->exitButton();
@@ -168,7 +168,7 @@ void KeyboardAccessTest::timeAxisKeysMoveTheEndMarker()
     QAccessibleInterface* accessible = accessibleOf(axis);
     QCOMPARE(accessible->childCount(), 50);
     QSignalSpy doubleClicked(axis, &TimeAxisWidget::doubleClicked);
-    test->sequence().setLastEvent(20);
+    test->setUp()->setLastEvent(20);
     test->exitButton()->setFocus();
     axis->setFocus(Qt::TabFocusReason);
     QCOMPARE(axis->focusedEvent(), 20); // the keyboard starts at the marker
@@ -250,11 +250,11 @@ void KeyboardAccessTest::popupListsFromTheKeyboard()
     QFETCH(bool, markAll);
     QFETCH(int, copy);
     TestWindow test;
-    LedSequence& sequence = test->sequence();
-    sequence.setLedColor(2, 4);
-    sequence.setLastEvent(29);
+    const LedSequence& sequence = test->sequence();
+    test->setUp()->setLedColor(2, 4);
+    test->setUp()->setLastEvent(29);
     for (int event = 0; event < 50; event += 3)
-        sequence.setCell(1, event, 1);
+        test->setUp()->setCell(1, event, 1);
     test->playback().start();
     QWidget* opener = colour ? static_cast<QWidget*>(test->ledLabel(2))
                              : static_cast<QWidget*>(test->rowOptionsButton(2));
@@ -378,7 +378,7 @@ void KeyboardAccessTest::fixedColoursStayReadable()
         };
         QCOMPARE(PaletteTones::isDark(test->palette()), dark);
         TimeAxisWidget* axis = test->timeAxis();
-        test->sequence().setLastEvent(30);
+        test->setUp()->setLastEvent(30);
         QVERIFY(contrast(axis->textColor(3), axis->backgroundColor(3)) >= 120);
         QVERIFY(contrast(axis->textColor(30), axis->backgroundColor(30)) >= Readable);
         QVERIFY(ownContrast(test->findChild<QLabel*>(QStringLiteral("Label1"))) >= 120);

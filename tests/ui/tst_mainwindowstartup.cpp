@@ -58,7 +58,7 @@ void TestMainWindowStartup::portFromConfig()
 void TestMainWindowStartup::sequenceStartsEmpty()
 {
     TestWindow window;
-    LedSequence& sequence = window->sequence();
+    const LedSequence& sequence = window->sequence();
     for (int event = 0; event < 50; ++event) {
         QCOMPARE(sequence.mem(event), QStringLiteral("0"));
         for (int led = 0; led < 4; ++led)
@@ -82,7 +82,7 @@ void TestMainWindowStartup::timeAxisMarksLastEvent()
     QCOMPARE(TimeAxisWidget::labelText(49), QStringLiteral("0"));
 
     // The marker follows the model, one label at a time.
-    window->sequence().setLastEvent(20);
+    window->setUp()->setLastEvent(20);
     QCOMPARE(axis->markedEvent(), 20);
     QCOMPARE(axis->textColor(49), QColor(Qt::black));
     QCOMPARE(axis->pointSize(20), 8.0);
@@ -111,9 +111,9 @@ void TestMainWindowStartup::ledLabelsAndLists()
     }
 
     // The model drives the labels and lists, and a choice in a list drives the model.
-    window->sequence().setLedColor(2, 1);
+    window->setUp()->setLedColor(2, 1);
     QCOMPARE(window->ledLabel(2)->palette().color(QPalette::WindowText), QColor(Qt::red));
-    window->sequence().setServoMode(1, 3);
+    window->setUp()->setServoMode(1, 3);
     QCOMPARE(window->servoControl(1)->currentText(), QStringLiteral("|* * - -|"));
     QComboBox* servo = window->servoControl(3);
     servo->setFocus();

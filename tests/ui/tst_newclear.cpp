@@ -15,10 +15,10 @@ namespace {
 
 // Everything New/Clear resets, as the model holds it and the window shows it,
 // one line per item so a difference names itself.
-QStringList resettableState(MainWindow& window)
+QStringList resettableState(WindowUnderTest& window)
 {
     QStringList lines;
-    LedSequence& sequence = window.sequence();
+    const LedSequence& sequence = window.sequence();
     for (int led = 0; led < LedSequence::LedCount; ++led) {
         QString cells;
         for (int event = 0; event < LedSequence::EventCount; ++event)
@@ -44,29 +44,31 @@ QStringList resettableState(MainWindow& window)
     lines << QStringLiteral("last event %1 marked %2")
                  .arg(sequence.lastEvent())
                  .arg(window.timeAxis()->markedEvent());
-    lines << QStringLiteral("remembered file '%1'").arg(window.rememberedFile());
+    lines << QStringLiteral("remembered file '%1'").arg(window.document().rememberedFile());
     return lines;
 }
 
 // An edit of everything the user and the file commands can change.
-void editEverything(MainWindow& window)
+void editEverything(WindowUnderTest& window)
 {
-    LedSequence& sequence = window.sequence();
-    for (int led = 0; led < LedSequence::LedCount; ++led)
-        for (int event = 0; event < LedSequence::EventCount; event += led + 1)
-            sequence.setCell(led, event, 1);
-    sequence.setLedColor(0, 1);  // Red
-    sequence.setLedColor(3, 6);  // Cyan
-    sequence.setServoMode(1, 0); // "OFF"
-    sequence.setServoMode(2, 3); // "|* * - -|"
-    sequence.setLastEvent(12);
-    for (int index = 0; index < LedSequence::SpareColorCount; ++index)
-        sequence.setSpareColor(index, std::int16_t(100 + index));
+    {
+        SequenceSetUp sequence = window.setUp();
+        for (int led = 0; led < LedSequence::LedCount; ++led)
+            for (int event = 0; event < LedSequence::EventCount; event += led + 1)
+                sequence->setCell(led, event, 1);
+        sequence->setLedColor(0, 1);  // Red
+        sequence->setLedColor(3, 6);  // Cyan
+        sequence->setServoMode(1, 0); // "OFF"
+        sequence->setServoMode(2, 3); // "|* * - -|"
+        sequence->setLastEvent(12);
+        for (int index = 0; index < LedSequence::SpareColorCount; ++index)
+            sequence->setSpareColor(index, std::int16_t(100 + index));
+    }
     window.settings().setCommPort(5);
     window.settings().setPcSpeed(77);
     window.settings().setPicSpeed(3);
     window.servoStick()->setValue(123);
-    window.setRememberedFile(QStringLiteral("/somewhere/show.dat"));
+    window.document().setRememberedFile(QStringLiteral("/somewhere/show.dat"));
     window.setWindowTitle(AppInfo::fileCaptionPrefix() + QStringLiteral("show.dat"));
 }
 

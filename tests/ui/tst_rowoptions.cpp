@@ -80,7 +80,7 @@ void RowOptionsUiTest::init()
     m_window = std::make_unique<TestWindow>();
     m_operations = (*m_window)->rowOptionsList();
     m_copyRows = (*m_window)->copyList();
-    loadMixedCells((*m_window)->sequence());
+    loadMixedCells((*m_window)->setUp().sequence());
 }
 
 void RowOptionsUiTest::cleanup()
@@ -117,8 +117,8 @@ void RowOptionsUiTest::mouseAppliesPickedOperation()
     QFETCH(int, row);
     QFETCH(int, entry);
     QFETCH(int, lastEvent);
-    LedSequence& sequence = (*m_window)->sequence();
-    sequence.setLastEvent(lastEvent);
+    const LedSequence& sequence = (*m_window)->sequence();
+    (*m_window)->setUp()->setLastEvent(lastEvent);
 
     openRow(row);
     clickEntry(m_operations, entry);
@@ -150,8 +150,8 @@ void RowOptionsUiTest::mouseCopiesWithChosenRow()
     QFETCH(int, entry);
     QFETCH(int, copyEntry);
     QFETCH(int, lastEvent);
-    LedSequence& sequence = (*m_window)->sequence();
-    sequence.setLastEvent(lastEvent);
+    const LedSequence& sequence = (*m_window)->sequence();
+    (*m_window)->setUp()->setLastEvent(lastEvent);
     const QString before = cellsOf(sequence);
 
     openRow(row);
@@ -168,8 +168,8 @@ void RowOptionsUiTest::mouseCopiesWithChosenRow()
 
 void RowOptionsUiTest::keyboardListOpensOnFirstEntryEveryTime()
 {
-    LedSequence& sequence = (*m_window)->sequence();
-    sequence.setLastEvent(9);
+    const LedSequence& sequence = (*m_window)->sequence();
+    (*m_window)->setUp()->setLastEvent(9);
     openRow(2);
     pressKey(m_operations, Qt::Key_Down, 2);
     pressKey(m_operations, Qt::Key_Return);
@@ -186,7 +186,7 @@ void RowOptionsUiTest::keyboardListOpensOnFirstEntryEveryTime()
 
 void RowOptionsUiTest::copyListKeepsItsLastSelection()
 {
-    LedSequence& sequence = (*m_window)->sequence();
+    const LedSequence& sequence = (*m_window)->sequence();
     openRow(1);
     clickEntry(m_operations, CopyFromEntry);
     QVERIFY(m_copyRows->selectedItems().isEmpty());
@@ -209,7 +209,7 @@ void RowOptionsUiTest::copyListKeepsItsLastSelection()
 // one pick changes only the newer row.
 void RowOptionsUiTest::secondRowButtonReplacesPendingOperation()
 {
-    LedSequence& sequence = (*m_window)->sequence();
+    const LedSequence& sequence = (*m_window)->sequence();
     openRow(0);
     pressKey(m_operations, Qt::Key_Down, 2);
     openRow(2); // reopens on "Clear All"
@@ -222,7 +222,7 @@ void RowOptionsUiTest::secondRowButtonReplacesPendingOperation()
 
 void RowOptionsUiTest::secondRowButtonReplacesPendingCopy()
 {
-    LedSequence& sequence = (*m_window)->sequence();
+    const LedSequence& sequence = (*m_window)->sequence();
     openRow(0);
     clickEntry(m_operations, CopyFromEntry);
     QVERIFY(m_copyRows->isVisible());
@@ -241,7 +241,7 @@ void RowOptionsUiTest::secondRowButtonReplacesPendingCopy()
 
 void RowOptionsUiTest::endMarkerIsReadWhenApplied()
 {
-    LedSequence& sequence = (*m_window)->sequence();
+    const LedSequence& sequence = (*m_window)->sequence();
     TimeAxisWidget* axis = (*m_window)->timeAxis();
     QWindow* handle = (*m_window)->windowHandle();
     auto doubleClickLabel = [&](int event) {
@@ -272,7 +272,7 @@ void RowOptionsUiTest::endMarkerIsReadWhenApplied()
 
 void RowOptionsUiTest::windowStaysUsableWhileListOpen()
 {
-    LedSequence& sequence = (*m_window)->sequence();
+    const LedSequence& sequence = (*m_window)->sequence();
     SequenceGrid* grid = (*m_window)->grid();
     const int before = sequence.cell(1, 30);
     openRow(0);

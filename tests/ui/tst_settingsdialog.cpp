@@ -25,7 +25,7 @@ QByteArray fileBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-SettingsDialog& dialogOf(MainWindow& window)
+SettingsDialog& dialogOf(WindowUnderTest& window)
 {
     return window.settingsCommand()->dialog();
 }
@@ -162,7 +162,7 @@ void SettingsDialogTest::okSavesPortForNextStartUp()
     QVERIFY(test.prompts().messages.isEmpty());
 
     // Only the port survives into the next run.
-    MainWindow next(test.configPath());
+    WindowUnderTest next(test.configPath());
     QCOMPARE(next.settings().commPort(), port);
     QCOMPARE(next.settings().pcSpeed(), 20);
     QCOMPARE(next.settings().picSpeed(), 30);
@@ -372,7 +372,7 @@ void SettingsDialogTest::unwritableConfigIsReportedAndSettingsKept()
     blocker.close();
     const QString configPath = dir.filePath(QStringLiteral("not-a-folder/LED.cfg"));
 
-    MainWindow window(configPath);
+    WindowUnderTest window(configPath);
     auto scripted = std::make_unique<ScriptedPrompts>();
     ScriptedPrompts& prompts = *scripted;
     window.setPromptBackend(std::move(scripted));

@@ -52,7 +52,7 @@ void run(TestWindow& test, Command command)
     }
 }
 
-ShellCommands& shellOf(MainWindow& window)
+ShellCommands& shellOf(WindowUnderTest& window)
 {
     return *window.shellCommands();
 }
@@ -186,7 +186,7 @@ void ShellCommandsTest::exitEndsProgramOnlyOnOk()
     QFETCH(UserPrompts::Answer, answer);
     QFETCH(bool, ends);
     TestWindow test;
-    test->sequence().setCell(1, 3, true); // unsaved work is not asked about again
+    test->setUp()->setCell(1, 3, true); // unsaved work is not asked about again
     int endings = 0;
     shellOf(test.window()).setProgramEnder([&endings] { ++endings; });
     test.prompts().nextAnswer(answer);

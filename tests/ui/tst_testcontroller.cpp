@@ -15,7 +15,7 @@
 
 namespace {
 
-QList<QWidget*> stickGroup(MainWindow& window)
+QList<QWidget*> stickGroup(WindowUnderTest& window)
 {
     return {window.servoStick(), window.pulseWidthLabel1(), window.pulseWidth(),
             window.pulseWidthLabel2(), window.servoHint()};
@@ -30,10 +30,10 @@ bool allVisible(const QList<QWidget*>& widgets, bool visible)
     return true;
 }
 
-QList<QColor> lampColors(MainWindow& window)
+QList<QColor> lampColors(WindowUnderTest& window)
 {
     QList<QColor> colors;
-    for (int led = 0; led < MainWindow::LedCount; ++led)
+    for (int led = 0; led < LedSequence::LedCount; ++led)
         colors << window.lamp(led)->fillColor();
     return colors;
 }
@@ -123,8 +123,8 @@ void TestControllerTest::stickGroupReplacesSettingsWhileServoControlled()
     ManualStepClock* clock = ManualStepClock::installIn(window->playback());
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window.window()));
-    for (int led = 0; led < MainWindow::LedCount; ++led)
-        window->sequence().setServoMode(led, servoModes[led]);
+    for (int led = 0; led < LedSequence::LedCount; ++led)
+        window->setUp()->setServoMode(led, servoModes[led]);
     QVERIFY(allVisible(stickGroup(window.window()), false));
 
     window->menuTest()->trigger();
@@ -133,7 +133,7 @@ void TestControllerTest::stickGroupReplacesSettingsWhileServoControlled()
     QCOMPARE(window->servoStick()->hasFocus(), stickShown);
 
     // Servo modes changed during the test do not show or hide the stick.
-    window->sequence().setServoMode(0, stickShown ? 15 : 0);
+    window->setUp()->setServoMode(0, stickShown ? 15 : 0);
     clock->fire();
     QVERIFY(allVisible(stickGroup(window.window()), stickShown));
 
@@ -149,8 +149,8 @@ void TestControllerTest::stoppingThePlaybackStopsLikeTheButton()
 {
     TestWindow window;
     ManualStepClock* clock = ManualStepClock::installIn(window->playback());
-    window->sequence().setServoMode(2, 6);
-    window->sequence().setCell(2, 0, 1);
+    window->setUp()->setServoMode(2, 6);
+    window->setUp()->setCell(2, 0, 1);
     window->menuTest()->trigger();
     QCOMPARE(window->lamp(2)->fillColor(), QColor(Qt::white));
 
@@ -172,10 +172,10 @@ void TestControllerTest::restartWhileWindingDownChecksServoModesAgain()
 {
     TestWindow window;
     ManualStepClock::installIn(window->playback());
-    window->sequence().setServoMode(0, 0);
+    window->setUp()->setServoMode(0, 0);
     window->menuTest()->trigger();
     window->menuTest()->trigger(); // stopped; the current step still runs
-    window->sequence().setServoMode(0, 15);
+    window->setUp()->setServoMode(0, 15);
     window->menuTest()->trigger();
 
     QVERIFY(window->playback().isRunning());
@@ -189,12 +189,11 @@ void TestControllerTest::lampsAndHighlightMirrorEachStep()
 {
     TestWindow window;
     ManualStepClock* clock = ManualStepClock::installIn(window->playback());
-    LedSequence& sequence = window->sequence();
-    sequence.setLedColor(0, 1); // red
-    sequence.setCell(0, 0, 1);
-    sequence.setCell(2, 1, 1);
-    sequence.setCell(3, 1, 1);
-    sequence.setServoMode(3, 0); // OFF: dark although lit
+    window->setUp()->setLedColor(0, 1); // red
+    window->setUp()->setCell(0, 0, 1);
+    window->setUp()->setCell(2, 1, 1);
+    window->setUp()->setCell(3, 1, 1);
+    window->setUp()->setServoMode(3, 0); // OFF: dark although lit
 
     window->menuTest()->trigger();
     QCOMPARE(window->timeAxis()->highlightedEvent(), 0);
@@ -265,7 +264,7 @@ void TestControllerTest::settledStickValueSetsReadoutAndZone()
 
     TestWindow window;
     ManualStepClock::installIn(window->playback());
-    window->sequence().setServoMode(0, 1);
+    window->setUp()->setServoMode(0, 1);
     window->menuTest()->trigger();
     QScrollBar* stick = window->servoStick();
     QVERIFY(stick->isVisible());
@@ -298,7 +297,7 @@ void TestControllerTest::thumbDragSettlesOnlyOnRelease()
 {
     TestWindow window;
     ManualStepClock::installIn(window->playback());
-    window->sequence().setServoMode(1, 4);
+    window->setUp()->setServoMode(1, 4);
     window->menuTest()->trigger();
     QScrollBar* stick = window->servoStick();
     QCOMPARE(stick->value(), 150);

@@ -24,25 +24,25 @@ namespace {
 constexpr int Leds = LedSequence::LedCount;
 constexpr int Events = LedSequence::EventCount;
 
-QByteArray savedBytes(MainWindow& window)
+QByteArray savedBytes(WindowUnderTest& window)
 {
     return SequenceFileWriter::encode(
         SequenceFile::capture(window.document().sequence(), window.settings()));
 }
 
-QWindow* handle(MainWindow& window)
+QWindow* handle(WindowUnderTest& window)
 {
     return window.windowHandle();
 }
 
-void key(MainWindow& window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+void key(WindowUnderTest& window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QTest::keyClick(handle(window), static_cast<Qt::Key>(key), modifiers);
 }
 
 // Shift held down over several keys, as a user's hand does it (QTest's own
 // modifier clicks let Shift go after every key).
-void withShiftHeld(MainWindow& window, const QList<int>& keys)
+void withShiftHeld(WindowUnderTest& window, const QList<int>& keys)
 {
     qt_handleKeyEvent(handle(window), QEvent::KeyPress, Qt::Key_Shift, Qt::NoModifier);
     for (int k : keys) {
@@ -54,19 +54,19 @@ void withShiftHeld(MainWindow& window, const QList<int>& keys)
     QCoreApplication::processEvents();
 }
 
-void undoKey(MainWindow& window)
+void undoKey(WindowUnderTest& window)
 {
     key(window, Qt::Key_Z, Qt::ControlModifier);
 }
 
-QPoint cellPoint(MainWindow& window, int row, int column)
+QPoint cellPoint(WindowUnderTest& window, int row, int column)
 {
     SequenceGrid* grid = window.grid();
     return grid->mapTo(&window, grid->cellCenter(row, column));
 }
 
 // A mouse stroke through the centres of the given cells, one move per cell.
-void mouseStroke(MainWindow& window, const QList<QPoint>& cells)
+void mouseStroke(WindowUnderTest& window, const QList<QPoint>& cells)
 {
     QTest::mousePress(handle(window), Qt::LeftButton, Qt::NoModifier,
                       cellPoint(window, cells.first().y(), cells.first().x()));
@@ -76,11 +76,12 @@ void mouseStroke(MainWindow& window, const QList<QPoint>& cells)
                         cellPoint(window, cells.last().y(), cells.last().x()));
 }
 
-void randomCells(MainWindow& window, std::mt19937& random)
+void randomCells(WindowUnderTest& window, std::mt19937& random)
 {
+    SequenceSetUp sequence = window.setUp();
     for (int led = 0; led < Leds; ++led)
         for (int event = 0; event < Events; ++event)
-            window.sequence().setCell(led, event, random() % 2);
+            sequence->setCell(led, event, random() % 2);
 }
 
 using Edit = std::function<void(TestWindow&)>;
@@ -140,8 +141,8 @@ void UndoTest::everyEditUndoesAndRedoesByKeys()
     TestWindow w;
     std::mt19937 random(7);
     randomCells(w.window(), random);
-    w->sequence().setLedColor(3, 5);
-    w->sequence().setLastEvent(33);
+    w->setUp()->setLedColor(3, 5);
+    w->setUp()->setLastEvent(33);
     w->document().setCaption(QStringLiteral("STROBIX - show.dat"));
     const QByteArray before = savedBytes(w.window());
     const QString captionBefore = w->windowTitle();
@@ -163,7 +164,7 @@ void UndoTest::everyEditUndoesAndRedoesByKeys()
 void UndoTest::dragStrokeIsOneStep()
 {
     TestWindow w;
-    w->sequence().setCell(1, 10, 1);
+    w->setUp()->setCell(1, 10, 1);
     QList<QPoint> path;
     for (int column = 10; column <= 30; ++column)
         path << QPoint(column, 1);
@@ -185,7 +186,7 @@ void UndoTest::undoWhileTestPlaysUpdatesLamps()
 {
     TestWindow w;
     w->settings().setPcSpeed(1);
-    w->sequence().setLastEvent(3);
+    w->setUp()->setLastEvent(3);
     TestWindow::click(w->grid(), w->grid()->cellCenter(0, 2)); // LED#1 lit at event 2
     w->menuTest()->trigger();
     QVERIFY(w->playback().isRunning());
@@ -283,8 +284,8 @@ void UndoTest::shiftStrokeIsOneStep()
 {
     TestWindow w;
     SequenceGrid* grid = w->grid();
-    w->sequence().setCell(2, 10, 1);
-    w->sequence().setCell(2, 0, 1);
+    w->setUp()->setCell(2, 10, 1);
+    w->setUp()->setCell(2, 0, 1);
     grid->setFocus();
     grid->setCursorCell(2, 10);
     QList<int> keys(8, Qt::Key_Right);

@@ -80,11 +80,11 @@ int textWidth(const QWidget* widget, QString text)
 }
 
 // Every control shown at start-up, in no particular order.
-QList<QWidget*> startUpControls(MainWindow& window)
+QList<QWidget*> startUpControls(WindowUnderTest& window)
 {
     QList<QWidget*> controls{window.grid(), window.timeAxis(),
                              window.findChild<QLabel*>(QStringLiteral("Label1"))};
-    for (int led = 0; led < MainWindow::LedCount; ++led)
+    for (int led = 0; led < LedSequence::LedCount; ++led)
         controls << window.ledLabel(led) << window.lamp(led) << window.rowOptionsButton(led)
                  << window.servoControl(led);
     controls << window.openButton() << window.testButton() << window.downloadButton()
@@ -173,7 +173,7 @@ void ZoomTest::layoutAtEveryStep()
     if (percent > largestZoom())
         QSKIP("This step does not fit this screen.");
     TestWindow test;
-    MainWindow& window = test.window();
+    WindowUnderTest& window = test.window();
     window.setZoomPercent(percent);
     QCOMPARE(window.zoomPercent(), percent);
     QWidget* area = window.centralWidget();

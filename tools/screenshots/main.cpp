@@ -13,6 +13,7 @@
 #include "LedSequence.h"
 #include "MainWindow.h"
 #include "ProgramSettings.h"
+#include "SequenceFile.h"
 #include "SequenceFileReader.h"
 #include "ServoControl.h"
 #include "SettingsCommand.h"
@@ -69,21 +70,31 @@ bool saveAllScales(QWidget& widget, const QString& folder, const QString& name)
     return ok;
 }
 
+// The window with its settings dialog at hand.
+class PictureWindow : public MainWindow {
+public:
+    using MainWindow::MainWindow;
+    SettingsDialog& settingsDialog() { return internals().settings.dialog(); }
+};
+
 // A chase over the four LEDs in their own colours, with LED#4 following the
 // servo stick, ending at event 32.
-void drawExampleSequence(LedSequence& sequence)
+void drawExampleSequence(SequenceDocument& document)
 {
-    constexpr std::array<int, MainWindow::LedCount> colors{1, 2, 3, 4}; // red, green, yellow, blue
-    for (int led = 0; led < MainWindow::LedCount; ++led)
+    LedSequence sequence;
+    constexpr std::array<int, LedSequence::LedCount> colors{1, 2, 3, 4}; // red, green, yellow, blue
+    for (int led = 0; led < LedSequence::LedCount; ++led)
         sequence.setLedColor(led, colors[led]);
     for (int event = 0; event < 24; ++event)
         sequence.setCell(event % 4, event, 1);
     for (int event = 24; event < 32; event += 2) {
-        for (int led = 0; led < MainWindow::LedCount; ++led)
+        for (int led = 0; led < LedSequence::LedCount; ++led)
             sequence.setCell(led, event, 1);
     }
     sequence.setServoMode(3, 12);
     sequence.setLastEvent(31);
+    document.restoreRecovered(SequenceFile::capture(sequence, document.settings()), QString(),
+                              document.caption());
 }
 
 // A dark palette as a desktop's dark theme would give it, for the picture that
@@ -184,13 +195,13 @@ int main(int argc, char* argv[])
 
     // A working folder of its own, so no LED.cfg of the user's is read.
     QTemporaryDir workDir;
-    MainWindow window(workDir.filePath(QStringLiteral("LED.cfg")));
+    PictureWindow window(workDir.filePath(QStringLiteral("LED.cfg")));
     // Whatever zoom the user last chose, the pictures show the window at 100%.
     window.setZoomPercent(100);
     window.show();
     bool ok = saveAllScales(window, folder, QStringLiteral("main-window"));
 
-    SettingsDialog& settings = window.settingsCommand()->dialog();
+    SettingsDialog& settings = window.settingsDialog();
     settings.show();
     ok = saveAllScales(settings, folder, QStringLiteral("settings-dialog")) && ok;
     settings.hide();
@@ -199,7 +210,7 @@ int main(int argc, char* argv[])
     if (argc > 3)
         ok = saveGallery(QString::fromLocal8Bit(argv[3]), folder) && ok;
 
-    drawExampleSequence(window.sequence());
+    drawExampleSequence(window.document());
     ok = saveAllScales(window, folder, QStringLiteral("sequence")) && ok;
     ok = saveZoomAndDark(window, folder) && ok;
     ok = saveIcon(folder) && ok;

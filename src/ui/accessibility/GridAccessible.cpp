@@ -15,7 +15,7 @@ constexpr int Events = LedSequence::EventCount;
 
 void GridAccessible::attach(SequenceGrid* grid)
 {
-    QObject::connect(&grid->document().sequence(), &LedSequence::cellChanged, grid,
+    QObject::connect(&grid->document(), &SequenceDocument::cellChanged, grid,
                      [grid](int led, int event) {
                          QAccessible::State changed;
                          changed.checked = true;

@@ -5,6 +5,18 @@
 
 #include <QCoreApplication>
 
+void TimeAxisAccessible::attach(TimeAxisWidget* axis)
+{
+    // The marked label's name says so.
+    QObject::connect(axis, &TimeAxisWidget::markedEventChanged, axis,
+                     [axis](int previous, int current) {
+                         for (int label : {previous, current})
+                             notifyItemChanged(axis, label, {});
+                     });
+    QObject::connect(axis, &TimeAxisWidget::focusedEventChanged, axis,
+                     [axis](int event) { notifyCurrentItem(axis, event); });
+}
+
 TimeAxisAccessible::TimeAxisAccessible(TimeAxisWidget* axis)
     : PaintedItemsAccessible(axis, QAccessible::List, QAccessible::ListItem)
 {

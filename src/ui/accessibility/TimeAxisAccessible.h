@@ -9,6 +9,9 @@ class TimeAxisWidget;
 // "Event 32, end marker"; pressing a label moves the end marker there.
 class TimeAxisAccessible : public PaintedItemsAccessible {
 public:
+    // Announces the marker's and the keyboard's moves from then on.
+    static void attach(TimeAxisWidget* axis);
+
     explicit TimeAxisAccessible(TimeAxisWidget* axis);
 
     int itemCount() const override;

@@ -2,14 +2,12 @@
 #pragma once
 
 #include "LedSequence.h"
-#include "PlaybackHold.h"
-
-#include <array>
+#include "PopupListSession.h"
 
 #include <QObject>
 
+#include <array>
 #include <bitset>
-#include <optional>
 
 class ClickableLabel;
 class SequenceDocument;
@@ -33,22 +31,15 @@ public:
                           QListWidget* list);
     ~ColorChoiceController() override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void open(int led);
     void close();
     void selectionMoved(int entry);
     void choose(int colorIndex);
-    bool isOpen() const { return m_hold.has_value(); }
 
     SequenceDocument& m_document;
-    TestPlayback& m_playback;
     std::array<ClickableLabel*, LedSequence::LedCount> m_labels;
     QListWidget* m_list;
-    bool m_byKeyboard = false;
-    int m_opener = -1;
     std::bitset<LedSequence::LedCount> m_leds;
-    std::optional<PlaybackHold> m_hold;
+    PopupListSession m_popup;
 };

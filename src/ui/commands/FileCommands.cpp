@@ -36,7 +36,6 @@ FileCommands::FileCommands(SequenceDocument& document, UserPrompts& prompts, Tes
     , m_prompts(prompts)
     , m_playback(playback)
     , m_progressBar(progressBar)
-    , m_writer(std::make_unique<SequenceFileWriter>())
 {
     connect(triggers.open, &QAction::triggered, this, &FileCommands::open);
     connect(triggers.save, &QAction::triggered, this, &FileCommands::save);
@@ -63,11 +62,6 @@ QString FileCommands::mergeTitle()
 QString FileCommands::filter()
 {
     return tr("Data Files (*.DAT);;All Files (*.*)");
-}
-
-void FileCommands::setWriter(std::unique_ptr<SequenceFileWriter> writer)
-{
-    m_writer = std::move(writer);
 }
 
 void FileCommands::open()
@@ -166,7 +160,7 @@ bool FileCommands::write(const QString& path)
     SequenceFileWriter::Result result;
     {
         const ProgressBarShown progress(m_progressBar);
-        result = m_writer->save(path, file, std::cref(progress));
+        result = SequenceFileWriter::save(path, file, std::cref(progress));
     }
     if (!result.ok) {
         const QString outcome =

@@ -41,9 +41,6 @@ public:
     // Two choices: the data files (matched without regard to case) and all files.
     static QString filter();
 
-    // Tests put a failing disk in place of the real one.
-    void setWriter(std::unique_ptr<SequenceFileWriter> writer);
-
     void open();
     void save();
     void merge();
@@ -73,5 +70,4 @@ private:
     UserPrompts& m_prompts;
     TestPlayback& m_playback;
     QProgressBar* m_progressBar;
-    std::unique_ptr<SequenceFileWriter> m_writer;
 };

@@ -4,8 +4,6 @@
 #include "RowOptionsButton.h"
 #include "SequenceDocument.h"
 
-#include <QKeyEvent>
-
 #include <QListWidget>
 #include <QPushButton>
 
@@ -14,10 +12,10 @@ RowOptionsController::RowOptionsController(
     const std::array<RowOptionsButton*, LedSequence::LedCount>& rowButtons, QListWidget* operations,
     QListWidget* copyRows)
     : m_document(document)
-    , m_playback(playback)
     , m_rowButtons(rowButtons)
     , m_operations(operations)
     , m_copyRows(copyRows)
+    , m_popup(playback, [this] { cancel(); })
 {
     for (int row = 0; row < LedSequence::LedCount; ++row)
         connect(rowButtons[row], &QPushButton::clicked, this, [this, row] { open(row); });
@@ -27,8 +25,8 @@ RowOptionsController::RowOptionsController(
             &RowOptionsController::operationPicked);
     connect(m_copyRows, &QListWidget::itemClicked, this, &RowOptionsController::otherRowPicked);
     connect(m_copyRows, &QListWidget::itemActivated, this, &RowOptionsController::otherRowPicked);
-    m_operations->installEventFilter(this);
-    m_copyRows->installEventFilter(this);
+    m_popup.watch(m_operations);
+    m_popup.watch(m_copyRows);
 }
 
 RowOptionsController::~RowOptionsController() = default;
@@ -38,16 +36,14 @@ void RowOptionsController::open(int row)
     if (m_copyRows->isVisible()) {
         // A newer row replaces an operation that waited for its copy row.
         m_copyRows->hide();
-        if (m_byKeyboard)
+        if (m_popup.byKeyboard())
             m_copyRows->setCurrentRow(m_keptCopyEntry);
     }
-    m_byKeyboard = m_rowButtons[row]->clickedByKey();
+    m_popup.setOpener(m_rowButtons[row], m_rowButtons[row]->clickedByKey());
     m_row = row;
     m_step = Step::ChoosingOperation;
     m_operations->setCurrentRow(0);
-    showList(m_operations);
-    if (!m_hold)
-        m_hold.emplace(&m_playback);
+    m_popup.show(m_operations);
 }
 
 void RowOptionsController::operationPicked(QListWidgetItem* item)
@@ -62,8 +58,8 @@ void RowOptionsController::operationPicked(QListWidgetItem* item)
         m_pending = *operation;
         m_step = Step::ChoosingOtherRow;
         m_keptCopyEntry = m_copyRows->currentRow();
-        showList(m_copyRows);
-        if (m_byKeyboard) {
+        m_popup.show(m_copyRows);
+        if (m_popup.byKeyboard()) {
             // Enter alone must not copy from a row the user never chose. (Taking
             // the focus would make the first entry current: cleared after it.)
             m_copyRows->setCurrentItem(nullptr);
@@ -89,20 +85,10 @@ void RowOptionsController::otherRowPicked(QListWidgetItem* item)
     m_document.applyRowOperation(m_row, m_pending, otherRow);
 }
 
-void RowOptionsController::showList(QListWidget* list)
-{
-    list->show();
-    list->raise();
-    list->setFocus(Qt::PopupFocusReason);
-}
-
 void RowOptionsController::finish()
 {
     m_step = Step::Idle;
-    m_hold.reset();
-    if (m_byKeyboard)
-        m_rowButtons[m_row]->setFocus(Qt::OtherFocusReason);
-    m_byKeyboard = false;
+    m_popup.end();
 }
 
 void RowOptionsController::cancel()
@@ -112,15 +98,4 @@ void RowOptionsController::cancel()
     m_operations->hide();
     m_copyRows->hide();
     finish();
-}
-
-bool RowOptionsController::eventFilter(QObject* watched, QEvent* event)
-{
-    if ((watched == m_operations || watched == m_copyRows) && event->type() == QEvent::KeyPress
-        && m_step != Step::Idle && m_byKeyboard
-        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        cancel();
-        return true;
-    }
-    return QObject::eventFilter(watched, event);
 }

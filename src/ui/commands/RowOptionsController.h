@@ -2,13 +2,12 @@
 #pragma once
 
 #include "LedSequence.h"
-#include "PlaybackHold.h"
-#include "RowOperation.h"
+#include "PopupListSession.h"
+#include "RowOperations.h"
 
 #include <QObject>
 
 #include <array>
-#include <optional>
 
 class QListWidget;
 class QListWidgetItem;
@@ -42,28 +41,22 @@ public:
                          QListWidget* operations, QListWidget* copyRows);
     ~RowOptionsController() override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     enum class Step { Idle, ChoosingOperation, ChoosingOtherRow };
 
     void open(int row);
     void operationPicked(QListWidgetItem* item);
     void otherRowPicked(QListWidgetItem* item);
-    void showList(QListWidget* list);
     void finish();
     void cancel();
 
     SequenceDocument& m_document;
-    TestPlayback& m_playback;
     std::array<RowOptionsButton*, LedSequence::LedCount> m_rowButtons;
     QListWidget* m_operations;
     QListWidget* m_copyRows;
     Step m_step = Step::Idle;
     int m_row = -1;
     RowOperation m_pending = RowOperation::ClearAll;
-    std::optional<PlaybackHold> m_hold;
-    bool m_byKeyboard = false;
     int m_keptCopyEntry = -1;
+    PopupListSession m_popup;
 };

@@ -18,7 +18,7 @@ class TimeAxisWidget;
 // The window's side of the visual test: the Test command (menu and button),
 // the test button's caption, the servo stick with its readout, and the lamps
 // and time-axis highlight that mirror what the playback shows. Whoever stops
-// the playback (this command or another one through StopTest) gets the same
+// the playback (this command or another one through TestPlayback::stop()) gets the same
 // effect, because everything here follows the playback's signals.
 class TestController : public QObject {
     Q_OBJECT
@@ -38,7 +38,7 @@ public:
     TestController(const LedSequence& sequence, TestPlayback& playback, const View& view,
                    QAction* trigger);
 
-    // ToggleTest: starts the test, or stops it when it runs.
+    // Starts the test, or stops it when it runs.
     void toggleTest();
 
 private:

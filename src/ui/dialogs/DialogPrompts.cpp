@@ -205,15 +205,13 @@ QString DialogPrompts::chooseFile(const FileRequest& request)
     // (no default suffix is set).
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setOption(QFileDialog::ReadOnly, false);
+    // Any name, existing or not, for Open as for Save: the program checks it.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    const bool saving = request.mode == FileRequest::Mode::Save;
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     std::optional<ExamplesPlace> examples;
-    if (request.mode == FileRequest::Mode::Save) {
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-    } else {
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::AnyFile);
+    if (!saving)
         examples.emplace(dialog);
-    }
     // A full path opens the dialog in its folder with the name in the name box.
     dialog.selectFile(request.initialName);
     keepPathTheDialogCannotShow(dialog, request.initialName);

@@ -30,7 +30,7 @@ SequenceGrid::SequenceGrid(SequenceDocument& document, QWidget* parent)
         tr("Click a cell to switch it on or off, or drag to paint.\n"
            "Keys: arrows move, Space switches, Shift+arrows paint, Home/End go to the row's ends.\n"
            "Ctrl+Z undoes, Ctrl+Shift+Z or Ctrl+Y redoes."));
-    connect(&document.sequence(), &LedSequence::cellChanged, this, &SequenceGrid::updateCell);
+    connect(&document, &SequenceDocument::cellChanged, this, &SequenceGrid::updateCell);
     resize(sizeHint());
 }
 

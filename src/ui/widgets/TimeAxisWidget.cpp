@@ -2,7 +2,6 @@
 #include "TimeAxisWidget.h"
 
 #include "GridGeometry.h"
-#include "PaintedItemsAccessible.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -32,9 +31,7 @@ void TimeAxisWidget::setMarkedEvent(int event)
 {
     const int previous = m_marked;
     moveTo(m_marked, event);
-    // The marked label's name says so.
-    for (int label : {previous, m_marked})
-        PaintedItemsAccessible::notifyItemChanged(this, label, {});
+    emit markedEventChanged(previous, m_marked);
 }
 
 void TimeAxisWidget::setHighlightedEvent(int event)
@@ -149,7 +146,7 @@ void TimeAxisWidget::focusInEvent(QFocusEvent* event)
     if (m_focused < 0 || tabbedIn)
         m_focused = m_marked >= 0 ? m_marked : 0;
     update(labelRect(m_focused));
-    PaintedItemsAccessible::notifyCurrentItem(this, m_focused);
+    emit focusedEventChanged(m_focused);
     QWidget::focusInEvent(event);
 }
 
@@ -164,5 +161,5 @@ void TimeAxisWidget::focusLabel(int event)
     if (event == m_focused)
         return;
     moveTo(m_focused, event);
-    PaintedItemsAccessible::notifyCurrentItem(this, m_focused);
+    emit focusedEventChanged(m_focused);
 }

@@ -42,6 +42,10 @@ public:
 
 signals:
     void doubleClicked(int event);
+    // Also when set to the event it already marked.
+    void markedEventChanged(int previous, int current);
+    // Also when the axis takes the focus back on the same label.
+    void focusedEventChanged(int event);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

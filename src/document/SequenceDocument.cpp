@@ -25,43 +25,16 @@ QString ledName(int led)
 
 } // namespace
 
-// New/Clear, Open and Merge: the whole sequence and its file identity before
-// and after. It is pushed once the change is made, the way the command itself
-// makes it; undo and redo then bring back either state.
-class ReplaceSequenceCommand : public QUndoCommand {
-public:
-    using Whole = SequenceDocument::Whole;
-
-    ReplaceSequenceCommand(SequenceDocument& document, Whole before, Whole after,
-                           const QString& text)
-        : QUndoCommand(text)
-        , m_document(document)
-        , m_before(std::move(before))
-        , m_after(std::move(after))
-    {
-    }
-
-    void redo() override
-    {
-        if (m_done) // the command already made this change
-            m_document.restore(m_after);
-        m_done = true;
-    }
-    void undo() override { m_document.restore(m_before); }
-
-private:
-    SequenceDocument& m_document;
-    Whole m_before;
-    Whole m_after;
-    bool m_done = false;
-};
-
 SequenceDocument::SequenceDocument(QObject* parent)
     : QObject(parent)
     , m_undoStack(new QUndoStack(this))
 {
     m_undoStack->setUndoLimit(UndoLimit);
     connect(m_undoStack, &QUndoStack::cleanChanged, this, &SequenceDocument::cleanChanged);
+    connect(&m_sequence, &LedSequence::cellChanged, this, &SequenceDocument::cellChanged);
+    connect(&m_sequence, &LedSequence::ledColorChanged, this, &SequenceDocument::ledColorChanged);
+    connect(&m_sequence, &LedSequence::servoModeChanged, this, &SequenceDocument::servoModeChanged);
+    connect(&m_sequence, &LedSequence::lastEventChanged, this, &SequenceDocument::lastEventChanged);
 }
 
 SequenceDocument::~SequenceDocument()

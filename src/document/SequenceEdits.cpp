@@ -106,3 +106,24 @@ void LastEventCommand::undo()
 {
     m_sequence.setLastEvent(m_before);
 }
+
+ReplaceSequenceCommand::ReplaceSequenceCommand(SequenceDocument& document, Whole before,
+                                               Whole after, const QString& text)
+    : QUndoCommand(text)
+    , m_document(document)
+    , m_before(std::move(before))
+    , m_after(std::move(after))
+{
+}
+
+void ReplaceSequenceCommand::redo()
+{
+    if (m_done) // the command already made this change
+        m_document.restore(m_after);
+    m_done = true;
+}
+
+void ReplaceSequenceCommand::undo()
+{
+    m_document.restore(m_before);
+}

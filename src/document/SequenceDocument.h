@@ -3,7 +3,7 @@
 
 #include "LedSequence.h"
 #include "ProgramSettings.h"
-#include "RowOperation.h"
+#include "RowOperations.h"
 #include "SequenceFile.h"
 
 #include <QObject>
@@ -19,8 +19,8 @@ class QUndoStack;
 // the file identity (the file Save offers next and the caption's file name).
 //
 // Every edit goes through the methods below and becomes one step on the undo
-// stack; an edit that would change nothing leaves no step. Views mirror the
-// sequence's fine-grained signals and captionChanged.
+// stack; an edit that would change nothing leaves no step. Views follow the
+// document's signals, which pass on the sequence's own.
 class SequenceDocument : public QObject {
     Q_OBJECT
 public:
@@ -30,9 +30,6 @@ public:
     ~SequenceDocument() override;
 
     const LedSequence& sequence() const { return m_sequence; }
-    // Direct access that bypasses the undo stack: for setting up a start state
-    // (tests, start-up), never for the user's edits.
-    LedSequence& sequenceForSetUp() { return m_sequence; }
     ProgramSettings& settings() { return m_settings; }
     const ProgramSettings& settings() const { return m_settings; }
     QUndoStack& undoStack() { return *m_undoStack; }
@@ -80,6 +77,10 @@ public:
 signals:
     void captionChanged(const QString& caption);
     void cleanChanged(bool clean);
+    void cellChanged(int led, int event);
+    void ledColorChanged(int led);
+    void servoModeChanged(int led);
+    void lastEventChanged(int previous, int current);
 
 private:
     friend class ReplaceSequenceCommand;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "LedSequence.h"
+#include "SequenceDocument.h"
 
 #include <QUndoCommand>
 
@@ -80,4 +81,24 @@ private:
     LedSequence& m_sequence;
     int m_before;
     int m_after;
+};
+
+// New/Clear, Open and Merge: the whole sequence and its file identity before
+// and after. It is pushed once the change is made, the way the command itself
+// makes it; undo and redo then bring back either state.
+class ReplaceSequenceCommand : public QUndoCommand {
+public:
+    using Whole = SequenceDocument::Whole;
+
+    ReplaceSequenceCommand(SequenceDocument& document, Whole before, Whole after,
+                           const QString& text);
+
+    void redo() override;
+    void undo() override;
+
+private:
+    SequenceDocument& m_document;
+    Whole m_before;
+    Whole m_after;
+    bool m_done = false;
 };
