@@ -194,12 +194,10 @@ void MainWindow::createCommands()
                                        FileCommands::Triggers{m_menuOpen, m_menuSave, m_menuMerge});
     m_fileDrop = std::make_unique<FileDropHandler>(*this, *m_fileCommands, m_busy);
     m_download = std::make_unique<DownloadCommand>(
-        DownloadCommand::Context{m_document, m_prompts, m_playback, m_busy},
+        DownloadCommand::Context{m_document, m_prompts, m_playback, m_busy, m_ports},
         DownloadCommand::View{m_progressBar, m_dlLabel, m_settingsButton}, m_menuDownload);
     m_closeGuard = std::make_unique<CloseGuard>(m_document, m_busy, m_prompts, *m_download);
-    // The settings dialog tells which device a port number reaches, by the download's own rule.
-    m_settingsCommand->setPortDescriber(
-        [this](int port) { return m_download->describePort(port); });
+    m_settingsCommand->setPortDescriber([this](int port) { return m_ports.describe(port); });
 }
 
 MainWindow::~MainWindow() = default;

@@ -3,6 +3,7 @@
 
 #include "BusyState.h"
 #include "HeldPrompts.h"
+#include "PortResolver.h"
 #include "RowOptionsButton.h"
 #include "SequenceDocument.h"
 #include "TestPlayback.h"
@@ -63,8 +64,10 @@ public:
     QString configPath() const { return m_configPath; }
     FileCommands* fileCommands() const { return m_fileCommands.get(); }
 
-    // The Download command; also tells the settings dialog which device a port reaches.
     DownloadCommand& downloadCommand() const { return *m_download; }
+    // Which device each port number reaches, for the download and the settings
+    // dialog alike (--device, tests); the system's ports unless told.
+    void setPortResolver(PortResolver resolver) { m_ports = std::move(resolver); }
 
     // The file last chosen in an Open, Merge or Save dialog (empty after
     // New/Clear): the name Save offers next.
@@ -156,6 +159,7 @@ private:
     TestPlayback m_playback;
     HeldPrompts m_prompts;
     TwipsLayout m_layout;
+    PortResolver m_ports = PortResolver::system();
 
     SequenceGrid* m_grid = nullptr;
     TimeAxisWidget* m_timeAxis = nullptr;
