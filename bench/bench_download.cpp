@@ -64,7 +64,7 @@ bool downloadOnce(MainWindow& window, StreamAnalysis::Timing& timing, bool& real
         });
     VirtualDevice device;
     device.start();
-    window.downloadCommand().setPortResolver([&device](int) { return device.path(); });
+    window.setPortResolver(PortResolver::oneDevice(device.path()));
     QEventLoop loop;
     bool completed = false;
     QObject::connect(&window.downloadCommand(), &DownloadCommand::ended, &loop,

@@ -85,7 +85,7 @@ private:
         m_device = std::make_unique<VirtualDevice>();
         m_device->start();
         const QString path = m_device->path();
-        m_window.downloadCommand().setPortResolver([path](int) { return path; });
+        m_window.setPortResolver(PortResolver::oneDevice(path));
         m_timeout.start(DownloadTimeoutMs);
         m_window.findChild<QAction*>(QStringLiteral("MENUdownload"))->trigger();
     }

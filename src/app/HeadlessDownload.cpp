@@ -3,11 +3,9 @@
 
 #include "Console.h"
 #include "DownloadMessages.h"
-#include "DownloadPort.h"
 #include "DownloadStream.h"
 #include "LedSequence.h"
 #include "ProgramSettings.h"
-#include "SystemPorts.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -56,21 +54,16 @@ QString progressLine(int sent)
 
 } // namespace
 
-HeadlessDownload::HeadlessDownload(const CommandLine& line)
+HeadlessDownload::HeadlessDownload(const CommandLine& line, const PortResolver& ports)
     : m_line(line)
     , m_outIsTerminal(Console::outIsTerminal())
+    , m_session(ports)
 {
-    connect(&m_sender, &PacedSender::recordSent, this, &HeadlessDownload::onRecordSent);
-    connect(&m_sender, &PacedSender::finished, this, &HeadlessDownload::onFinished);
-    // Reported once the serial port's own notification has returned.
-    connect(&m_sender, &PacedSender::failed, this, &HeadlessDownload::onFailed,
-            Qt::QueuedConnection);
+    connect(&m_session, &DownloadSession::recordSent, this, &HeadlessDownload::onRecordSent);
+    connect(&m_session, &DownloadSession::ended, this, &HeadlessDownload::onEnded);
 }
 
-HeadlessDownload::~HeadlessDownload()
-{
-    m_sender.abort();
-}
+HeadlessDownload::~HeadlessDownload() = default;
 
 int HeadlessDownload::run()
 {
@@ -97,26 +90,14 @@ int HeadlessDownload::prepare()
                                tr("Nothing was sent to the device.")))
         return ExitCode::BadFile;
     m_stream = DownloadStream::build(sequence, settings.picSpeed());
-    return openLink() ? ExitCode::Success : ExitCode::PortNotOpened;
-}
-
-bool HeadlessDownload::openLink()
-{
-    const PortLocator locator = m_line.device.isEmpty() ? SystemPorts::locator() : PortLocator();
-    m_device = m_line.device.isEmpty() ? locator.device(m_line.port) : m_line.device;
-    if (const QString problem = DownloadPort::open(m_link, m_line.port, m_device, locator);
-        !problem.isEmpty()) {
-        Console::err(problem + QLatin1Char('\n'));
-        return false;
-    }
-    return true;
+    return m_session.open(m_line.port) ? ExitCode::Success : ExitCode::PortNotOpened;
 }
 
 void HeadlessDownload::askToGo()
 {
     //: The answer that cancels starts with n in every language
-    Console::out(
-        tr("Press Enter to download to %1 (n and Enter, or Ctrl+C, cancels)... ").arg(m_device));
+    Console::out(tr("Press Enter to download to %1 (n and Enter, or Ctrl+C, cancels)... ")
+                     .arg(m_session.device()));
     m_input = std::make_unique<QSocketNotifier>(STDIN_FILENO, QSocketNotifier::Read);
     connect(m_input.get(), &QSocketNotifier::activated, this, &HeadlessDownload::onInput);
 }
@@ -135,7 +116,7 @@ void HeadlessDownload::onInput()
     m_input.reset();
     const QByteArray answer = m_answer.left(m_answer.indexOf('\n')).trimmed().toLower();
     if (got <= 0 || answer.startsWith('n')) {
-        cancelBeforeSending();
+        m_session.cancel();
         return;
     }
     start();
@@ -144,66 +125,55 @@ void HeadlessDownload::onInput()
 void HeadlessDownload::start()
 {
     if (!m_outIsTerminal)
-        Console::out(tr("Sending to %1...\n").arg(m_device));
-    m_sender.start(m_stream);
-    if (m_outIsTerminal && m_sender.isSending())
+        Console::out(tr("Sending to %1...\n").arg(m_session.device()));
+    m_session.send(m_stream);
+    if (m_outIsTerminal && m_session.isSending())
         Console::out(progressLine(0));
 }
 
 void HeadlessDownload::onRecordSent(int index)
 {
-    m_recordsSent = index + 1;
     if (m_outIsTerminal)
-        Console::out(progressLine(m_recordsSent));
-}
-
-void HeadlessDownload::onFinished()
-{
-    if (m_outIsTerminal)
-        Console::out(QStringLiteral("\n"));
-    Console::out(
-        tr("Done: %1 records sent to %2.\n").arg(DownloadStream::RecordCount).arg(m_device));
-    finish(ExitCode::Success);
-}
-
-void HeadlessDownload::onFailed(int index, const QString& reason)
-{
-    if (m_outIsTerminal)
-        Console::out(QStringLiteral("\n"));
-    Console::err(DownloadMessages::sendFailed(m_line.port, m_device, index, reason)
-                 + QLatin1Char('\n'));
-    finish(ExitCode::LineFailed);
+        Console::out(progressLine(index + 1));
 }
 
 void HeadlessDownload::onStopRequest()
 {
     char drained[16];
     [[maybe_unused]] const ssize_t got = ::read(g_stopPipe[0], drained, sizeof drained);
-    if (m_ended)
-        return;
-    const bool sending = m_sender.isSending();
     m_input.reset();
-    m_sender.abort(); // closes the port, dropping what is still queued
-    if (!sending) {
-        cancelBeforeSending();
+    m_session.cancel(); // does nothing once the session has ended
+}
+
+void HeadlessDownload::onEnded(DownloadSession::Outcome outcome, const QString& message)
+{
+    switch (outcome) {
+    case DownloadSession::Outcome::NotOpened:
+        Console::err(message + QLatin1Char('\n')); // before the event loop: run() returns
         return;
+    case DownloadSession::Outcome::Completed:
+        endProgressLine();
+        Console::out(tr("Done: %1 records sent to %2.\n")
+                         .arg(DownloadStream::RecordCount)
+                         .arg(m_session.device()));
+        QCoreApplication::exit(ExitCode::Success);
+        return;
+    case DownloadSession::Outcome::Failed:
+        endProgressLine();
+        Console::err(message + QLatin1Char('\n'));
+        QCoreApplication::exit(ExitCode::LineFailed);
+        return;
+    case DownloadSession::Outcome::Cancelled:
+    case DownloadSession::Outcome::Abandoned:
+        break;
     }
     Console::out(QStringLiteral("\n"));
-    Console::err(DownloadMessages::cancelledWhileSending(m_line.port, m_device, m_recordsSent));
-    finish(ExitCode::Cancelled);
+    Console::err(message.isEmpty() ? tr("Cancelled. Nothing was sent to the device.\n") : message);
+    QCoreApplication::exit(ExitCode::Cancelled);
 }
 
-// Also after the port has been abandoned: closing it again does nothing.
-void HeadlessDownload::cancelBeforeSending()
+void HeadlessDownload::endProgressLine()
 {
-    Console::out(QStringLiteral("\n"));
-    m_link.close();
-    Console::err(tr("Cancelled. Nothing was sent to the device.\n"));
-    finish(ExitCode::Cancelled);
-}
-
-void HeadlessDownload::finish(int exitCode)
-{
-    m_ended = true;
-    QCoreApplication::exit(exitCode);
+    if (m_outIsTerminal)
+        Console::out(QStringLiteral("\n"));
 }

@@ -2,10 +2,10 @@
 #include "AnimationExport.h"
 #include "CommandLine.h"
 #include "Console.h"
-#include "DownloadCommand.h"
 #include "FileCommands.h"
 #include "HeadlessDownload.h"
 #include "MainWindow.h"
+#include "PortResolver.h"
 #include "RecoveryController.h"
 #ifdef STROBIX_SCRIPTED_EDITS
 #include "ScriptedEdits.h"
@@ -42,6 +42,13 @@ void describeApplication()
     Translations::install(*QCoreApplication::instance());
 }
 
+// Which device a port number reaches, for the whole run: --device names one
+// for every number.
+PortResolver portResolverFor(const CommandLine& line)
+{
+    return line.device.isEmpty() ? PortResolver::system() : PortResolver::oneDevice(line.device);
+}
+
 // Help, version, --print and --download: QtCore only, so they run where there
 // is no display at all.
 int runWithoutWindow(int argc, char* argv[], const CommandLine& line)
@@ -58,8 +65,10 @@ int runWithoutWindow(int argc, char* argv[], const CommandLine& line)
         return ExitCode::Success;
     case CommandLine::Mode::Print:
         return Console::printSequence(line.file);
-    case CommandLine::Mode::Download:
-        return HeadlessDownload(line).run();
+    case CommandLine::Mode::Download: {
+        const PortResolver ports = portResolverFor(line);
+        return HeadlessDownload(line, ports).run();
+    }
     case CommandLine::Mode::Invalid:
     case CommandLine::Mode::Window:
     case CommandLine::Mode::ExportAnimation:
@@ -92,9 +101,7 @@ int runWindow(int argc, char* argv[], const CommandLine& line)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/strobix.svg")));
 
     MainWindow window;
-    if (!line.device.isEmpty()) {
-        window.downloadCommand().setPortResolver([device = line.device](int) { return device; });
-    }
+    window.setPortResolver(portResolverFor(line));
     // Ends before the window does; a normal end removes the copy.
     RecoveryController recovery(window.document(), window.prompts(),
                                 std::make_unique<RecoveryStore>());

@@ -115,11 +115,11 @@ void MainWindow::createCommands(const QString& configPath)
                                        FileCommands::Triggers{f.menuOpen, f.menuSave, f.menuMerge});
     c.fileDrop = std::make_unique<FileDropHandler>(*this, *c.files, m_busy);
     c.download = std::make_unique<DownloadCommand>(
-        DownloadCommand::Context{m_document, m_prompts, m_playback, m_busy},
+        DownloadCommand::Context{m_document, m_prompts, m_playback, m_busy, m_ports},
         DownloadCommand::View{f.progressBar, f.dlLabel, f.settingsButton}, f.menuDownload);
     c.closeGuard = std::make_unique<CloseGuard>(m_document, m_busy, m_prompts, *c.download);
     // The settings dialog tells which device a port number reaches, by the download's own rule.
-    c.settings->setPortDescriber([this](int port) { return downloadCommand().describePort(port); });
+    c.settings->setPortDescriber([this](int port) { return m_ports.describe(port); });
 }
 
 void MainWindow::setPromptBackend(std::unique_ptr<UserPrompts> backend)

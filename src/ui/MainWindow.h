@@ -4,6 +4,7 @@
 #include "BusyState.h"
 #include "HeldPrompts.h"
 #include "MainForm.h"
+#include "PortResolver.h"
 #include "SequenceDocument.h"
 #include "TestPlayback.h"
 
@@ -32,6 +33,9 @@ public:
     void setPromptBackend(std::unique_ptr<UserPrompts> backend);
     FileCommands* fileCommands() const;
     DownloadCommand& downloadCommand() const;
+    // Which device each port number reaches, for the download and the settings
+    // dialog alike (--device, tests); the system's ports unless told.
+    void setPortResolver(PortResolver resolver) { m_ports = std::move(resolver); }
 
     // The whole window's zoom: 100, 125, 150, 200, 250 or 300 percent. Ctrl+plus,
     // Ctrl+minus and Ctrl+0 step it and remember it for the next run.
@@ -71,6 +75,7 @@ private:
     BusyState m_busy;
     TestPlayback m_playback;
     HeldPrompts m_prompts;
+    PortResolver m_ports = PortResolver::system();
     MainForm m_form;
     QAction* m_undo = nullptr;
     QAction* m_redo = nullptr;

@@ -2,9 +2,7 @@
 #include "DownloadExamples.h"
 #include "DownloadStream.h"
 #include "FileFixtures.h"
-#include "PortChecks.h"
 #include "SequenceFileWriter.h"
-#include "StreamAnalysis.h"
 #include "VirtualDevice.h"
 
 #include <QProcess>
@@ -16,7 +14,8 @@
 
 // The real strobix executable, run the way a script runs it. The modes
 // without a window run with no display and the xcb platform asked for: one
-// that touched the display would abort.
+// that touched the display would abort. What --download prints and the exit
+// codes are checked here; the download itself in tst_downloadsession.
 class CliTest : public QObject {
     Q_OBJECT
 
@@ -41,8 +40,6 @@ private:
 namespace {
 
 constexpr int RunTimeoutMs = 20000;
-// Allowance for bytes noticed late on the device's side (see tst_download).
-constexpr double DeviceLatenessMs = 35.0;
 
 struct Run {
     int exitCode = -1;
@@ -193,13 +190,7 @@ void CliTest::downloadReachesDevice()
              qPrintable(run.out));
     QCOMPARE(run.err, QString());
 
-    const DownloadReceiver::Reception reception = device.finish();
-    QCOMPARE(reception.bytes.toHex(' '), DownloadExamples::workedExampleStream().toHex(' '));
-    QCOMPARE(reception.lineProblems, QStringList());
-    const StreamAnalysis analysis(reception.bytes, reception.arrivalNs, DownloadStream::RecordCount,
-                                  DeviceLatenessMs);
-    QVERIFY2(analysis.ok(), qPrintable(analysis.violations().join(QLatin1Char('\n'))));
-    QVERIFY(portIsFree(device.path()));
+    QCOMPARE(device.finish().bytes.toHex(' '), DownloadExamples::workedExampleStream().toHex(' '));
 }
 
 void CliTest::downloadFailures_data()
@@ -281,12 +272,10 @@ void CliTest::powerUpPrompt()
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.out.contains(QStringLiteral("Press Enter to download")), qPrintable(run.out));
     if (bytes == 0) {
-        QTest::qWait(700); // longer than the marker's pause: nothing may follow later
-        device.stop();
+        device.stop(); // the program has ended: nothing can follow
         QVERIFY2(run.err.contains(QStringLiteral("Nothing was sent")), qPrintable(run.err));
     }
     QCOMPARE(int(device.finish().bytes.size()), bytes);
-    QVERIFY(portIsFree(device.path()));
 }
 
 void CliTest::terminatedWhileSending()
@@ -297,13 +286,15 @@ void CliTest::terminatedWhileSending()
     device.start();
     QProcess process;
     start(process, {"--download", m_example, "--device", device.path(), "--yes"});
-    QVERIFY(process.waitForReadyRead(RunTimeoutMs)); // the instructions are out
-    QTest::qWait(800);                               // the marker and a record or two
+    // Told just before the marker goes out; the signal is handled after it.
+    QByteArray out;
+    while (!out.contains("Sending to") && process.waitForReadyRead(RunTimeoutMs))
+        out += process.readAllStandardOutput();
     ::kill(pid_t(process.processId()), SIGTERM);
     const Run run = finish(process);
     QCOMPARE(run.exitCode, 5);
     QVERIFY2(run.err.contains(QStringLiteral("was cancelled after")), qPrintable(run.err));
-    QVERIFY(portIsFree(device.path()));
+    device.stop(); // the program has ended; its marker may have been dropped unread
     const DownloadReceiver::Reception reception = device.finish();
     QVERIFY(reception.bytes.size() < DownloadStream::ByteCount);
 }

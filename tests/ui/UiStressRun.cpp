@@ -366,7 +366,7 @@ void UiStressRun::startWindow()
         m_programEnded = true;
         note(QStringLiteral("    the program ends"));
     });
-    m_window->downloadCommand().setPortResolver([this](int) { return devicePath(); });
+    m_window->setPortResolver(PortResolver::oneDevice([this] { return devicePath(); }));
     connect(&m_window->downloadCommand(), &DownloadCommand::ended, this,
             &UiStressRun::onDownloadEnded);
     startRecovery();

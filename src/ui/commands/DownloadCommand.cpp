@@ -3,10 +3,8 @@
 
 #include "BusyState.h"
 #include "DownloadMessages.h"
-#include "DownloadPort.h"
 #include "DownloadStream.h"
 #include "SequenceDocument.h"
-#include "SystemPorts.h"
 #include "UserPrompts.h"
 
 #include <QAction>
@@ -17,41 +15,19 @@
 DownloadCommand::DownloadCommand(const Context& context, const View& view, QAction* trigger)
     : m_context(context)
     , m_view(view)
+    , m_session(context.ports)
 {
     connect(trigger, &QAction::triggered, this, &DownloadCommand::run);
-    // Told first, before the progress bar repaints, so the times are the writes'.
-    connect(&m_sender, &PacedSender::markerSent, this, &DownloadCommand::markerWritten);
-    connect(&m_sender, &PacedSender::recordSent, this, &DownloadCommand::recordWritten);
-    connect(&m_sender, &PacedSender::markerSent, this, &DownloadCommand::showProgress);
-    connect(&m_sender, &PacedSender::recordSent, this, &DownloadCommand::showRecord);
-    connect(&m_sender, &PacedSender::finished, this, &DownloadCommand::onFinished);
-    // Failures surface inside the serial port's own notification; report them
-    // once that has returned, so no message box opens in the middle of it.
-    connect(&m_sender, &PacedSender::failed, this, &DownloadCommand::onFailed,
-            Qt::QueuedConnection);
+    connect(&m_session, &DownloadSession::markerSent, this, &DownloadCommand::showProgress);
+    connect(&m_session, &DownloadSession::recordSent, this, &DownloadCommand::showRecord);
+    connect(&m_session, &DownloadSession::ended, this, &DownloadCommand::onEnded);
 }
 
-DownloadCommand::~DownloadCommand()
-{
-    m_sender.abort();
-}
-
-void DownloadCommand::setPortResolver(PortResolver resolver)
-{
-    m_resolver = std::move(resolver);
-}
-
-QString DownloadCommand::describePort(int port) const
-{
-    if (!m_resolver)
-        return SystemPorts::locator().describe(port);
-    const QString device = m_resolver(port);
-    return device.isEmpty() ? tr("none present") : device;
-}
+DownloadCommand::~DownloadCommand() = default;
 
 void DownloadCommand::run()
 {
-    if (m_sender.isSending())
+    if (m_session.isSending())
         return;
     m_context.busy.setDownload(BusyState::Activity::DownloadAsking);
     m_context.playback.stop();
@@ -59,39 +35,19 @@ void DownloadCommand::run()
     // Stopping hides a servo stick at once; the held test would bring the
     // Settings button back to its place only when it winds down.
     m_view.settingsButton->show();
-    if (!openLink(m_context.document.settings().commPort())) {
-        restoreWindow();
-        end(Outcome::NotOpened);
-        return;
-    }
-    const UserPrompts::Answer answer =
-        m_context.prompts.ask({DownloadMessages::title(), DownloadMessages::instructions(),
-                               UserPrompts::Icon::Exclamation, UserPrompts::Buttons::OkCancel});
-    if (answer != UserPrompts::Answer::Ok) {
-        m_link.close();
-        restoreWindow();
-        end(Outcome::Cancelled);
-        return;
-    }
-    startSending();
+    if (!m_session.open(m_context.document.settings().commPort()))
+        return; // ended() has told the user and restored the window
+    if (userSaysGo())
+        startSending();
+    else
+        m_session.cancel();
 }
 
-bool DownloadCommand::openLink(int port)
+bool DownloadCommand::userSaysGo()
 {
-    m_port = port;
-    PortLocator locator;
-    if (m_resolver) {
-        m_device = m_resolver(port);
-    } else {
-        locator = SystemPorts::locator();
-        m_device = locator.device(port);
-    }
-    if (const QString problem = DownloadPort::open(m_link, port, m_device, locator);
-        !problem.isEmpty()) {
-        tell(problem);
-        return false;
-    }
-    return true;
+    return m_context.prompts.ask({DownloadMessages::title(), DownloadMessages::instructions(),
+                                  UserPrompts::Icon::Exclamation, UserPrompts::Buttons::OkCancel})
+           == UserPrompts::Answer::Ok;
 }
 
 void DownloadCommand::startSending()
@@ -101,11 +57,13 @@ void DownloadCommand::startSending()
     // The stream is taken as the sequence stands at OK; the document takes no
     // edits until the download ends, so the screen shows what the device got.
     const SequenceDocument& document = m_context.document;
-    m_sender.start(DownloadStream::build(document.sequence(), document.settings().picSpeed()));
+    m_session.send(DownloadStream::build(document.sequence(), document.settings().picSpeed()));
 }
 
+// Told first, before the progress bar repaints, so the times are the writes'.
 void DownloadCommand::showProgress()
 {
+    emit markerWritten();
     m_view.progressBar->setValue(0);
     m_view.progressBar->show();
     m_view.downloadLabel->show();
@@ -113,29 +71,26 @@ void DownloadCommand::showProgress()
 
 void DownloadCommand::showRecord(int index)
 {
+    emit recordWritten(index);
     m_view.progressBar->setValue(index);
 }
 
-void DownloadCommand::onFinished()
+// A completed download's only sign is the label and the bar disappearing.
+void DownloadCommand::onEnded(Outcome outcome, const QString& message)
 {
+    // The port that would not open is told while the window still waits on it.
+    if (outcome == Outcome::NotOpened)
+        tell(message);
     restoreWindow();
-    end(Outcome::Completed); // the label and bar disappearing is the only sign
-}
-
-void DownloadCommand::onFailed(int index, const QString& reason)
-{
-    restoreWindow();
-    tell(DownloadMessages::sendFailed(m_port, m_device, index, reason));
-    end(Outcome::Failed);
+    if (outcome == Outcome::Failed)
+        tell(message);
+    m_testHold.reset();
+    emit ended(outcome);
 }
 
 void DownloadCommand::abandon()
 {
-    if (!m_sender.isSending())
-        return;
-    m_sender.abort();
-    restoreWindow();
-    end(Outcome::Abandoned);
+    m_session.abandon();
 }
 
 void DownloadCommand::restoreWindow()
@@ -144,12 +99,6 @@ void DownloadCommand::restoreWindow()
     m_view.downloadLabel->hide();
     m_view.settingsButton->show();
     m_context.busy.setDownload(BusyState::Activity::Idle);
-}
-
-void DownloadCommand::end(Outcome outcome)
-{
-    m_testHold.reset();
-    emit ended(outcome);
 }
 
 void DownloadCommand::tell(const QString& text)
