@@ -20,14 +20,9 @@ class DownloadSessionTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void streamReachesDevice_data();
-    void streamReachesDevice();
+    void download_data();
+    void download();
     void numberReachesAdapterInListedOrder();
-    void cannotOpen_data();
-    void cannotOpen();
-    void stop_data();
-    void stop();
-    void hangUpNamesRecord();
     void oneDeviceTakesEveryNumber();
 };
 
@@ -55,11 +50,6 @@ Ending waitForEnd(QSignalSpy& ended)
     return {ended.first().at(0).value<Outcome>(), ended.first().at(1).toString()};
 }
 
-int recordsIn(const QByteArray& bytes)
-{
-    return (int(bytes.size()) - DownloadStream::RecordSize) / DownloadStream::RecordSize;
-}
-
 SerialPortDescription adapter(const QTemporaryDir& folder, const char* name)
 {
     SerialPortDescription port;
@@ -71,50 +61,158 @@ SerialPortDescription adapter(const QTemporaryDir& folder, const char* name)
 
 } // namespace
 
-void DownloadSessionTest::streamReachesDevice_data()
+void DownloadSessionTest::download_data()
 {
     QTest::addColumn<QByteArray>("stream");
-    QTest::newRow("start-up sequence") << DownloadExamples::startUpStream();
+    QTest::addColumn<QString>("target"); // %1: the pseudo-terminal; empty: no device at all
+    QTest::addColumn<int>("port");
+    QTest::addColumn<bool>("heldElsewhere");
+    QTest::addColumn<int>("hangUpAfter"); // records the device reads before it hangs up; -1: never
+    QTest::addColumn<int>(
+        "stopAfter"); // records sent before; -1: while the user is asked; -2: never
+    QTest::addColumn<bool>("abandon"); // the program closes, else the user stops it
+    QTest::addColumn<Outcome>("outcome");
+    // The first part starts the message, the others are in it; none: no message.
+    // %1: the device, %2: the record after the last one the device received.
+    QTest::addColumn<QStringList>("told");
+
+    const QByteArray startUp = DownloadExamples::startUpStream();
+    const QString pty = QStringLiteral("%1");
+    QTest::newRow("start-up sequence")
+        << startUp << pty << 1 << false << -1 << -2 << false << Outcome::Completed << QStringList();
     // The line is raw: values equal to LF, CR and "*" go out as they are.
-    QTest::newRow("LF, CR and * as values") << HexText::bytes(
-        QStringLiteral("2A 0D 0A 0A 0D 0A 0D 0D 0A ")
-        + HexText::repeat(QStringLiteral("00 0D 0A"), 48) + QLatin1Char(' ')
-        + HexText::repeat(QStringLiteral("0F 0D 0A"), 4) + QStringLiteral(" 2A 0D 0A 00 0D 0A"));
+    QTest::newRow("LF, CR and * as values")
+        << HexText::bytes(QStringLiteral("2A 0D 0A 0A 0D 0A 0D 0D 0A ")
+                          + HexText::repeat(QStringLiteral("00 0D 0A"), 48) + QLatin1Char(' ')
+                          + HexText::repeat(QStringLiteral("0F 0D 0A"), 4)
+                          + QStringLiteral(" 2A 0D 0A 00 0D 0A"))
+        << pty << 1 << false << -1 << -2 << false << Outcome::Completed << QStringList();
+    QTest::newRow("number reaches no device")
+        << startUp << QString() << 3 << false << -1 << -2 << false << Outcome::NotOpened
+        << QStringList{QStringLiteral("Serial port 3 reaches no device"),
+                       QStringLiteral("this computer has no serial port"),
+                       QStringLiteral("Plug in"), QStringLiteral("Nothing was sent")};
+    QTest::newRow("named device missing")
+        << startUp << QStringLiteral("/dev/ttyUSB-strobix-missing") << 0 << false << -1 << -2
+        << false << Outcome::NotOpened
+        << QStringList{
+               QStringLiteral("Serial device /dev/ttyUSB-strobix-missing could not be opened"),
+               QStringLiteral("No such file or directory"), QStringLiteral("Plug in")};
+    QTest::newRow("port held by another program")
+        << startUp << pty << 3 << true << -1 << -2 << false << Outcome::NotOpened
+        << QStringList{QStringLiteral("Serial port 3 (%1) could not be opened"),
+                       QStringLiteral("Another program is using this port")};
+    // The front end says nothing was sent, its own way.
+    QTest::newRow("cancelled before sending")
+        << startUp << pty << 1 << false << -1 << -1 << false << Outcome::Cancelled << QStringList();
+    QTest::newRow("cancelled while sending")
+        << startUp << pty << 1 << false << -1 << 3 << false << Outcome::Cancelled
+        << QStringList{QStringLiteral(
+               "The download to serial port 1 (%1) was cancelled after 3 of 56 records")};
+    QTest::newRow("abandoned while sending")
+        << startUp << pty << 1 << false << -1 << 3 << true << Outcome::Abandoned << QStringList();
+    QTest::newRow("device hangs up")
+        << startUp << pty << 1 << false << 10 << -2 << false << Outcome::Failed
+        << QStringList{
+               QStringLiteral("The download stopped at record %2 of 56 on serial port 1 (%1)")};
 }
 
-void DownloadSessionTest::streamReachesDevice()
+void DownloadSessionTest::download()
 {
     QFETCH(QByteArray, stream);
-    VirtualDevice device;
+    QFETCH(QString, target);
+    QFETCH(int, port);
+    QFETCH(bool, heldElsewhere);
+    QFETCH(int, hangUpAfter);
+    QFETCH(int, stopAfter);
+    QFETCH(bool, abandon);
+    QFETCH(Outcome, outcome);
+    QFETCH(QStringList, told);
+    DownloadReceiver::Options options;
+    options.hangUpAfter = hangUpAfter;
+    VirtualDevice device(options);
     QVERIFY(device.isValid());
     device.start();
-    const PortResolver ports = PortResolver::oneDevice(device.path());
+    const QString path = target.replace(QStringLiteral("%1"), device.path());
+    QSerialPort other(path);
+    if (heldElsewhere)
+        QVERIFY(other.open(QIODevice::WriteOnly));
+    const PortResolver ports = path.isEmpty()
+                                   ? PortResolver::discovering([] { return PortLocator(); })
+                                   : PortResolver::oneDevice(path);
     DownloadSession session(ports);
     QSignalSpy marker(&session, &DownloadSession::markerSent);
     QSignalSpy records(&session, &DownloadSession::recordSent);
     QSignalSpy ended(&session, &DownloadSession::ended);
+    const auto stop = [&] { abandon ? session.abandon() : session.cancel(); };
+    connect(&session, &DownloadSession::recordSent, &session, [&](int index) {
+        if (index + 1 == stopAfter)
+            stop();
+    });
 
-    QVERIFY(session.open(1));
-    QVERIFY(!portIsFree(device.path())); // held while the user is asked
-    QCOMPARE(session.device(), device.path());
-    session.send(stream);
-    QVERIFY(session.isSending());
+    if (outcome == Outcome::NotOpened) {
+        QVERIFY(!session.open(port));
+        QCOMPARE(ended.size(), 1); // at once: there is nothing to wait for
+    } else {
+        QVERIFY(session.open(port));
+        QVERIFY(!portIsFree(path)); // held while the user is asked
+        QCOMPARE(session.device(), path);
+        if (stopAfter == -1)
+            stop();
+        session.send(stream); // after a stop: too late, nothing goes
+        QCOMPARE(session.isSending(), stopAfter != -1);
+    }
 
     const Ending ending = waitForEnd(ended);
-    QCOMPARE(ending.outcome, Outcome::Completed);
-    QCOMPARE(ending.message, QString());
-    QCOMPARE(ended.size(), 1);
-    QCOMPARE(marker.size(), 1);
-    QCOMPARE(records.size(), DownloadStream::RecordCount);
-    for (int index = 0; index < records.size(); ++index)
-        QCOMPARE(records.at(index).first().toInt(), index);
-    QVERIFY(portIsFree(device.path()));
+    QCOMPARE(ending.outcome, outcome);
+    QVERIFY(!session.isSending());
+    other.close();
+    if (path == device.path() && outcome != Outcome::Failed) // a hung-up line is gone
+        QVERIFY(portIsFree(path));
+    if (outcome != Outcome::Completed && outcome != Outcome::Failed)
+        device.stop();
     const DownloadReceiver::Reception reception = device.finish();
-    QCOMPARE(reception.bytes.toHex(' '), stream.toHex(' '));
-    QCOMPARE(reception.lineProblems, QStringList()); // 2400 baud, 8N1, raw
-    const StreamAnalysis analysis(reception.bytes, reception.arrivalNs, DownloadStream::RecordCount,
-                                  DeviceLatenessMs);
-    QVERIFY2(analysis.ok(), qPrintable(analysis.violations().join(QLatin1Char('\n'))));
+    // A receiver woken late reads more than it was asked to before it hangs
+    // up; the first write that finds the line gone is the record after those.
+    const int received =
+        (int(reception.bytes.size()) - DownloadStream::RecordSize) / DownloadStream::RecordSize;
+    for (int part = 0; part < told.size(); ++part) {
+        const QString text = QString(told.at(part))
+                                 .replace(QStringLiteral("%1"), path)
+                                 .replace(QStringLiteral("%2"), QString::number(received + 1));
+        QVERIFY2(part == 0 ? ending.message.startsWith(text) : ending.message.contains(text),
+                 qPrintable(ending.message));
+    }
+    if (told.isEmpty())
+        QCOMPARE(ending.message, QString());
+    QCoreApplication::processEvents(); // a failure on its way would end it twice
+    QCOMPARE(ended.size(), 1);
+
+    switch (outcome) {
+    case Outcome::Completed: {
+        QCOMPARE(marker.size(), 1);
+        QCOMPARE(records.size(), DownloadStream::RecordCount);
+        for (int index = 0; index < records.size(); ++index)
+            QCOMPARE(records.at(index).first().toInt(), index);
+        QCOMPARE(reception.bytes.toHex(' '), stream.toHex(' '));
+        QCOMPARE(reception.lineProblems, QStringList()); // 2400 baud, 8N1, raw
+        const StreamAnalysis analysis(reception.bytes, reception.arrivalNs,
+                                      DownloadStream::RecordCount, DeviceLatenessMs);
+        QVERIFY2(analysis.ok(), qPrintable(analysis.violations().join(QLatin1Char('\n'))));
+        break;
+    }
+    case Outcome::Failed:
+        QCOMPARE(reception.end, DownloadReceiver::End::HungUp);
+        QVERIFY(received >= hangUpAfter);
+        QCOMPARE(session.failedRecord(), received);
+        break;
+    case Outcome::NotOpened:
+        QCOMPARE(reception.bytes, QByteArray());
+        break;
+    default: // stopped
+        QVERIFY(reception.bytes.size() <= (stopAfter + 1) * DownloadStream::RecordSize);
+        QVERIFY(stream.startsWith(reception.bytes));
+    }
 }
 
 // The simulator links its terminal where a USB adapter would appear; port 2
@@ -160,139 +258,6 @@ void DownloadSessionTest::numberReachesAdapterInListedOrder()
           QStringLiteral("LastEvent: 1"), QStringLiteral("Line settings: 2400 baud, 8N1, raw"),
           QStringLiteral("Verdict: OK")})
         QVERIFY2(report.contains(line), qPrintable(report));
-}
-
-void DownloadSessionTest::cannotOpen_data()
-{
-    QTest::addColumn<int>("port");
-    QTest::addColumn<QString>("device"); // "%1": the pseudo-terminal; empty: no device
-    QTest::addColumn<bool>("heldElsewhere");
-    QTest::addColumn<QStringList>("told");
-
-    QTest::newRow("number reaches no device")
-        << 3 << QString() << false
-        << QStringList{QStringLiteral("Serial port 3 reaches no device"),
-                       QStringLiteral("this computer has no serial port"),
-                       QStringLiteral("Plug in"), QStringLiteral("Nothing was sent")};
-    QTest::newRow("named device missing")
-        << 0 << QStringLiteral("/dev/ttyUSB-strobix-missing") << false
-        << QStringList{
-               QStringLiteral("Serial device /dev/ttyUSB-strobix-missing could not be opened"),
-               QStringLiteral("No such file or directory"), QStringLiteral("Plug in")};
-    QTest::newRow("port held by another program")
-        << 3 << QStringLiteral("%1") << true
-        << QStringList{QStringLiteral("Serial port 3 (%1) could not be opened"),
-                       QStringLiteral("Another program is using this port")};
-}
-
-void DownloadSessionTest::cannotOpen()
-{
-    QFETCH(int, port);
-    QFETCH(QString, device);
-    QFETCH(bool, heldElsewhere);
-    QFETCH(QStringList, told);
-    VirtualDevice terminal;
-    terminal.start();
-    const QString path = QString(device).replace(QStringLiteral("%1"), terminal.path());
-    QSerialPort other(path);
-    if (heldElsewhere)
-        QVERIFY(other.open(QIODevice::WriteOnly));
-    const PortResolver ports = path.isEmpty()
-                                   ? PortResolver::discovering([] { return PortLocator(); })
-                                   : PortResolver::oneDevice(path);
-    DownloadSession session(ports);
-    QSignalSpy ended(&session, &DownloadSession::ended);
-
-    QVERIFY(!session.open(port));
-
-    QCOMPARE(ended.size(), 1); // at once: there is nothing to wait for
-    const Ending ending = waitForEnd(ended);
-    QCOMPARE(ending.outcome, Outcome::NotOpened);
-    for (const QString& part : told)
-        QVERIFY2(ending.message.contains(QString(part).replace(QStringLiteral("%1"), path)),
-                 qPrintable(ending.message));
-    other.close();
-    terminal.stop();
-    QCOMPARE(terminal.finish().bytes, QByteArray());
-}
-
-void DownloadSessionTest::stop_data()
-{
-    QTest::addColumn<int>("afterRecords"); // -1: while the user is asked
-    QTest::addColumn<bool>("abandon");     // the program closes, else the user stops it
-    QTest::addColumn<Outcome>("outcome");
-    QTest::addColumn<QString>("message"); // %1: the device
-    // The front end says nothing was sent, its own way.
-    QTest::newRow("cancelled before sending") << -1 << false << Outcome::Cancelled << QString();
-    QTest::newRow("cancelled while sending")
-        << 3 << false << Outcome::Cancelled
-        << QStringLiteral("The download to serial port 1 (%1) was cancelled after 3 of 56 records");
-    QTest::newRow("abandoned while sending") << 3 << true << Outcome::Abandoned << QString();
-}
-
-void DownloadSessionTest::stop()
-{
-    QFETCH(int, afterRecords);
-    QFETCH(bool, abandon);
-    QFETCH(Outcome, outcome);
-    QFETCH(QString, message);
-    VirtualDevice device;
-    device.start();
-    const PortResolver ports = PortResolver::oneDevice(device.path());
-    DownloadSession session(ports);
-    QSignalSpy ended(&session, &DownloadSession::ended);
-    const auto stop = [&] { abandon ? session.abandon() : session.cancel(); };
-    connect(&session, &DownloadSession::recordSent, &session, [&](int index) {
-        if (index + 1 == afterRecords)
-            stop();
-    });
-    QVERIFY(session.open(1));
-    if (afterRecords < 0)
-        stop();
-    session.send(DownloadExamples::startUpStream()); // after a stop: too late, nothing goes
-
-    const Ending ending = waitForEnd(ended);
-    QCOMPARE(ending.outcome, outcome);
-    const QString expected = message.isEmpty() ? QString() : message.arg(device.path());
-    QCOMPARE(ending.message.left(expected.size()), expected);
-    QCOMPARE(ending.message.isEmpty(), expected.isEmpty());
-    QVERIFY(!session.isSending());
-    QVERIFY(portIsFree(device.path()));
-    device.stop();
-    const QByteArray received = device.finish().bytes;
-    QVERIFY(received.size() <= (afterRecords + 1) * DownloadStream::RecordSize);
-    QVERIFY(DownloadExamples::startUpStream().startsWith(received));
-    QCoreApplication::processEvents(); // a failure on its way would end it twice
-    QCOMPARE(ended.size(), 1);
-}
-
-void DownloadSessionTest::hangUpNamesRecord()
-{
-    DownloadReceiver::Options options;
-    options.hangUpAfter = 10;
-    VirtualDevice device(options);
-    device.start();
-    const PortResolver ports = PortResolver::oneDevice(device.path());
-    DownloadSession session(ports);
-    QSignalSpy ended(&session, &DownloadSession::ended);
-    QVERIFY(session.open(1));
-    session.send(DownloadExamples::startUpStream());
-
-    const Ending ending = waitForEnd(ended);
-    QCOMPARE(ending.outcome, Outcome::Failed);
-    const DownloadReceiver::Reception reception = device.finish();
-    QCOMPARE(reception.end, DownloadReceiver::End::HungUp);
-    // A receiver woken late reads more than ten records before it hangs up; the
-    // first write that finds the line gone is the record after those it read.
-    const int received = recordsIn(reception.bytes);
-    QVERIFY(received >= 10);
-    QCOMPARE(session.failedRecord(), received);
-    QVERIFY2(ending.message.startsWith(
-                 QStringLiteral("The download stopped at record %1 of 56 on serial port 1 (%2)")
-                     .arg(received + 1)
-                     .arg(device.path())),
-             qPrintable(ending.message));
-    QCOMPARE(ended.size(), 1);
 }
 
 // --device: the one device named, whichever number the settings hold.

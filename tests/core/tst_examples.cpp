@@ -25,8 +25,6 @@ private slots:
 namespace {
 
 enum Color { Red = 1, Green = 2, Yellow = 3, Blue = 4, White = 7 };
-constexpr int TopZoneBit = 8;
-constexpr int StartZoneBit = 4; // where the test's stick starts
 
 struct Flash {
     int start;  // event
@@ -38,14 +36,15 @@ struct Loop {
     SequenceFile file;
 
     int events() const { return file.lastEvent + 1; }
-    int loopMs() const { return events() * file.pcSpeed; }
+    double perMinute(std::size_t count) const
+    {
+        return count * 60000.0 / (events() * file.pcSpeed);
+    }
+    int color(int led) const { return file.ledColors[std::size_t(led)]; }
     bool lit(int led, int event) const
     {
         return SequenceFile::lightsLed(file.events[std::size_t(event % events())], led);
     }
-    bool steady(int led) const { return flashes(led).empty() && lit(led, 0); }
-    double perMinute(std::size_t count) const { return count * 60000.0 / loopMs(); }
-
     // The runs of lit events, the loop seen as a circle; empty for a steady
     // or dark LED.
     std::vector<Flash> flashes(int led) const
@@ -53,188 +52,153 @@ struct Loop {
         int firstDark = 0;
         while (firstDark < events() && lit(led, firstDark))
             ++firstDark;
-        if (firstDark == events())
-            return {};
         std::vector<Flash> found;
-        for (int step = 1; step <= events(); ++step) {
-            const int event = firstDark + step;
-            if (!lit(led, event))
-                continue;
-            if (!lit(led, event - 1))
-                found.push_back({event % events(), 0});
-            ++found.back().length;
-        }
+        for (int event = firstDark + 1; firstDark < events() && event <= firstDark + events();
+             ++event)
+            if (lit(led, event) && !lit(led, event - 1))
+                found.push_back({event % events(), 1});
+            else if (lit(led, event))
+                ++found.back().length;
         return found;
     }
-    // The dark events between flashes, shortest first.
+    // The dark events after each flash, shortest first.
     std::vector<int> gaps(int led) const
     {
         const std::vector<Flash> all = flashes(led);
         std::vector<int> found;
-        for (std::size_t flash = 0; flash < all.size(); ++flash) {
-            const int end = all[flash].start + all[flash].length;
-            found.push_back((all[(flash + 1) % all.size()].start - end + events()) % events());
-        }
+        for (std::size_t at = 0; at < all.size(); ++at)
+            found.push_back(
+                (all[(at + 1) % all.size()].start - all[at].start - all[at].length + events())
+                % events());
         std::sort(found.begin(), found.end());
         return found;
     }
+    // The LED lit at each event, or nothing unless exactly one is lit at every event.
+    std::vector<int> singleLitLeds() const
+    {
+        std::vector<int> leds;
+        for (int event = 0; event < events(); ++event) {
+            std::vector<int> litNow;
+            for (int led = 0; led < LedSequence::LedCount; ++led)
+                if (lit(led, event))
+                    litNow.push_back(led);
+            if (litNow.size() != 1)
+                return {};
+            leds.push_back(litNow[0]);
+        }
+        return leds;
+    }
 };
 
-// Aircraft anti-collision lights flash 40 to 100 times a minute (a double
-// flash counting once), each white flash short.
-void checkAntiCollision(const Loop& loop, int led, int color, std::size_t flashesPerLoop,
-                        std::size_t groupsPerLoop)
-{
-    QCOMPARE(loop.file.ledColors[std::size_t(led)], color);
-    const std::vector<Flash> flashes = loop.flashes(led);
-    QCOMPARE(flashes.size(), flashesPerLoop);
-    const double rate = loop.perMinute(groupsPerLoop);
-    QVERIFY2(rate >= 40 && rate <= 100, qPrintable(QString::number(rate)));
-    if (color == White)
-        for (const Flash& flash : flashes)
-            QVERIFY(flash.length * loop.file.pcSpeed <= 100);
-}
-
-void checkDoubleFlash(const Loop& loop, int led)
-{
-    checkAntiCollision(loop, led, White, 2, 1);
-    const std::vector<int> gaps = loop.gaps(led);
-    QVERIFY(gaps[0] >= 1 && gaps[0] * loop.file.pcSpeed <= 200);
-    QVERIFY(gaps[1] >= 3 * gaps[0]);
-}
-
-void checkSteady(const Loop& loop, int led, int color)
-{
-    QVERIFY(loop.steady(led));
-    QCOMPARE(loop.file.ledColors[std::size_t(led)], color);
-}
-
-void checkNavigationLights(const Loop& loop, int red, int green)
-{
-    checkSteady(loop, red, Red);
-    checkSteady(loop, green, Green);
-}
-
-// Exactly one LED lit at every event; the lit LED at each event.
-std::vector<int> singleLitLeds(const Loop& loop)
-{
-    std::vector<int> leds;
-    for (int event = 0; event < loop.events(); ++event) {
-        int litLed = -1;
-        for (int led = 0; led < LedSequence::LedCount; ++led)
-            if (loop.lit(led, event)) {
-                if (litLed >= 0)
-                    return {};
-                litLed = led;
-            }
-        if (litLed < 0)
-            return {};
-        leds.push_back(litLed);
-    }
-    return leds;
-}
-
 using Check = std::function<void(const Loop&)>;
+constexpr int Steady = 0;
+
+struct Lamp {
+    int color;
+    int flashes;    // a loop; Steady for a lamp always lit
+    int groups = 1; // of flashes a loop, a double flash counting once
+};
+
+// LEDs 0, 1, ... in their colours, steady or flashing as anti-collision
+// lights do: 40 to 100 groups a minute, each white flash short, a double
+// flash's two flashes close together, well apart from the next pair.
+Check lamps(const std::vector<Lamp>& expected)
+{
+    return [expected](const Loop& loop) {
+        for (int led = 0; led < int(expected.size()); ++led) {
+            const Lamp lamp = expected[std::size_t(led)];
+            QCOMPARE(loop.color(led), lamp.color);
+            QCOMPARE(loop.flashes(led).size(), std::size_t(lamp.flashes));
+            if (lamp.flashes == Steady) {
+                QVERIFY(loop.lit(led, 0));
+                continue;
+            }
+            const double rate = loop.perMinute(std::size_t(lamp.groups));
+            QVERIFY2(rate >= 40 && rate <= 100, qPrintable(QString::number(rate)));
+            for (const Flash& flash : loop.flashes(led))
+                QVERIFY(lamp.color != White || flash.length * loop.file.pcSpeed <= 100);
+            const std::vector<int> gaps = loop.gaps(led);
+            if (lamp.color == White && lamp.flashes == 2)
+                QVERIFY(gaps[0] >= 1 && gaps[0] * loop.file.pcSpeed <= 200
+                        && gaps[1] >= 3 * gaps[0]);
+        }
+    };
+}
 
 const std::map<QString, Check>& checks()
 {
     static const std::map<QString, Check> table{
-        {"anticollision-strobe-single-flash.dat",
-         [](const Loop& loop) { checkAntiCollision(loop, 0, White, 1, 1); }},
-        {"anticollision-strobe-double-flash.dat",
-         [](const Loop& loop) { checkDoubleFlash(loop, 0); }},
+        {"anticollision-strobe-single-flash.dat", lamps({{White, 1}})},
+        {"anticollision-strobe-double-flash.dat", lamps({{White, 2}})},
         {"red-beacon.dat",
-         [](const Loop& loop) {
-             checkAntiCollision(loop, 0, Red, 1, 1);
+         [](const Loop& l) {
+             lamps({{Red, 1}})(l);
              // A rotating beacon sweeps past: lit for a good part of its turn.
-             QVERIFY(loop.flashes(0)[0].length * 5 >= loop.events());
+             QVERIFY(l.flashes(0)[0].length * 5 >= l.events());
          }},
         {"nav-lights-with-strobe.dat",
-         [](const Loop& loop) {
-             checkNavigationLights(loop, 0, 1);
-             checkSteady(loop, 2, White);
-             checkAntiCollision(loop, 3, White, 1, 1);
-         }},
+         lamps({{Red, Steady}, {Green, Steady}, {White, Steady}, {White, 1}})},
         {"landing-light-on-stick.dat",
-         [](const Loop& loop) {
-             checkSteady(loop, 0, White);
-             const int mode = loop.file.servoModes[0];
-             QVERIFY(mode & TopZoneBit);
-             QVERIFY(!(mode & StartZoneBit) && !(mode & 1));
-             checkNavigationLights(loop, 1, 2);
+         [](const Loop& l) {
+             lamps({{White, Steady}, {Red, Steady}, {Green, Steady}})(l);
+             // Lit only with the stick at the top, not where it starts nor at the bottom.
+             QCOMPARE(l.file.servoModes[0] & 0b1101, 0b1000);
              for (int led = 1; led < LedSequence::LedCount; ++led)
-                 QCOMPARE(loop.file.servoModes[std::size_t(led)], ServoControl::None);
+                 QCOMPARE(l.file.servoModes[std::size_t(led)], ServoControl::None);
          }},
         {"helicopter-beacon-strobe-nav.dat",
-         [](const Loop& loop) {
-             checkAntiCollision(loop, 0, Red, 1, 1);
-             checkAntiCollision(loop, 1, White, 1, 1);
-             checkNavigationLights(loop, 2, 3);
-         }},
+         lamps({{Red, 1}, {White, 1}, {Red, Steady}, {Green, Steady}})},
         {"airliner-beacon-double-strobe-nav.dat",
-         [](const Loop& loop) {
-             checkAntiCollision(loop, 0, Red, 2, 2);
-             checkDoubleFlash(loop, 1);
-             checkNavigationLights(loop, 2, 3);
-         }},
+         lamps({{Red, 2, 2}, {White, 2}, {Red, Steady}, {Green, Steady}})},
         {"emergency-wigwag-red-blue.dat",
-         [](const Loop& loop) {
-             for (int event = 0; event < loop.events(); ++event) {
-                 QVERIFY(loop.lit(0, event) != loop.lit(1, event));
-                 QCOMPARE(loop.lit(2, event), loop.lit(0, event));
-                 QCOMPARE(loop.lit(3, event), loop.lit(1, event));
-             }
-             QCOMPARE(loop.flashes(0).size(), std::size_t(1));
-             QCOMPARE(loop.flashes(0)[0].length * 2, loop.events());
-             QCOMPARE(loop.file.ledColors[0], int(Red));
-             QCOMPARE(loop.file.ledColors[1], int(Blue));
+         [](const Loop& l) {
+             for (int event = 0; event < l.events(); ++event)
+                 QVERIFY(l.lit(0, event) != l.lit(1, event) && l.lit(2, event) == l.lit(0, event)
+                         && l.lit(3, event) == l.lit(1, event));
+             QVERIFY(l.flashes(0).size() == 1 && l.flashes(0)[0].length * 2 == l.events());
+             QVERIFY(l.color(0) == Red && l.color(1) == Blue);
          }},
         {"emergency-quad-flash-red-blue.dat",
-         [](const Loop& loop) {
+         [](const Loop& l) {
              for (int led : {0, 1}) {
-                 QCOMPARE(loop.flashes(led).size(), std::size_t(4));
-                 QVERIFY(loop.flashes(led)[3].start < loop.flashes(1 - led)[0].start
-                         || loop.flashes(led)[0].start > loop.flashes(1 - led)[3].start);
+                 QCOMPARE(l.flashes(led).size(), std::size_t(4));
+                 QVERIFY(l.flashes(led)[3].start < l.flashes(1 - led)[0].start
+                         || l.flashes(led)[0].start > l.flashes(1 - led)[3].start);
              }
-             for (int event = 0; event < loop.events(); ++event)
-                 QVERIFY(!(loop.lit(0, event) && loop.lit(1, event)));
-             QCOMPARE(loop.file.ledColors[0], int(Red));
-             QCOMPARE(loop.file.ledColors[1], int(Blue));
+             for (int event = 0; event < l.events(); ++event)
+                 QVERIFY(!(l.lit(0, event) && l.lit(1, event)));
+             QVERIFY(l.color(0) == Red && l.color(1) == Blue);
          }},
         {"construction-amber-beacon.dat",
-         [](const Loop& loop) {
+         [](const Loop& l) {
              // One lamp after the other round the dome, once a loop.
-             const std::vector<int> leds = singleLitLeds(loop);
-             QCOMPARE(int(leds.size()), loop.events());
+             const std::vector<int> leds = l.singleLitLeds();
+             QCOMPARE(int(leds.size()), l.events());
              int turns = 0;
              for (std::size_t at = 1; at <= leds.size(); ++at) {
                  const int step = (leds[at % leds.size()] - leds[at - 1] + 4) % 4;
-                 QVERIFY(step == 0 || step == 1);
+                 QVERIFY(step <= 1);
                  turns += step;
              }
              QCOMPARE(turns, LedSequence::LedCount);
-             QVERIFY(loop.perMinute(1) >= 60 && loop.perMinute(1) <= 240);
-             for (int color : loop.file.ledColors)
-                 QCOMPARE(color, int(Yellow));
+             QVERIFY(l.perMinute(1) >= 60 && l.perMinute(1) <= 240);
+             for (int led = 0; led < LedSequence::LedCount; ++led)
+                 QCOMPARE(l.color(led), int(Yellow));
          }},
         {"ship-under-way-lights.dat",
-         [](const Loop& loop) {
-             checkNavigationLights(loop, 0, 1);
-             checkSteady(loop, 2, White);
-             checkSteady(loop, 3, White);
-         }},
+         lamps({{Red, Steady}, {Green, Steady}, {White, Steady}, {White, Steady}})},
         {"lighthouse-group-flash-2-every-5s.dat",
-         [](const Loop& loop) {
-             QCOMPARE(loop.loopMs(), 5000);
-             QCOMPARE(loop.flashes(0).size(), std::size_t(2));
-             QVERIFY(loop.gaps(0)[0] < loop.gaps(0)[1]);
-             QCOMPARE(loop.file.ledColors[0], int(White));
+         [](const Loop& l) {
+             QCOMPARE(l.events() * l.file.pcSpeed, 5000);
+             QCOMPARE(l.flashes(0).size(), std::size_t(2));
+             QVERIFY(l.gaps(0)[0] < l.gaps(0)[1]);
+             QCOMPARE(l.color(0), int(White));
          }},
         {"knight-rider-chaser.dat",
-         [](const Loop& loop) {
+         [](const Loop& l) {
              // Back and forth: each step moves to a neighbour, end to end.
-             const std::vector<int> leds = singleLitLeds(loop);
-             QCOMPARE(int(leds.size()), loop.events());
+             const std::vector<int> leds = l.singleLitLeds();
+             QCOMPARE(int(leds.size()), l.events());
              for (std::size_t at = 1; at <= leds.size(); ++at)
                  QCOMPARE(std::abs(leds[at % leds.size()] - leds[at - 1]), 1);
              QCOMPARE(*std::min_element(leds.begin(), leds.end()), 0);
@@ -244,32 +208,21 @@ const std::map<QString, Check>& checks()
     return table;
 }
 
-QDir examplesFolder()
-{
-    return QDir(QStringLiteral(STROBIX_EXAMPLES));
-}
-
-QStringList exampleFiles()
-{
-    return examplesFolder().entryList(QDir::Files, QDir::Name);
-}
-
 } // namespace
 
 void ExamplesTest::everyExampleIsChecked()
 {
     QStringList checked;
-    for (const auto& [name, check] : checks())
-        checked << name;
-    QCOMPARE(exampleFiles(), checked);
-    QVERIFY(checked.size() >= 12);
+    for (const auto& entry : checks())
+        checked << entry.first;
+    QCOMPARE(QDir(QStringLiteral(STROBIX_EXAMPLES)).entryList(QDir::Files, QDir::Name), checked);
 }
 
 void ExamplesTest::example_data()
 {
     QTest::addColumn<QString>("name");
-    for (const QString& name : exampleFiles())
-        QTest::newRow(qPrintable(name)) << name;
+    for (const auto& entry : checks())
+        QTest::newRow(qPrintable(entry.first)) << entry.first;
 }
 
 void ExamplesTest::example()
@@ -279,8 +232,7 @@ void ExamplesTest::example()
     QVERIFY(QRegularExpression(QStringLiteral("^[a-z0-9]+(-[a-z0-9]+)*\\.dat$"))
                 .match(name)
                 .hasMatch());
-
-    const QString path = examplesFolder().filePath(name);
+    const QString path = QDir(QStringLiteral(STROBIX_EXAMPLES)).filePath(name);
     const SequenceFileReader::Result read = SequenceFileReader::read(path);
     QVERIFY2(read.ok(), qPrintable(read.problem));
     QFile file(path);
@@ -292,9 +244,7 @@ void ExamplesTest::example()
     QCOMPARE(loop.file.pcSpeed, loop.file.picSpeed);
     for (int event = loop.events(); event < SequenceFile::EventCount; ++event)
         QCOMPARE(loop.file.events[std::size_t(event)], 0);
-    const auto check = checks().find(name);
-    QVERIFY(check != checks().end());
-    check->second(loop);
+    checks().at(name)(loop);
 }
 
 QTEST_GUILESS_MAIN(ExamplesTest)

@@ -5,8 +5,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// A copy on disk is two files committed one after the other; a crash may
-// land between them.
 class RecoveryStoreTest : public QObject {
     Q_OBJECT
 
@@ -14,10 +12,9 @@ private slots:
     void everyCutOffWriteLeavesAWholeState();
 };
 
-// Seeded series of copies, each followed by the crash that comes after the
-// sidecar's commit and before the data's (the new sidecar beside the old
-// data): that reads back as the state before, whole; the finished write as
-// the new one.
+// A copy is two files committed one after the other. Seeded series of copies:
+// a crash after the sidecar's commit and before the data's (the new sidecar
+// beside the old data) reads back as the state before, whole.
 void RecoveryStoreTest::everyCutOffWriteLeavesAWholeState()
 {
     QTemporaryDir dir;
