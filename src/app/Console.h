@@ -13,6 +13,8 @@ namespace Console {
 void out(const QString& text);
 void err(const QString& text);
 bool outIsTerminal();
+// The window needs no terminal: lets go of one opened only for this program.
+void releaseForWindow();
 
 // Reads a data file with the same checks as Open and applies it the same way.
 // A rejected file is reported on standard error as the window reports it,

@@ -10,38 +10,9 @@
 #include <QCoreApplication>
 #include <QTimer>
 
-#include <cerrno>
-#include <csignal>
-#include <fcntl.h>
-#include <unistd.h>
-
 namespace {
 
 constexpr int ProgressWidth = 28;
-
-// Signals reach the event loop through a pipe: the handler only writes a byte.
-int g_stopPipe[2] = {-1, -1};
-
-void requestStop(int)
-{
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t written = ::write(g_stopPipe[1], &byte, 1);
-}
-
-bool watchStopSignals()
-{
-    if (::pipe(g_stopPipe) != 0)
-        return false;
-    for (int fd : g_stopPipe)
-        ::fcntl(fd, F_SETFD, FD_CLOEXEC);
-    ::fcntl(g_stopPipe[1], F_SETFL, O_NONBLOCK);
-    struct sigaction action {};
-    action.sa_handler = requestStop;
-    sigemptyset(&action.sa_mask);
-    for (int signal : {SIGINT, SIGTERM, SIGHUP})
-        ::sigaction(signal, &action, nullptr);
-    return true;
-}
 
 QString progressLine(int sent)
 {
@@ -61,6 +32,8 @@ HeadlessDownload::HeadlessDownload(const CommandLine& line, const PortResolver& 
 {
     connect(&m_session, &DownloadSession::recordSent, this, &HeadlessDownload::onRecordSent);
     connect(&m_session, &DownloadSession::ended, this, &HeadlessDownload::onEnded);
+    connect(&m_terminal, &TerminalInput::stopRequested, this, &HeadlessDownload::onStopRequest);
+    connect(&m_terminal, &TerminalInput::lineRead, this, &HeadlessDownload::onAnswer);
 }
 
 HeadlessDownload::~HeadlessDownload() = default;
@@ -69,11 +42,7 @@ int HeadlessDownload::run()
 {
     if (const int problem = prepare(); problem != ExitCode::Success)
         return problem;
-    if (watchStopSignals()) {
-        m_stopRequests = std::make_unique<QSocketNotifier>(g_stopPipe[0], QSocketNotifier::Read);
-        connect(m_stopRequests.get(), &QSocketNotifier::activated, this,
-                &HeadlessDownload::onStopRequest);
-    }
+    m_terminal.watchStopRequests();
     Console::out(DownloadMessages::title() + QLatin1Char('\n') + DownloadMessages::instructions()
                  + QStringLiteral("\n\n"));
     // Everything that may end the run happens inside the event loop.
@@ -98,24 +67,13 @@ void HeadlessDownload::askToGo()
     //: The answer that cancels starts with n in every language
     Console::out(tr("Press Enter to download to %1 (n and Enter, or Ctrl+C, cancels)... ")
                      .arg(m_session.device()));
-    m_input = std::make_unique<QSocketNotifier>(STDIN_FILENO, QSocketNotifier::Read);
-    connect(m_input.get(), &QSocketNotifier::activated, this, &HeadlessDownload::onInput);
+    m_terminal.readLine();
 }
 
-void HeadlessDownload::onInput()
+void HeadlessDownload::onAnswer(const QByteArray& line, bool complete)
 {
-    char buffer[256];
-    const ssize_t got = ::read(STDIN_FILENO, buffer, sizeof buffer);
-    if (got < 0 && errno == EINTR)
-        return;
-    if (got > 0) {
-        m_answer.append(buffer, got);
-        if (!m_answer.contains('\n'))
-            return;
-    }
-    m_input.reset();
-    const QByteArray answer = m_answer.left(m_answer.indexOf('\n')).trimmed().toLower();
-    if (got <= 0 || answer.startsWith('n')) {
+    const QByteArray answer = line.trimmed().toLower();
+    if (!complete || answer.startsWith('n')) {
         m_session.cancel();
         return;
     }
@@ -139,9 +97,7 @@ void HeadlessDownload::onRecordSent(int index)
 
 void HeadlessDownload::onStopRequest()
 {
-    char drained[16];
-    [[maybe_unused]] const ssize_t got = ::read(g_stopPipe[0], drained, sizeof drained);
-    m_input.reset();
+    m_terminal.stopReading();
     m_session.cancel(); // does nothing once the session has ended
 }
 

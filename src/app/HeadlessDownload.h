@@ -3,18 +3,16 @@
 
 #include "CommandLine.h"
 #include "DownloadSession.h"
+#include "TerminalInput.h"
 
 #include <QByteArray>
 #include <QObject>
-#include <QSocketNotifier>
-
-#include <memory>
 
 // --download: programs the device from a data file with no window, through the
 // same DownloadSession as the Download command; this is its terminal face.
 // Needs only a QCoreApplication. Waits for Enter after the power-up
 // instructions (unless told --yes), shows progress, and ends with one of the
-// documented exit codes; Ctrl+C, SIGTERM or SIGHUP close the port first.
+// documented exit codes; Ctrl+C or the terminal going away close the port first.
 class HeadlessDownload : public QObject {
     Q_OBJECT
 public:
@@ -27,7 +25,7 @@ public:
 private:
     int prepare();
     void askToGo();
-    void onInput();
+    void onAnswer(const QByteArray& line, bool complete);
     void start();
     void onRecordSent(int index);
     void onStopRequest();
@@ -39,7 +37,5 @@ private:
     const bool m_outIsTerminal;
     DownloadSession m_session;
     QByteArray m_stream;
-    QByteArray m_answer;
-    std::unique_ptr<QSocketNotifier> m_input;
-    std::unique_ptr<QSocketNotifier> m_stopRequests;
+    TerminalInput m_terminal;
 };

@@ -94,11 +94,12 @@ int runExport(char* program, const CommandLine& line)
 
 int runWindow(int argc, char* argv[], const CommandLine& line)
 {
+    Console::releaseForWindow();
     QApplication app(argc, argv);
     describeApplication();
     // Lets the desktop match the windows to the installed menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("strobix"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/strobix.svg")));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(STROBIX_ICON)));
 
     MainWindow window;
     window.setPortResolver(portResolverFor(line));

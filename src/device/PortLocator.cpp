@@ -54,7 +54,9 @@ QString usbIdentity(const SerialPortDescription& port)
 {
     if (!port.isUsb())
         return {};
-    return QStringLiteral("USB %1:%2")
+    const QString maker = port.manufacturer.isEmpty() ? QStringLiteral("USB") : port.manufacturer;
+    return QStringLiteral("%1 %2:%3")
+        .arg(maker)
         .arg(port.vendorId, 4, 16, QLatin1Char('0'))
         .arg(port.productId, 4, 16, QLatin1Char('0'));
 }
@@ -102,6 +104,7 @@ std::optional<SerialPortDescription> PortLocator::port(int number) const
             return *listed;
         SerialPortDescription unlisted;
         unlisted.name = unlisted.location = name;
+        unlisted.hardware = false;
         return unlisted;
     }
     if (number > m_ordered.size())
@@ -135,6 +138,8 @@ QString PortLocator::describe(int number) const
             identity << part;
     }
     QStringList lines{found->location};
+    if (!found->hardware)
+        lines << tr("no device");
     if (!identity.isEmpty())
         lines << identity.join(QStringLiteral(", "));
     if (!found->stableName.isEmpty())

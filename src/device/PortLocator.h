@@ -15,10 +15,11 @@ struct SerialPortDescription {
     QString name;        // "ttyUSB0", "COM3", "cu.usbserial-A1"
     QString location;    // what is opened: "/dev/ttyUSB0", "COM3"
     QString description; // "FT232R USB UART"
+    QString manufacturer; // "FTDI": named before the USB identity where the system says it
     int vendorId = -1;   // USB vendor and product; -1 when not a USB device
     int productId = -1;
     QString stableName;   // a name that survives re-plugging: /dev/serial/by-id/...
-    bool hardware = true; // false: a built-in port with no UART behind it
+    bool hardware = true; // false: a built-in port with no UART, or a COMn no device claims
 
     bool isUsb() const;
 };
@@ -29,7 +30,7 @@ struct SerialPortDescription {
 //    other USB serial devices), each group in name order with numbers compared
 //    as numbers, then the built-in ports that have hardware behind them;
 //  - macOS: the cu.* devices in name order;
-//  - Windows: COMn, whether or not the system lists it.
+//  - Windows: COMn, whether or not the system lists it (then it is "no device").
 // A pure function of the list, so the numbering is stable for a given set of
 // ports and tests need no hardware.
 class PortLocator {

@@ -1,18 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "PreciseStepClock.h"
 
-#include <QSocketNotifier>
-
-#ifdef Q_OS_LINUX
-#include <sys/timerfd.h>
-#include <unistd.h>
-
-#include <cstdint>
-#endif
+#include "KernelTimer.h"
 
 namespace {
 constexpr qint64 NsPerMs = 1000000;
-[[maybe_unused]] constexpr qint64 NsPerSecond = 1000000000;
 } // namespace
 
 PreciseStepClock::PreciseStepClock(QObject* parent, Backend backend)
@@ -21,44 +13,36 @@ PreciseStepClock::PreciseStepClock(QObject* parent, Backend backend)
     m_clock.start();
     if (backend == Backend::KernelTimer)
         openKernelTimer();
-    if (m_timerFd < 0)
+    if (!m_kernelTimer)
         useQtTimer();
 }
 
-PreciseStepClock::~PreciseStepClock()
-{
-    closeKernelTimer();
-}
+PreciseStepClock::~PreciseStepClock() = default;
 
 void PreciseStepClock::openKernelTimer()
 {
-#ifdef Q_OS_LINUX
-    m_timerFd = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
-    if (m_timerFd < 0)
+    m_kernelTimer = new KernelTimer(this);
+    if (!m_kernelTimer->isValid()) {
+        dropKernelTimer();
         return;
-    m_notifier = new QSocketNotifier(qintptr(m_timerFd), QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, &PreciseStepClock::onWake);
-#endif
+    }
+    connect(m_kernelTimer, &KernelTimer::expired, this, &PreciseStepClock::onWake);
 }
 
-void PreciseStepClock::closeKernelTimer()
+void PreciseStepClock::dropKernelTimer()
 {
-#ifdef Q_OS_LINUX
-    if (m_timerFd < 0)
+    if (!m_kernelTimer)
         return;
-    // Disabled before its descriptor goes; deleted later, as this may run
-    // inside its own activated() signal.
-    m_notifier->setEnabled(false);
-    m_notifier->deleteLater();
-    m_notifier = nullptr;
-    ::close(m_timerFd);
-    m_timerFd = -1;
-#endif
+    // Deleted later, as this may run inside its own expired() signal.
+    m_kernelTimer->disconnect(this);
+    m_kernelTimer->deleteLater();
+    m_kernelTimer = nullptr;
 }
 
+// On Windows a precise QTimer runs on the multimedia timer, at a 1 ms period.
 void PreciseStepClock::useQtTimer()
 {
-    closeKernelTimer();
+    dropKernelTimer();
     m_fallbackTimer.setSingleShot(true);
     m_fallbackTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_fallbackTimer, &QTimer::timeout, this, &PreciseStepClock::onWake,
@@ -75,28 +59,17 @@ void PreciseStepClock::wakeAt(qint64 deadline)
 void PreciseStepClock::cancel()
 {
     m_armed = false;
-#ifdef Q_OS_LINUX
-    if (m_timerFd >= 0) {
+    if (m_kernelTimer) {
         // Should disarming fail, the stray expiry is ignored by onWake().
-        const itimerspec disarm{};
-        timerfd_settime(m_timerFd, 0, &disarm, nullptr);
+        m_kernelTimer->stop();
         return;
     }
-#endif
     m_fallbackTimer.stop();
 }
 
 bool PreciseStepClock::setKernelTimer(qint64 remainingNs)
 {
-#ifdef Q_OS_LINUX
-    itimerspec expiry{};
-    expiry.it_value.tv_sec = time_t(remainingNs / NsPerSecond);
-    expiry.it_value.tv_nsec = long(remainingNs % NsPerSecond);
-    return timerfd_settime(m_timerFd, 0, &expiry, nullptr) == 0;
-#else
-    Q_UNUSED(remainingNs);
-    return false;
-#endif
+    return m_kernelTimer->start(remainingNs);
 }
 
 // Sets the timer for the time left; a deadline already past still wakes from
@@ -105,7 +78,7 @@ bool PreciseStepClock::setKernelTimer(qint64 remainingNs)
 void PreciseStepClock::arm()
 {
     const qint64 remaining = qMax<qint64>(m_deadline - now(), 1);
-    if (m_timerFd >= 0) {
+    if (m_kernelTimer) {
         if (setKernelTimer(remaining))
             return;
         useQtTimer();
@@ -115,15 +88,6 @@ void PreciseStepClock::arm()
 
 void PreciseStepClock::onWake()
 {
-#ifdef Q_OS_LINUX
-    if (m_timerFd >= 0) {
-        // Consume the expiry so the descriptor stops reporting readable; a
-        // failed read only means a cancelled or already consumed expiry.
-        std::uint64_t expirations = 0;
-        const ssize_t got = ::read(m_timerFd, &expirations, sizeof expirations);
-        Q_UNUSED(got);
-    }
-#endif
     if (!m_armed)
         return;
     if (now() < m_deadline) {

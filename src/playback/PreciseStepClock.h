@@ -6,15 +6,15 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
-class QSocketNotifier;
+class KernelTimer;
 
 // The step clock of the running program. Desktop event loops wake timers only
 // to the whole millisecond, rounded up, which is too coarse for 1..5 ms test
-// steps. On Linux the clock therefore sleeps on a kernel timer (timerfd) that
-// the event loop watches like any other file descriptor: it wakes the loop to
-// the microsecond, costs no CPU while waiting, and keeps the window responsive.
-// Elsewhere, or if the kernel timer cannot be created or set, it falls back to
-// a precise QTimer, so a requested wake-up always comes.
+// steps. The clock therefore sleeps on a timer of the operating system that
+// the event loop watches (KernelTimer): it wakes the loop to the microsecond,
+// costs no CPU while waiting, and keeps the window responsive. Where the
+// system has none, or it cannot be created or set, the clock falls back to a
+// precise QTimer, so a requested wake-up always comes.
 class PreciseStepClock : public StepClock {
     Q_OBJECT
 public:
@@ -25,7 +25,7 @@ public:
     ~PreciseStepClock() override;
 
     // The timer in use: KernelTimer turns into QtTimer on a failure.
-    Backend backend() const { return m_timerFd >= 0 ? Backend::KernelTimer : Backend::QtTimer; }
+    Backend backend() const { return m_kernelTimer ? Backend::KernelTimer : Backend::QtTimer; }
 
     qint64 now() const override { return m_clock.nsecsElapsed(); }
     void wakeAt(qint64 deadline) override;
@@ -38,7 +38,7 @@ protected:
 
 private:
     void openKernelTimer();
-    void closeKernelTimer();
+    void dropKernelTimer();
     void useQtTimer();
     void arm();
     void onWake();
@@ -46,7 +46,6 @@ private:
     QElapsedTimer m_clock;
     qint64 m_deadline = 0;
     bool m_armed = false;
-    int m_timerFd = -1;
-    QSocketNotifier* m_notifier = nullptr;
+    KernelTimer* m_kernelTimer = nullptr;
     QTimer m_fallbackTimer;
 };

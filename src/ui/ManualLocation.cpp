@@ -11,6 +11,8 @@ namespace {
 constexpr auto InstalledRelative = "../share/strobix/";
 // Test and tool programs of the build folder sit two folders below it.
 constexpr auto BuildTreeRelative = "../../share/strobix/";
+// A program folder of its own (the Windows installer and zip) holds them beside the program.
+constexpr auto BesideProgram = "";
 
 QString resolved(const QString& executableDir, const char* relative, const char* name)
 {
@@ -24,9 +26,11 @@ QString found(const QString& executableDir, const char* name)
     const QString installed = resolved(executableDir, InstalledRelative, name);
     if (QFileInfo::exists(installed))
         return installed;
-    const QString buildTree = resolved(executableDir, BuildTreeRelative, name);
-    if (QFileInfo::exists(buildTree))
-        return buildTree;
+    for (const char* relative : {BesideProgram, BuildTreeRelative}) {
+        const QString candidate = resolved(executableDir, relative, name);
+        if (QFileInfo::exists(candidate))
+            return candidate;
+    }
     return installed;
 }
 } // namespace

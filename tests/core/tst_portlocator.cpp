@@ -120,12 +120,16 @@ void PortLocatorTest::numbering()
 
 void PortLocatorTest::windowsKeepsComNumbers()
 {
-    SerialPortDescription com3 = port(QStringLiteral("COM3"));
-    com3.description = QStringLiteral("Prolific USB-to-Serial Comm Port");
+    SerialPortDescription com3 = port(QStringLiteral("COM3+"));
+    com3.description = QStringLiteral("Prolific USB-to-Serial Comm Port (COM3)");
+    com3.manufacturer = QStringLiteral("Prolific");
     const PortLocator locator({port(QStringLiteral("COM7")), com3}, Platform::Windows);
     for (int number = 1; number <= PortLocator::PortNumbers; ++number)
         QCOMPARE(locator.device(number), QStringLiteral("COM%1").arg(number));
-    QCOMPARE(locator.port(3)->description, com3.description);
+    QCOMPARE(locator.describe(3),
+             QStringLiteral("COM3\nProlific USB-to-Serial Comm Port (COM3), Prolific 0403:6001"));
+    QCOMPARE(locator.describe(7), QStringLiteral("COM7"));
+    QCOMPARE(locator.describe(4), QStringLiteral("COM4\nno device"));
     QVERIFY(!locator.port(0));
     QVERIFY(!locator.port(9));
 }

@@ -5,8 +5,8 @@
 
 #include <QTest>
 
-// What the user is told when a port cannot be opened: Qt's error plus what the
-// program can find out about the device decide which fix is offered.
+// What the user is told when a port cannot be opened: how the system refused,
+// plus what the program can find out about the device, decide which fix is offered.
 class DownloadMessagesTest : public QObject {
     Q_OBJECT
 
@@ -17,11 +17,13 @@ private slots:
 
 using Platform = PortLocator::Platform;
 Q_DECLARE_METATYPE(Platform)
+using Refusal = SerialLink::Refusal;
+Q_DECLARE_METATYPE(Refusal)
 
 void DownloadMessagesTest::openFailureAdvice_data()
 {
     QTest::addColumn<Platform>("platform");
-    QTest::addColumn<QSerialPort::SerialPortError>("error");
+    QTest::addColumn<Refusal>("refusal");
     QTest::addColumn<bool>("exists");
     QTest::addColumn<bool>("writable");
     QTest::addColumn<int>("port");
@@ -31,10 +33,10 @@ void DownloadMessagesTest::openFailureAdvice_data()
 
     const QString adapter = QStringLiteral("/dev/ttyUSB3");
     const QString plugIn = QStringLiteral("Plug in the USB-serial adapter");
-    QTest::newRow("no such device") << Platform::Linux << QSerialPort::DeviceNotFoundError << false
+    QTest::newRow("no such device") << Platform::Linux << Refusal::NotFound << false
                                     << false << 4 << adapter << QStringList{plugIn} << QString();
     QTest::newRow("no rights to the device")
-        << Platform::Linux << QSerialPort::PermissionError << true << false << 4 << adapter
+        << Platform::Linux << Refusal::Denied << true << false << 4 << adapter
 #if defined(Q_OS_LINUX)
         << QStringList{QStringLiteral("'dialout' group")}
 #else
@@ -42,26 +44,26 @@ void DownloadMessagesTest::openFailureAdvice_data()
 #endif
         << QStringLiteral("Another program");
     QTest::newRow("device locked or busy")
-        << Platform::Linux << QSerialPort::PermissionError << true << true << 4 << adapter
+        << Platform::Linux << Refusal::Denied << true << true << 4 << adapter
         << QStringList{QStringLiteral("Another program is using this port")} << plugIn;
     QTest::newRow("device vanished while opening")
-        << Platform::Linux << QSerialPort::PermissionError << false << false << 4 << adapter
+        << Platform::Linux << Refusal::Denied << false << false << 4 << adapter
         << QStringList{plugIn} << QStringLiteral("Another program");
     QTest::newRow("line settings refused")
-        << Platform::Linux << QSerialPort::UnsupportedOperationError << true << true << 4 << adapter
+        << Platform::Linux << Refusal::Other << true << true << 4 << adapter
         << QStringList{QStringLiteral("cannot be set to 2400 baud")}
         << QStringLiteral("plug it in");
     // Port 1 with no adapter plugged in falls back to the built-in port, which
     // on most computers has no UART behind it and fails with EIO.
     QTest::newRow("built-in port without a UART")
-        << Platform::Linux << QSerialPort::ResourceError << true << true << 1
+        << Platform::Linux << Refusal::Other << true << true << 1
         << QStringLiteral("/dev/ttyS0")
         << QStringList{QStringLiteral("/dev/ttyS0 is the computer's built-in serial port"),
                        QStringLiteral("plug it in (it appears as /dev/ttyUSBn"),
                        QStringLiteral("choose the right port in Settings")}
         << QString();
     QTest::newRow("built-in port of port 3 busy")
-        << Platform::Linux << QSerialPort::PermissionError << true << true << 3
+        << Platform::Linux << Refusal::Denied << true << true << 3
         << QStringLiteral("/dev/ttyS2")
         << QStringList{QStringLiteral("Another program"),
                        QStringLiteral("adapters are numbered before the built-in ports")}
@@ -69,18 +71,18 @@ void DownloadMessagesTest::openFailureAdvice_data()
     // Windows says "access denied" for a COM port another program holds, and
     // COMn is no file the program could find.
     QTest::newRow("Windows port held elsewhere")
-        << Platform::Windows << QSerialPort::PermissionError << false << true << 3
+        << Platform::Windows << Refusal::Denied << false << true << 3
         << QStringLiteral("COM3")
         << QStringList{QStringLiteral("Another program is using this port")} << plugIn;
     QTest::newRow("Windows port absent")
-        << Platform::Windows << QSerialPort::DeviceNotFoundError << false << true << 3
+        << Platform::Windows << Refusal::NotFound << false << true << 3
         << QStringLiteral("COM3") << QStringList{plugIn} << QStringLiteral("Another program");
 }
 
 void DownloadMessagesTest::openFailureAdvice()
 {
     QFETCH(Platform, platform);
-    QFETCH(QSerialPort::SerialPortError, error);
+    QFETCH(Refusal, refusal);
     QFETCH(bool, exists);
     QFETCH(bool, writable);
     QFETCH(int, port);
@@ -88,7 +90,7 @@ void DownloadMessagesTest::openFailureAdvice()
     QFETCH(QStringList, advice);
     QFETCH(QString, notAdvised);
 
-    const SerialLink::OpenResult result{SerialLink::classify(error, exists, writable, platform),
+    const SerialLink::OpenResult result{SerialLink::classify(refusal, exists, writable, platform),
                                         QStringLiteral("the system's words")};
     const QString text = DownloadMessages::openFailed(port, device, result);
     for (const QString& part : advice)

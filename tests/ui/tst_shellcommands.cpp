@@ -339,6 +339,9 @@ void ShellCommandsTest::manualLocation_data()
     QTest::newRow("nearer copy wins")
         << QStringList{page, QStringLiteral("tests/share/strobix/manual/index.html")}
         << QStringLiteral("tests/ui") << QStringLiteral("tests/share/strobix/manual/index.html");
+    QTest::newRow("program folder of its own (Windows)")
+        << QStringList{QStringLiteral("Strobix/manual/index.html")} << QStringLiteral("Strobix")
+        << QStringLiteral("Strobix/manual/index.html");
     QTest::newRow("old documentation place is not used")
         << QStringList{QStringLiteral("share/doc/strobix/manual/index.html")}
         << QStringLiteral("bin") << page;

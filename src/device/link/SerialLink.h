@@ -4,14 +4,14 @@
 #include "PortLocator.h"
 
 #include <QObject>
-#include <QSerialPort>
 #include <QString>
+
+#include "SystemSerialPort.h"
 
 // The programming cable's serial line: opened at 2400 baud, no parity, 8 data
 // bits, 1 stop bit, no flow control, write-only (the device never answers).
 // Once open, any error the port reports means the line is gone: the port is
-// closed at once (QSerialPort repeats the error until it is) and failed() is
-// emitted a single time. The sending operations are virtual so that tests can
+// closed at once and failed() is emitted a single time. The sending operations are virtual so that tests can
 // stand in a line that records when each write was handed over.
 class SerialLink : public QObject {
     Q_OBJECT
@@ -33,7 +33,7 @@ public:
     // Closes the port first if it is still open, then opens the device and
     // applies the line settings.
     OpenResult open(const QString& device);
-    bool isOpen() const { return m_port.isOpen(); }
+    bool isOpen() const;
     QString device() const { return m_device; }
 
     // Hands the bytes to the system's serial driver at once; false when the
@@ -56,7 +56,9 @@ public:
     // the output queue could not be read. Empty while nothing failed.
     QString lastFailure() const { return m_lastFailure; }
 
-    static OpenProblem classify(QSerialPort::SerialPortError error, bool exists, bool writable,
+    // How the system refused to open a port, in the user's terms.
+    using Refusal = SystemSerialPort::Refusal;
+    static OpenProblem classify(Refusal refusal, bool exists, bool writable,
                                 PortLocator::Platform platform = PortLocator::hostPlatform());
 
 signals:
@@ -69,11 +71,7 @@ protected:
     void reportFailure(const QString& reason);
 
 private:
-    void onError(QSerialPort::SerialPortError error);
-    void configure();
-
-    QSerialPort m_port;
+    SystemSerialPort* m_port;
     QString m_device;
     QString m_lastFailure;
-    bool m_watching = false; // report errors only once the port is open
 };
