@@ -1,17 +1,26 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Installs the Debian 12 packages that building, running and testing Strobix
-# need, skipping those already present. Pass --test for the test-only extras.
+# need, skipping those already present. Pass --test for the test-only extras,
+# --windows for the Windows cross build and its tests under Wine.
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build ccache pkg-config
           qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev libgif-dev
           qt6-l10n-tools qt6-translations-l10n
           fonts-dejavu-core fonts-liberation2)
-if [[ "${1:-}" == "--test" ]]; then
-    packages+=(clang libclang-rt-14-dev dpkg-dev file
-               lintian desktop-file-utils appstream libxml2-utils shared-mime-info)
-fi
+for group in "$@"; do
+    case "$group" in
+    --test)
+        packages+=(clang libclang-rt-14-dev dpkg-dev file
+                   lintian desktop-file-utils appstream libxml2-utils shared-mime-info)
+        ;;
+    --windows)
+        packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools nsis curl xz-utils patch
+                   wine wine64 xvfb xauth xdotool imagemagick)
+        ;;
+    esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

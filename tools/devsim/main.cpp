@@ -11,6 +11,7 @@
 #include "StreamAnalysis.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QCoreApplication>
 
 #include <atomic>
@@ -56,6 +57,7 @@ struct Settings {
     int hangUpAfter = -1;
     int timeoutSeconds = 0;
     double toleranceMs = DefaultToleranceMs;
+    QString save; // where to keep the bytes received, to compare two downloads
 };
 
 bool parse(QCoreApplication& app, Settings& settings)
@@ -79,11 +81,15 @@ bool parse(QCoreApplication& app, Settings& settings)
         QStringLiteral("tolerance-ms"),
         QStringLiteral("Allowance for late arrival stamps on this side (default 5)."),
         QStringLiteral("ms"), QString::number(DefaultToleranceMs));
-    parser.addOptions({link, hangUp, timeout, tolerance});
+    const QCommandLineOption save(QStringLiteral("save"),
+                                  QStringLiteral("Write the bytes received to <file>."),
+                                  QStringLiteral("file"));
+    parser.addOptions({link, hangUp, timeout, tolerance, save});
     parser.process(app);
 
     bool ok = true;
     settings.link = parser.value(link);
+    settings.save = parser.value(save);
     if (parser.isSet(hangUp)) {
         settings.hangUpAfter = parser.value(hangUp).toInt(&ok);
         if (!ok || settings.hangUpAfter < 0 || settings.hangUpAfter >= DownloadStream::RecordCount)
@@ -177,5 +183,13 @@ int main(int argc, char* argv[])
     options.firstByteTimeout = std::chrono::seconds(settings.timeoutSeconds);
     options.stop = &g_stop;
     DownloadReceiver receiver(terminal, options);
-    return report(receiver.receive(), settings);
+    const DownloadReceiver::Reception reception = receiver.receive();
+    if (!settings.save.isEmpty()) {
+        QFile file(settings.save);
+        if (!file.open(QIODevice::WriteOnly) || file.write(reception.bytes) != reception.bytes.size()) {
+            std::fprintf(stderr, "strobix-devsim: cannot write %s\n", qPrintable(settings.save));
+            return SetupError;
+        }
+    }
+    return report(reception, settings);
 }

@@ -3,8 +3,12 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 #include <qt_windows.h>
-// After windows.h, which they build on.
+// After windows.h, which they build on; initguid.h makes devguid.h define the
+// class GUID here rather than expect it from a library.
+#include <initguid.h>
 #include <devguid.h>
 #include <setupapi.h>
 

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Builds Strobix for 64-bit Windows on this Debian 12 machine and writes the
+# installer and the portable zip into build/windows/packages:
+#   strobix-<version>-win64-setup.exe  strobix-<version>-win64.zip
+# The first run also builds Qt and giflib for Windows from Debian's sources
+# (about half an hour on two cores) into ~/.cache/strobix-windows, or
+# $STROBIX_WINDOWS_CACHE; later runs reuse them.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh --windows
+
+qt=$(scripts/windows/build-qt.sh | tail -n 1)
+giflib=$(scripts/windows/build-giflib.sh | tail -n 1)
+export STROBIX_WINDOWS_PREFIXES="$qt;$giflib"
+jobs="$(nproc)"
+
+echo "=== windows: build"
+cmake --preset windows >/dev/null
+cmake --build --preset windows --parallel "$jobs"
+
+echo "=== windows: packages"
+version=$(sed -nE 's/^project\(strobix VERSION ([0-9.]+).*/\1/p' CMakeLists.txt)
+rm -rf build/windows/stage
+scripts/windows/deploy.sh build/windows/src/strobix.exe "$qt" build/windows/stage
+scripts/windows/package.sh build/windows/stage "$version" build/windows/packages
+ls -l build/windows/packages

@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Tests the Windows build under Wine, after scripts/build-windows.sh:
+#  1. the test suites that make sense on Windows, through CTest;
+#  2. the installer: a silent install, what it registered, a silent uninstall;
+#  3. a download by the installed program through COM5, which Wine maps to a
+#     pseudo-terminal where the virtual device of the Linux build ($1, default
+#     build/ci) checks the line settings, the framing and the pacing, and keeps
+#     the bytes, which must equal those the Linux program sends;
+#  4. screenshots of the window on the windows platform plugin under Xvfb,
+#     at 100% and 200%, into build/windows/screenshots.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+linux_build="${1:-build/ci}"
+devsim="$linux_build/tools/devsim/strobix-devsim"
+linux_strobix="$linux_build/src/strobix"
+setup=$(ls build/windows/packages/strobix-*-win64-setup.exe)
+work="build/windows/wine-tests"
+rm -rf "$work" && mkdir -p "$work"
+
+export WINEDEBUG=-all
+export WINEPREFIX="$PWD/$work/prefix"
+restart_wine() { wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; }
+trap restart_wine EXIT
+echo "=== wine: prefix"
+wineboot -i >/dev/null 2>&1
+wineserver -w
+
+echo "=== wine: test suites"
+ctest --preset windows --parallel "$(nproc)"
+restart_wine
+
+echo "=== wine: installer"
+scripts/windows/test-install.sh "$setup" --keep
+program_dir="$(winepath -u "$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')")/Programs/Strobix"
+installed="$program_dir/strobix.exe"
+[[ -f "$installed" ]] || { echo "the installed program is missing: $installed" >&2; exit 1; }
+
+echo "=== wine: download through COM5"
+sample=examples/red-beacon.dat
+"$devsim" --timeout 60 --save "$work/linux.bin" >"$work/linux.log" 2>&1 &
+devsim_pid=$!
+until grep -q '^device: ' "$work/linux.log"; do sleep 0.1; done
+"$linux_strobix" --download "$sample" --device "$(sed -n 's/^device: //p' "$work/linux.log")" \
+    --yes >/dev/null
+wait "$devsim_pid"
+
+"$devsim" --timeout 120 --save "$work/windows.bin" >"$work/windows.log" 2>&1 &
+devsim_pid=$!
+until grep -q '^device: ' "$work/windows.log"; do sleep 0.1; done
+pty=$(sed -n 's/^device: //p' "$work/windows.log")
+wine reg add 'HKLM\Software\Wine\Ports' /v COM5 /d "$pty" /f >/dev/null
+restart_wine
+(cd "$work" && wine "$installed" --download "$(winepath -w "$PWD/../../../$sample")" \
+    --port 5 --yes) >"$work/download.log" 2>&1 || {
+    cat "$work/download.log"
+    echo "the Windows program's download failed" >&2
+    exit 1
+}
+devsim_status=0
+wait "$devsim_pid" || devsim_status=$?
+cat "$work/windows.log"
+[[ $devsim_status -eq 0 ]] || { echo "the virtual device found faults" >&2; exit 1; }
+cmp "$work/linux.bin" "$work/windows.bin" || {
+    echo "the Windows program sent other bytes than the Linux one" >&2
+    exit 1
+}
+echo "$(stat -c %s "$work/windows.bin") bytes, identical to the Linux program's"
+# The device needs 550 ms after the marker, then 50 ms between records: 56
+# records end at 3300 ms at the earliest; a sender that keeps up stays within 1%.
+awk '/^Marker to first record:/ { first = $5 }
+     /^Total \(marker to last record\):/ { total = $5 }
+     END {
+         printf "first record after %.2f ms, last after %.2f ms (goal: 550 ms and 3300-3333 ms)\n",
+                first, total
+         exit !(first >= 550 && total >= 3300 && total <= 3333)
+     }' "$work/windows.log" || { echo "the Windows program's pacing is off" >&2; exit 1; }
+
+echo "=== wine: the command line's answers and exit codes"
+# expected exit code | what the output must contain | standard input | arguments
+"$devsim" --timeout 60 >"$work/cancel.log" 2>&1 &
+devsim_pid=$!
+until grep -q '^device: ' "$work/cancel.log"; do sleep 0.1; done
+wine reg add 'HKLM\Software\Wine\Ports' /v COM5 /d "$(sed -n 's/^device: //p' "$work/cancel.log")" \
+    /f >/dev/null
+restart_wine
+sample_w=$(winepath -w "$PWD/$sample")
+while IFS='|' read -r code expected input args; do
+    status=0
+    output=$(printf "$input" | wine "$installed" $args 2>&1) || status=$?
+    if [[ $status -ne $code ]] || ! grep -qF -- "$expected" <<<"$output"; then
+        echo "strobix.exe $args: exit code $status (expected $code), output:" >&2
+        echo "$output" >&2
+        exit 1
+    fi
+    echo "strobix.exe $args: exit code $status, says '$expected'"
+done <<EOF_CASES
+0|12345678901234567890123456789012345678901234567890||--print $sample_w
+2|Cannot read||--print $sample_w.missing
+5|Press Enter to download to COM5|n\n|--download $sample_w --port 5
+3|COM7||--download $sample_w --port 7 --yes
+1|--port||--download $sample_w
+EOF_CASES
+kill "$devsim_pid" 2>/dev/null || true
+wait "$devsim_pid" 2>/dev/null || true
+
+echo "=== wine: screenshots on the windows platform plugin"
+restart_wine
+scripts/windows/screenshot.sh "$installed" build/windows/screenshots
+restart_wine
+scripts/windows/test-install.sh "$setup" --uninstall-only
