@@ -62,12 +62,27 @@ void TwipsLayout::apply() const
     for (const Placement& placement : m_placements)
         if (placement.widget && !hasOwnFont(placement.widget))
             placement.widget->setFont(QFont());
-    for (const FontChoice& choice : m_fonts) {
-        if (!choice.widget)
-            continue;
-        QFont font = choice.font;
-        font.setPointSizeF(Twips::scaledPoints(choice.font.pointSizeF()));
-        choice.widget->setFont(font);
+    // Deepest widgets first: a parent's font then no longer reaches the
+    // children that have their own, and each widget changes only once. For a
+    // drop-down list a change is costly: it lays out its pop-up list again.
+    std::vector<const FontChoice*> byDepth;
+    for (const FontChoice& choice : m_fonts)
+        if (choice.widget)
+            byDepth.push_back(&choice);
+    const auto depth = [](const QWidget* widget) {
+        int levels = 0;
+        while ((widget = widget->parentWidget()))
+            ++levels;
+        return levels;
+    };
+    std::stable_sort(byDepth.begin(), byDepth.end(),
+                     [&depth](const FontChoice* a, const FontChoice* b) {
+                         return depth(a->widget) > depth(b->widget);
+                     });
+    for (const FontChoice* choice : byDepth) {
+        QFont font = choice->font;
+        font.setPointSizeF(Twips::scaledPoints(choice->font.pointSizeF()));
+        choice->widget->setFont(font);
     }
     for (const Placement& placement : m_placements) {
         QWidget* widget = placement.widget;
