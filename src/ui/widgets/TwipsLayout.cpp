@@ -3,6 +3,7 @@
 
 #include "Twips.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -37,6 +38,47 @@ void shrinkToFit(QWidget* widget)
         font.setPointSizeF(font.pointSizeF() - ShrinkStep);
     if (font != widget->font())
         widget->setFont(font);
+}
+
+// A hidden caption is fitted when it is shown: measuring it loads its font,
+// which at start-up is time and memory spent on what nobody sees yet (the
+// download message, the servo stick's captions).
+class FitWhenShown : public QObject {
+public:
+    static void ask(QWidget* widget)
+    {
+        FitWhenShown* fit = nullptr;
+        for (QObject* child : widget->children())
+            if ((fit = dynamic_cast<FitWhenShown*>(child)))
+                break;
+        if (!fit)
+            fit = new FitWhenShown(widget);
+        fit->m_pending = true;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (m_pending && (event->type() == QEvent::Show || event->type() == QEvent::ShowToParent)) {
+            m_pending = false;
+            shrinkToFit(static_cast<QWidget*>(watched));
+        }
+        return false;
+    }
+
+private:
+    explicit FitWhenShown(QWidget* widget)
+        : QObject(widget)
+    {
+        widget->installEventFilter(this);
+    }
+
+    bool m_pending = false;
+};
+
+bool hasCaption(const QWidget* widget)
+{
+    return qobject_cast<const QLabel*>(widget) || qobject_cast<const QPushButton*>(widget);
 }
 
 } // namespace
@@ -97,7 +139,10 @@ void TwipsLayout::apply() const
         const int height =
             twips.height() > 0 ? Twips::scaled(twips.height()) : widget->sizeHint().height();
         widget->setGeometry(QRect(topLeft, QSize(Twips::scaled(twips.width()), height)));
-        shrinkToFit(widget);
+        if (widget->isHidden() && hasCaption(widget))
+            FitWhenShown::ask(widget);
+        else
+            shrinkToFit(widget);
     }
 }
 
