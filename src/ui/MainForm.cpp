@@ -282,7 +282,9 @@ protected:
 template <typename Widget> Widget* MainForm::make(const char* name, int led)
 {
     const Control& control = controlNamed(name);
-    const auto forLed = [led](QString text) { return led < 0 ? text : text.arg(ledName(led)); };
+    const auto forLed = [led](QString text) {
+        return led < 0 || text.isEmpty() ? text : text.arg(ledName(led));
+    };
     Widget* widget;
     if constexpr (std::is_same_v<Widget, ClickableLabel>)
         widget = new ClickableLabel(ledName(led), area);

@@ -4,6 +4,7 @@
 #include "SequenceGrid.h"
 #include "TestWindow.h"
 #include "TimeAxisWidget.h"
+#include "TwipsLayout.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -27,6 +28,7 @@ private slots:
     void buttons_data();
     void buttons();
     void hiddenControls();
+    void hiddenCaptionFitsWhenShown();
     void menus();
     void accessKeysRunTheirCommandAtOnce_data();
     void accessKeysRunTheirCommandAtOnce();
@@ -190,10 +192,34 @@ void TestMainWindowStartup::hiddenControls()
     QCOMPARE(window->downloadLabel()->text(), QStringLiteral("Downloading to STROBIX ..."));
 
     // Shown later, over the place of the Settings button: none of these texts may be cut off.
-    for (QLabel* label : {window->servoHint(), window->pulseWidthLabel1(), window->downloadLabel()})
+    for (QLabel* label :
+         {window->servoHint(), window->pulseWidthLabel1(), window->downloadLabel()}) {
+        label->show();
         QVERIFY2(label->fontMetrics().horizontalAdvance(label->text())
                      <= label->contentsRect().width(),
                  qPrintable(label->objectName()));
+    }
+}
+
+// A caption that is hidden while the window is laid out is still set smaller
+// to fit once it is shown, whether or not its window is up yet.
+void TestMainWindowStartup::hiddenCaptionFitsWhenShown()
+{
+    QWidget area;
+    auto* label = new QLabel(QStringLiteral("Downloading to STROBIX ..."), &area);
+    const int natural = label->fontMetrics().horizontalAdvance(label->text());
+    label->hide();
+    TwipsLayout layout;
+    layout.place(label, QRect(0, 0, natural * 15 * 4 / 5, 240)); // four fifths of its width
+    layout.apply();
+    label->show();
+    QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width());
+    // Laid out again, as at another zoom: fitted again when next shown.
+    label->hide();
+    layout.apply();
+    area.show();
+    label->show();
+    QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width());
 }
 
 void TestMainWindowStartup::menus()

@@ -202,9 +202,14 @@ void ZoomTest::layoutAtEveryStep()
     for (QPushButton* button : area->findChildren<QPushButton*>())
         QVERIFY2(textWidth(button, button->text()) < button->width() - 8,
                  qPrintable(describe(button)));
-    for (QLabel* label : area->findChildren<QLabel*>())
+    // A hidden caption as it is once shown.
+    for (QLabel* label : area->findChildren<QLabel*>()) {
+        const bool hidden = label->isHidden();
+        label->show();
         QVERIFY2(textWidth(label, label->text()) <= label->contentsRect().width(),
                  qPrintable(describe(label)));
+        label->setHidden(hidden);
+    }
     // The pop-up lists show every entry without scrolling, inside the window.
     for (QListWidget* list : {window.colorList(), window.rowOptionsList(), window.copyList()}) {
         verifyInside(area, {list});

@@ -7,6 +7,8 @@
 
 #include <QPainter>
 
+#include <array>
+
 namespace TimeAxisPainter {
 
 namespace {
@@ -16,17 +18,13 @@ constexpr qreal NormalPointSize = 6;
 constexpr qreal MarkedPointSize = 8;
 const QColor HighlightColor(128, 128, 128);
 
-void drawLabel(QPainter& painter, const QFontMetricsF& metrics, const Labels& labels, int event,
-               const QRect& dirty)
+// A single digit centred by hand: much cheaper than laying out text in a box,
+// and the large marked digit may spill into its neighbours' margins.
+void drawDigit(QPainter& painter, const QRect& rect, const QString& digit, qreal advance,
+               qreal ascent)
 {
-    const QRect rect = labelRect(event, labels.eventCount);
-    if (!rect.intersects(dirty))
-        return;
-    // A single digit centred by hand: much cheaper than laying out text in a box,
-    // and the large marked digit may spill into its neighbours' margins.
-    const QString digit = labelText(event);
-    const qreal left = rect.left() + (rect.width() - metrics.horizontalAdvance(digit)) / 2;
-    painter.drawText(QPointF(left, rect.top() + metrics.ascent()), digit);
+    const qreal left = rect.left() + (rect.width() - advance) / 2;
+    painter.drawText(QPointF(left, rect.top() + ascent), digit);
 }
 
 } // namespace
@@ -71,13 +69,26 @@ void paint(QPainter& painter, const QPalette& palette, const Labels& labels, con
     painter.setFont(UiFonts::arial(Twips::scaledPoints(NormalPointSize)));
     painter.setPen(PaletteTones::axisDigit(palette));
     const QFontMetricsF normal(painter.font());
-    for (int event = 0; event < labels.eventCount; ++event)
-        if (event != labels.marked)
-            drawLabel(painter, normal, labels, event, dirty);
-    if (labels.marked >= 0 && labels.marked < labels.eventCount) {
+    // The labels are the ten digits over and over: each is measured once.
+    std::array<qreal, 10> advances;
+    advances.fill(-1);
+    for (int event = 0; event < labels.eventCount; ++event) {
+        const QRect rect = labelRect(event, labels.eventCount);
+        if (event == labels.marked || !rect.intersects(dirty))
+            continue;
+        const QString digit = labelText(event);
+        qreal& advance = advances[(event + 1) % 10];
+        if (advance < 0)
+            advance = normal.horizontalAdvance(digit);
+        drawDigit(painter, rect, digit, advance, normal.ascent());
+    }
+    const QRect markedRect = labelRect(labels.marked, labels.eventCount);
+    if (markedRect.intersects(dirty)) {
         painter.setFont(UiFonts::arial(Twips::scaledPoints(MarkedPointSize)));
         painter.setPen(textColor(palette, labels, labels.marked));
-        drawLabel(painter, QFontMetricsF(painter.font()), labels, labels.marked, dirty);
+        const QFontMetricsF marked(painter.font());
+        const QString digit = labelText(labels.marked);
+        drawDigit(painter, markedRect, digit, marked.horizontalAdvance(digit), marked.ascent());
     }
 }
 

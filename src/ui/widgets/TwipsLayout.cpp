@@ -3,6 +3,7 @@
 
 #include "Twips.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -39,6 +40,47 @@ void shrinkToFit(QWidget* widget)
         widget->setFont(font);
 }
 
+// A hidden caption is fitted when it is shown: measuring it loads its font,
+// which at start-up is time and memory spent on what nobody sees yet (the
+// download message, the servo stick's captions).
+class FitWhenShown : public QObject {
+public:
+    static void ask(QWidget* widget)
+    {
+        FitWhenShown* fit = nullptr;
+        for (QObject* child : widget->children())
+            if ((fit = dynamic_cast<FitWhenShown*>(child)))
+                break;
+        if (!fit)
+            fit = new FitWhenShown(widget);
+        fit->m_pending = true;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (m_pending && (event->type() == QEvent::Show || event->type() == QEvent::ShowToParent)) {
+            m_pending = false;
+            shrinkToFit(static_cast<QWidget*>(watched));
+        }
+        return false;
+    }
+
+private:
+    explicit FitWhenShown(QWidget* widget)
+        : QObject(widget)
+    {
+        widget->installEventFilter(this);
+    }
+
+    bool m_pending = false;
+};
+
+bool hasCaption(const QWidget* widget)
+{
+    return qobject_cast<const QLabel*>(widget) || qobject_cast<const QPushButton*>(widget);
+}
+
 } // namespace
 
 void TwipsLayout::place(QWidget* widget, QRect twips)
@@ -62,12 +104,27 @@ void TwipsLayout::apply() const
     for (const Placement& placement : m_placements)
         if (placement.widget && !hasOwnFont(placement.widget))
             placement.widget->setFont(QFont());
-    for (const FontChoice& choice : m_fonts) {
-        if (!choice.widget)
-            continue;
-        QFont font = choice.font;
-        font.setPointSizeF(Twips::scaledPoints(choice.font.pointSizeF()));
-        choice.widget->setFont(font);
+    // Deepest widgets first: a parent's font then no longer reaches the
+    // children that have their own, and each widget changes only once. For a
+    // drop-down list a change is costly: it lays out its pop-up list again.
+    std::vector<const FontChoice*> byDepth;
+    for (const FontChoice& choice : m_fonts)
+        if (choice.widget)
+            byDepth.push_back(&choice);
+    const auto depth = [](const QWidget* widget) {
+        int levels = 0;
+        while ((widget = widget->parentWidget()))
+            ++levels;
+        return levels;
+    };
+    std::stable_sort(byDepth.begin(), byDepth.end(),
+                     [&depth](const FontChoice* a, const FontChoice* b) {
+                         return depth(a->widget) > depth(b->widget);
+                     });
+    for (const FontChoice* choice : byDepth) {
+        QFont font = choice->font;
+        font.setPointSizeF(Twips::scaledPoints(choice->font.pointSizeF()));
+        choice->widget->setFont(font);
     }
     for (const Placement& placement : m_placements) {
         QWidget* widget = placement.widget;
@@ -82,7 +139,10 @@ void TwipsLayout::apply() const
         const int height =
             twips.height() > 0 ? Twips::scaled(twips.height()) : widget->sizeHint().height();
         widget->setGeometry(QRect(topLeft, QSize(Twips::scaled(twips.width()), height)));
-        shrinkToFit(widget);
+        if (widget->isHidden() && hasCaption(widget))
+            FitWhenShown::ask(widget);
+        else
+            shrinkToFit(widget);
     }
 }
 
