@@ -11,8 +11,13 @@ endif()
 option(STROBIX_PACKAGE_FLAGS "Build with Debian's hardening flags and without build paths"
        ${strobixPackageFlagsDefault})
 
-if(STROBIX_PACKAGE_FLAGS)
-    set(optimised "$<NOT:$<CONFIG:Debug>>")
+set(optimised "$<NOT:$<CONFIG:Debug>>")
+if(STROBIX_PACKAGE_FLAGS AND WIN32)
+    # Windows programs are position independent with ASLR and DEP by
+    # mingw-w64's defaults; only the build paths are kept out.
+    add_compile_options("$<${optimised}:-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.>"
+                        "$<${optimised}:-ffile-prefix-map=${PROJECT_BINARY_DIR}=.>")
+elseif(STROBIX_PACKAGE_FLAGS)
     add_compile_options(-fstack-protector-strong -Wformat -Werror=format-security -Wdate-time)
     # FORTIFY_SOURCE needs optimisation; redefined so a value from the
     # environment's flags cannot clash with it.

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Tests the Windows build under Wine, after scripts/build-windows.sh:
 #  1. the test suites that make sense on Windows, through CTest;
-#  2. the installer: a silent install, what it registered, a silent uninstall;
+#  2. the installer (scripts/windows/test-install.sh), then a silent install;
 #  3. a download by the installed program through COM5, which Wine maps to a
 #     pseudo-terminal where the virtual device of the Linux build ($1, default
 #     build/ci) checks the line settings, the framing and the pacing, and keeps
@@ -30,8 +30,12 @@ echo "=== wine: test suites"
 ctest --preset windows --parallel "$(nproc)"
 restart_wine
 
-echo "=== wine: installer"
-scripts/windows/test-install.sh "$setup" --keep
+echo "=== wine: installer (a prefix of its own)"
+scripts/windows/test-install.sh "$setup"
+
+echo "=== wine: silent install for the tests below"
+wine "$setup" /S
+wineserver -w
 program_dir="$(winepath -u "$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')")/Programs/Strobix"
 installed="$program_dir/strobix.exe"
 [[ -f "$installed" ]] || { echo "the installed program is missing: $installed" >&2; exit 1; }
@@ -107,5 +111,3 @@ wait "$devsim_pid" 2>/dev/null || true
 echo "=== wine: screenshots on the windows platform plugin"
 restart_wine
 scripts/windows/screenshot.sh "$installed" build/windows/screenshots
-restart_wine
-scripts/windows/test-install.sh "$setup" --uninstall-only

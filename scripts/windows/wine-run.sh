@@ -5,10 +5,24 @@
 # from Windows programs; they pass as WINEQT_*. QtTest's console output does
 # not come through Wine, so a test suite writes its report to a file, which is
 # printed afterwards; the exit code is the suite's own.
+# Usage: wine-run.sh [--dll-path <folder>:<folder>...] <program.exe> [arguments]
 set -uo pipefail
 
+dll_path=""
+if [[ "${1:-}" == "--dll-path" ]]; then
+    dll_path="$2"
+    shift 2
+fi
 program="$1"
 shift
+if [[ -n "$dll_path" ]]; then
+    windows_path=""
+    IFS=':' read -ra folders <<<"$dll_path"
+    for folder in "${folders[@]}"; do
+        windows_path+="$(winepath -w "$folder" 2>/dev/null);"
+    done
+    export WINEPATH="$windows_path${WINEPATH:-}"
+fi
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEPREFIX="${WINEPREFIX:-$HOME/.cache/strobix-windows/wineprefix}"
 while IFS='=' read -r name value; do

@@ -2,9 +2,9 @@
 #include "CommandLine.h"
 
 #include "PortLocator.h"
+#include "SystemSerialPort.h"
 
 #include <QCommandLineParser>
-#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
@@ -216,7 +216,7 @@ CommandLine CommandLine::parse(const QStringList& arguments)
     // Relative to the working folder, as every other path on a command line;
     // the serial port would take a bare name to be one under /dev.
     if (parser.isSet(options.device))
-        line.device = QFileInfo(parser.value(options.device)).absoluteFilePath();
+        line.device = SystemSerialPort::lastingName(parser.value(options.device));
     return line;
 }
 

@@ -47,7 +47,10 @@ std::pair<int, QString> runStrobix(const QStringList& arguments)
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return {-1, QString()};
     // Qt's own remark about a missing XDG_RUNTIME_DIR (as under CI) is not the program's.
-    QStringList err = QString::fromLocal8Bit(process.readAllStandardError()).split('\n');
+    // Windows ends the lines of a console program's output with CR LF.
+    QStringList err = QString::fromLocal8Bit(process.readAllStandardError())
+                          .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                          .split('\n');
     err.removeIf([](const QString& line) { return line.startsWith("QStandardPaths: "); });
     return {process.exitCode(), err.join('\n')};
 }

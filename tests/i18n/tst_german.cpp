@@ -101,7 +101,8 @@ bool sameInGerman(const QString& text)
                                    QStringLiteral("OK"),    QStringLiteral("Magenta"),
                                    QStringLiteral("Cyan")};
     // The Settings dialog names the device a port reaches.
-    const bool device = text.startsWith(QLatin1String("/dev/"));
+    static const QRegularExpression comPort(QStringLiteral("^COM\\d+$"));
+    const bool device = text.startsWith(QLatin1String("/dev/")) || comPort.match(text).hasMatch();
     return !text.contains(letter) || ledName.match(text).hasMatch() || words.contains(text)
            || device;
 }

@@ -393,7 +393,7 @@ void SettingsDialogTest::unwritableConfigIsReportedAndSettingsKept()
     const QStringList lines = message.text.split(QLatin1Char('\r'));
     QCOMPARE(lines.size(), 6);
     QCOMPARE(lines[0], QStringLiteral("The serial port setting could not be saved to"));
-    QCOMPARE(lines[1], configPath);
+    QCOMPARE(lines[1], QDir::toNativeSeparators(configPath));
     QVERIFY2(!lines[3].trimmed().isEmpty(), "the system's reason is missing");
     QCOMPARE(lines[5], QStringLiteral("The new settings are used until the program ends."));
     QVERIFY(prompts.unexpected.isEmpty());

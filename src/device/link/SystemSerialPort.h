@@ -25,6 +25,11 @@ public:
     };
     enum class Queue { Empty, Pending, Unknown };
 
+    // A device as the user named it, in the form that still reaches it from
+    // another working folder: an absolute path on Unix; unchanged on Windows,
+    // where COM5 and \\.\COM5 are device names, not files.
+    static QString lastingName(const QString& device);
+
     explicit SystemSerialPort(QObject* parent = nullptr);
     ~SystemSerialPort() override;
 

@@ -38,6 +38,11 @@ SystemSerialPort::Refusal refusalOf(QSerialPort::SerialPortError error)
 
 } // namespace
 
+QString SystemSerialPort::lastingName(const QString& device)
+{
+    return QFileInfo(device).absoluteFilePath();
+}
+
 SystemSerialPort::SystemSerialPort(QObject* parent)
     : QObject(parent)
     , d(std::make_unique<Private>())

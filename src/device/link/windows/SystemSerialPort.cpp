@@ -76,6 +76,11 @@ bool applyLine(HANDLE handle, DCB line, qint32 baudRate)
 
 } // namespace
 
+QString SystemSerialPort::lastingName(const QString& device)
+{
+    return device;
+}
+
 SystemSerialPort::SystemSerialPort(QObject* parent)
     : QObject(parent)
     , d(std::make_unique<Private>())
