@@ -3,7 +3,8 @@
 
 #include <qt_windows.h>
 
-// The port is opened for plain (not overlapped) writes: a record is three
+// The port is opened for reading too, which the line settings calls need
+// (Wine refuses them otherwise), and for plain (not overlapped) writes: a record is three
 // bytes, which the driver takes into its queue at once, and the download
 // paces itself between records. A write timeout keeps a stuck adapter from
 // holding the program.
@@ -97,7 +98,8 @@ std::optional<SystemSerialPort::OpenFailure> SystemSerialPort::open(const QStrin
 {
     abandon();
     const HANDLE handle = CreateFileW(reinterpret_cast<const wchar_t*>(devicePath(device).utf16()),
-                                      GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+                                      GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                      0, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         const DWORD code = GetLastError();
         const Refusal refusal = refusalOf(code);
