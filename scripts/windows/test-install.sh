@@ -3,8 +3,9 @@
 # Tries the Windows installer under Wine, in a Wine prefix of its own: a
 # silent installation, then the installed files, the Start-menu entry, the
 # registry entries and the installed program itself, then a silent
-# uninstallation, after which nothing of the installation may be left and an
-# entry of another program for .dat files must be as it was before.
+# uninstallation, after which nothing of the installation may be left, while
+# a file of the user's in the program folder and an entry of another program
+# for .dat files must be as they were.
 # Usage: scripts/windows/test-install.sh <strobix-x.y.z-win64-setup.exe>
 set -euo pipefail
 
@@ -106,12 +107,15 @@ grep -qF "$version" <<<"$output" || fail "strobix.exe --version printed '$output
 echo "  $output"
 
 echo "uninstalling"
+# A file of the user's in the program folder, which the uninstaller must keep.
+echo notes >"$instdir/notes.txt"
 # The uninstaller runs a copy of itself and returns at once: wait for Wine's
 # processes to end.
 wine "$instdir/uninstall.exe" /S || fail "the uninstaller exited with $?"
 wineserver -w
 
-[[ ! -e "$instdir" ]] || fail "$instdir_win is still there: $(cd "$instdir" && find . | head)"
+left="$(cd "$instdir" 2>/dev/null && find . -mindepth 1)" || true
+[[ "$left" == ./notes.txt ]] || fail "the uninstaller left in $instdir_win: ${left:-nothing, not even notes.txt}"
 [[ ! -e "$shortcut" ]] || fail "the Start-menu entry is still there"
 expect_no_key "$uninstall_key"
 expect_no_key "$application_key"

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Tries deploy.sh, package.sh and test-install.sh on a stand-in for the program
+# and for Qt, built here in seconds, so that the Windows packaging can be
+# checked without the Windows build of Qt.
+# Usage: scripts/windows/test-packaging.sh
+set -euo pipefail
+
+fail() { echo "test-packaging.sh: FAIL: $*" >&2; exit 1; }
+scripts="$(cd "$(dirname "$0")" && pwd)"
+cxx=x86_64-w64-mingw32-g++-posix
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+
+# Only following imports recursively finds everything: Qt6Gui.dll is needed
+# by the screen plugin alone, libwinpthread-1.dll by the C++ runtime alone.
+mkdir -p qt/bin qt/plugins/platforms
+echo '__declspec(dllexport) const char* version() { return "1.0.0"; }' >core.cpp
+echo '__declspec(dllexport) int gui() { return 0; }' >gui.cpp
+echo 'int gui(); int plugin() { return gui(); }' >plugin.cpp
+cat >main.cpp <<'EOF'
+#include <windows.h>
+#include <iostream>
+#include <string>
+const char* version();
+int main(int argc, char** argv)
+{
+    if (argc == 2 && std::string(argv[1]) == "--version") {
+        std::cout << "strobix " << version() << std::endl;
+        return 0;
+    }
+    return MessageBeep(0) ? 0 : 1;
+}
+EOF
+$cxx -g -shared -o qt/bin/Qt6Core.dll core.cpp
+$cxx -g -shared -o qt/bin/Qt6Gui.dll gui.cpp
+$cxx -g -shared -o qt/plugins/platforms/qwindows.dll plugin.cpp qt/bin/Qt6Gui.dll
+cp qt/plugins/platforms/qwindows.dll qt/plugins/platforms/qoffscreen.dll
+$cxx -g -mwindows -o strobix.exe main.cpp qt/bin/Qt6Core.dll
+
+"$scripts/deploy.sh" strobix.exe qt stage >/dev/null
+for file in strobix.exe Qt6Core.dll Qt6Gui.dll libstdc++-6.dll libgcc_s_seh-1.dll \
+        libwinpthread-1.dll platforms/qwindows.dll platforms/qoffscreen.dll \
+        translations/qtbase_de.qm manual/index.html LICENSE.txt; do
+    [[ -f "stage/$file" ]] || fail "deploy.sh left out $file"
+done
+compgen -G "stage/examples/*.dat" >/dev/null || fail "deploy.sh left out the examples"
+if find stage -iname 'kernel32.dll' -o -iname 'user32.dll' -o -iname 'msvcrt.dll' | grep .; then
+    fail "deploy.sh copied a DLL of Windows"
+fi
+if x86_64-w64-mingw32-objdump -h stage/strobix.exe stage/Qt6Core.dll | grep -F .debug_; then
+    fail "deploy.sh did not strip the binaries"
+fi
+
+rm qt/bin/Qt6Gui.dll
+if "$scripts/deploy.sh" strobix.exe qt missing 2>error.txt; then
+    fail "deploy.sh succeeded without Qt6Gui.dll"
+fi
+grep -q 'cannot find Qt6Gui.dll' error.txt || fail "deploy.sh said: $(cat error.txt)"
+
+"$scripts/package.sh" stage 1.0.0 out >/dev/null
+unzip -Z1 out/strobix-1.0.0-win64.zip >zip.txt
+grep -qx 'strobix-1.0.0-win64/strobix.exe' zip.txt || fail "the zip has no strobix-1.0.0-win64/strobix.exe"
+grep -qx 'strobix-1.0.0-win64/platforms/qwindows.dll' zip.txt || fail "the zip has no plugin"
+"$scripts/test-install.sh" out/strobix-1.0.0-win64-setup.exe
+echo "test-packaging.sh: PASS"
