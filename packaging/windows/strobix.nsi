@@ -80,7 +80,7 @@ Section "Install"
 
     ; A shortcut's working folder is the output path when it is created.
     SetOutPath "$DOCUMENTS"
-    CreateShortcut "${SHORTCUT}" "$INSTDIR\${EXE}" "" "$INSTDIR\${EXE}" 0
+    CreateShortcut "${SHORTCUT}" "$INSTDIR\${EXE}" "" "$INSTDIR\strobix.ico"
     SetOutPath "$INSTDIR"
 
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${APP}"
@@ -89,7 +89,7 @@ Section "Install"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
     WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
     WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\${EXE},0"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\strobix.ico"
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" ${SIZE_KB}
@@ -101,7 +101,7 @@ Section "Install"
     WriteRegStr HKCU "${APPLICATION_KEY}\shell\open\command" "" '"$INSTDIR\${EXE}" "%1"'
     WriteRegStr HKCU "${APPLICATION_KEY}\SupportedTypes" ".dat" ""
     WriteRegStr HKCU "${PROGID_KEY}" "" "${APP} sequence"
-    WriteRegStr HKCU "${PROGID_KEY}\DefaultIcon" "" "$INSTDIR\${EXE},0"
+    WriteRegStr HKCU "${PROGID_KEY}\DefaultIcon" "" "$INSTDIR\strobix.ico"
     WriteRegStr HKCU "${PROGID_KEY}\shell\open\command" "" '"$INSTDIR\${EXE}" "%1"'
     WriteRegNone HKCU "${DAT_KEY}\OpenWithProgids" "${PROGID}"
     ; SHCNE_ASSOCCHANGED: let Explorer read the file types again.

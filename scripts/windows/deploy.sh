@@ -3,8 +3,8 @@
 # Gathers everything the Windows build of Strobix needs to run into one folder,
 # the way windeployqt would (Debian has none): the program, every DLL it loads
 # (followed through their imports, recursively), Qt's plugins for the screen
-# and the widget style, Qt's own German strings, the manual, the examples and
-# the license. Binaries are stripped.
+# and the widget style, Qt's own German strings, the icon, the manual, the
+# examples and the license. Binaries are stripped.
 #
 # A DLL is taken from Qt's bin folder or from the MinGW runtime. A DLL found in
 # neither is part of Windows only when MinGW has an import library for it
@@ -92,6 +92,9 @@ done
 mkdir -p "$stage/translations"
 install -m 0644 "$translations/qtbase_de.qm" "$stage/translations/"
 
+# For the Start-menu entry, the file type and the list of installed programs,
+# whether or not the program carries an icon of its own.
+install -m 0644 "$root/packaging/windows/strobix.ico" "$stage/strobix.ico"
 cp -r "$root/docs/manual" "$stage/manual"
 mkdir -p "$stage/examples"
 cp "$root"/examples/*.dat "$stage/examples/"

@@ -70,8 +70,8 @@ echo "installing $(basename "$setup")"
 wine "$setup" /S || fail "the installer exited with $?"
 wineserver -w
 
-for file in strobix.exe Qt6Core.dll platforms/qwindows.dll translations/qtbase_de.qm \
-        manual/index.html uninstall.exe; do
+for file in strobix.exe strobix.ico uninstall.exe Qt6Core.dll platforms/qwindows.dll \
+        translations/qtbase_de.qm manual/index.html; do
     [[ -f "$instdir/$file" ]] || fail "$instdir_win has no $file"
 done
 compgen -G "$instdir/examples/*.dat" >/dev/null || fail "$instdir_win has no examples"
@@ -85,7 +85,7 @@ expect_value "$uninstall_key" DisplayVersion "$version"
 expect_value "$uninstall_key" Publisher Strobix
 expect_value "$uninstall_key" UninstallString "\"$instdir_win\\uninstall.exe\""
 expect_value "$uninstall_key" InstallLocation "$instdir_win"
-expect_value "$uninstall_key" DisplayIcon "$instdir_win\\strobix.exe,0"
+expect_value "$uninstall_key" DisplayIcon "$instdir_win\\strobix.ico"
 expect_value "$uninstall_key" NoModify 0x1
 expect_value "$uninstall_key" NoRepair 0x1
 size="$(reg_value "$uninstall_key" EstimatedSize)" || fail "no EstimatedSize"
