@@ -4,7 +4,7 @@
 # the way windeployqt would (Debian has none): the program, every DLL it loads
 # (followed through their imports, recursively), Qt's plugins for the screen
 # and the widget style, Qt's own German strings, the icon, the manual, the
-# examples and the license. Binaries are stripped.
+# examples and the licenses. Binaries are stripped.
 #
 # A DLL is taken from Qt's bin folder or from the MinGW runtime. A DLL found in
 # neither is part of Windows only when MinGW has an import library for it
@@ -98,11 +98,23 @@ install -m 0644 "$root/packaging/windows/strobix.ico" "$stage/strobix.ico"
 cp -r "$root/docs/manual" "$stage/manual"
 mkdir -p "$stage/examples"
 cp "$root"/examples/*.dat "$stage/examples/"
-if [[ -f "$root/packaging/copyright" ]]; then
-    install -m 0644 "$root/packaging/copyright" "$stage/LICENSE.txt"
-else
-    install -m 0644 "$root/LICENSE" "$stage/LICENSE.txt"
-fi
+install -m 0644 "$root/LICENSE" "$stage/LICENSE.txt"
+
+# The DLLs come with licenses of their own, which travel with them: Qt's
+# (the Debian source it is built from, with its bundled libraries), the GCC
+# runtime's and MinGW-w64's (winpthreads), as Debian states them.
+mkdir -p "$stage/licenses"
+for pair in Qt:libqt6core6 GCC-runtime:gcc-mingw-w64-base MinGW-w64:mingw-w64-common \
+        LGPL-3: GPL-3:; do
+    name="${pair%%:*}" package="${pair#*:}"
+    if [[ -n "$package" ]]; then
+        from="/usr/share/doc/$package/copyright"
+    else
+        from="/usr/share/common-licenses/$name"
+    fi
+    [[ -f "$from" ]] || die "cannot find $from, the license of what this folder ships"
+    install -m 0644 "$from" "$stage/licenses/$name.txt"
+done
 
 find "$stage" -type f \( -iname '*.exe' -o -iname '*.dll' \) -exec "$strip" --strip-unneeded {} +
 echo "deployed to $stage: $(du -sh "$stage" | cut -f1)"

@@ -42,7 +42,7 @@ $cxx -g -mwindows -o strobix.exe main.cpp qt/bin/Qt6Core.dll
 "$scripts/deploy.sh" strobix.exe qt stage >/dev/null
 for file in strobix.exe Qt6Core.dll Qt6Gui.dll libstdc++-6.dll libgcc_s_seh-1.dll \
         libwinpthread-1.dll platforms/qwindows.dll platforms/qoffscreen.dll \
-        translations/qtbase_de.qm manual/index.html LICENSE.txt; do
+        translations/qtbase_de.qm manual/index.html LICENSE.txt licenses/Qt.txt; do
     [[ -f "stage/$file" ]] || fail "deploy.sh left out $file"
 done
 compgen -G "stage/examples/*.dat" >/dev/null || fail "deploy.sh left out the examples"
