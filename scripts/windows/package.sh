@@ -48,7 +48,7 @@ windows_path() { local p="\$INSTDIR${1:+\\$1}"; echo "${p//\//\\}"; }
 } >"$work/uninstall-files.nsh"
 
 setup="$out/$name-setup.exe"
-makensis -V2 -NOCD \
+makensis -V2 -WX -NOCD \
     -DVERSION="$version" \
     -DOUTFILE="$setup" \
     -DINSTALL_FILES="$work/install-files.nsh" \
