@@ -41,6 +41,7 @@ VIAddVersionKey /LANG=0 "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=0 "FileDescription" "${APP} ${VERSION} Setup"
 VIAddVersionKey /LANG=0 "LegalCopyright" "The Strobix developers"
 
+!include "LogicLib.nsh"
 !include "MUI2.nsh"
 
 !define MUI_ICON "${__FILEDIR__}/strobix.ico"
@@ -74,6 +75,17 @@ Function un.onInit
 FunctionEnd
 
 Section "Install"
+    ; An earlier installation goes first, by its own uninstaller, which knows
+    ; its files: those this version no longer has would stay forever.
+    ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $0 != ""
+    ${AndIf} ${FileExists} "$0\uninstall.exe"
+        ; _? runs it in place and waits for it, but then it cannot remove itself.
+        ExecWait '"$0\uninstall.exe" /S _?=$0'
+        Delete "$0\uninstall.exe"
+        RMDir "$0"
+    ${EndIf}
+
     !include "${INSTALL_FILES}"
     SetOutPath "$INSTDIR"
     WriteUninstaller "$INSTDIR\uninstall.exe"

@@ -6,14 +6,18 @@
 # uninstallation, after which nothing of the installation may be left, while
 # a file of the user's in the program folder and an entry of another program
 # for .dat files must be as they were.
-# Usage: scripts/windows/test-install.sh <strobix-x.y.z-win64-setup.exe>
+# Given an earlier installer too, installs that first and the new one over it,
+# which must leave no file of the earlier one behind.
+# Usage: scripts/windows/test-install.sh <strobix-x.y.z-win64-setup.exe> [<earlier setup.exe>]
 set -euo pipefail
 
 fail() { echo "test-install.sh: FAIL: $*" >&2; exit 1; }
 
-(($# == 1)) || fail "usage: $0 <setup.exe>"
+(($# == 1 || $# == 2)) || fail "usage: $0 <setup.exe> [<earlier setup.exe>]"
 setup="$(realpath "$1")"
 [[ -f "$setup" ]] || fail "no installer at $1"
+earlier="${2:+$(realpath "$2")}"
+[[ -z "$earlier" || -f "$earlier" ]] || fail "no installer at $2"
 version="$(basename "$setup" | sed -n 's/^strobix-\(.*\)-win64-setup\.exe$/\1/p')"
 [[ -n "$version" ]] || fail "$1 is not named strobix-<version>-win64-setup.exe"
 
@@ -66,6 +70,11 @@ open_command="\"$instdir_win\\strobix.exe\" \"%1\""
 # Another program owns .dat; the installer only adds itself to "Open with".
 wine reg add "$dat_key" /ve /d Other.File /f >/dev/null
 
+if [[ -n "$earlier" ]]; then
+    echo "installing $(basename "$earlier")"
+    wine "$earlier" /S || fail "the earlier installer exited with $?"
+    wineserver -w
+fi
 echo "installing $(basename "$setup")"
 wine "$setup" /S || fail "the installer exited with $?"
 wineserver -w

@@ -63,5 +63,9 @@ grep -q 'cannot find Qt6Gui.dll' error.txt || fail "deploy.sh said: $(cat error.
 unzip -Z1 out/strobix-1.0.0-win64.zip >zip.txt
 grep -qx 'strobix-1.0.0-win64/strobix.exe' zip.txt || fail "the zip has no strobix-1.0.0-win64/strobix.exe"
 grep -qx 'strobix-1.0.0-win64/platforms/qwindows.dll' zip.txt || fail "the zip has no plugin"
-"$scripts/test-install.sh" out/strobix-1.0.0-win64-setup.exe
+# An earlier version with a file this one no longer has.
+cp -r stage earlier
+touch earlier/obsolete.dll
+"$scripts/package.sh" earlier 0.9.0 out >/dev/null
+"$scripts/test-install.sh" out/strobix-1.0.0-win64-setup.exe out/strobix-0.9.0-win64-setup.exe
 echo "test-packaging.sh: PASS"
