@@ -115,6 +115,20 @@ output="$(cd "$work/run" && wine "$instdir/strobix.exe" --version 2>&1 | tr -d '
 grep -qF "$version" <<<"$output" || fail "strobix.exe --version printed '$output'"
 echo "  $output"
 
+# Qt finds its German strings in translations/ beside the program: its part
+# of the help ("Usage:") is in German then.
+help="$(cd "$work/run" && LC_ALL=de_DE.UTF-8 wine "$instdir/strobix.exe" --help 2>&1 | tr -d '\r')" \
+    || fail "strobix.exe --help exited with $?"
+grep -q '^Aufruf: ' <<<"$help" || fail "Qt's German strings were not found: $(head -n 3 <<<"$help")"
+
+# Draws with QtGui and QtWidgets on the offscreen platform: the deployed Qt
+# and its plugin load. Wine hands QT_* variables over as WINEQT_*.
+example="$(find "$instdir/examples" -name '*.dat' | sort | head -n 1)"
+(cd "$work/run" && WINEQT_QPA_FONTDIR=/usr/share/fonts/truetype/dejavu \
+    wine "$instdir/strobix.exe" --export-animation "$(winepath -w "$example")" test.gif >export.txt 2>&1) \
+    || fail "strobix.exe --export-animation exited with $?: $(cat "$work/run/export.txt")"
+[[ "$(head -c 4 "$work/run/test.gif")" == GIF8 ]] || fail "--export-animation wrote no GIF"
+
 echo "uninstalling"
 # A file of the user's in the program folder, which the uninstaller must keep.
 echo notes >"$instdir/notes.txt"

@@ -19,18 +19,30 @@ mkdir -p qt/bin qt/plugins/platforms
 echo '__declspec(dllexport) const char* version() { return "1.0.0"; }' >core.cpp
 echo '__declspec(dllexport) int gui() { return 0; }' >gui.cpp
 echo 'int gui(); int plugin() { return gui(); }' >plugin.cpp
+# The stand-in answers what test-install.sh asks of the program, crudely.
 cat >main.cpp <<'EOF'
 #include <windows.h>
+#include <fstream>
 #include <iostream>
 #include <string>
 const char* version();
 int main(int argc, char** argv)
 {
-    if (argc == 2 && std::string(argv[1]) == "--version") {
+    const std::string option = argc > 1 ? argv[1] : "";
+    if (option == "--version")
         std::cout << "strobix " << version() << std::endl;
-        return 0;
+    else if (option == "--help") {
+        char path[MAX_PATH];
+        std::string folder(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
+        folder.erase(folder.find_last_of('\\') + 1);
+        const bool german = bool(std::ifstream(folder + "translations\\qtbase_de.qm"));
+        std::cout << (german ? "Aufruf: " : "Usage: ") << "strobix\n";
     }
-    return MessageBeep(0) ? 0 : 1;
+    else if (option == "--export-animation" && argc == 4)
+        std::ofstream(argv[3]) << "GIF89a";
+    else
+        return MessageBeep(0) ? 2 : 1;
+    return 0;
 }
 EOF
 $cxx -g -shared -o qt/bin/Qt6Core.dll core.cpp
