@@ -122,10 +122,10 @@ help="$(cd "$work/run" && LC_ALL=de_DE.UTF-8 wine "$instdir/strobix.exe" --help 
 grep -q '^Aufruf: ' <<<"$help" || fail "Qt's German strings were not found: $(head -n 3 <<<"$help")"
 
 # Draws with QtGui and QtWidgets on the offscreen platform: the deployed Qt
-# and its plugin load. Wine hands QT_* variables over as WINEQT_*.
+# and its plugin load.
 example="$(find "$instdir/examples" -name '*.dat' | sort | head -n 1)"
-(cd "$work/run" && WINEQT_QPA_FONTDIR=/usr/share/fonts/truetype/dejavu \
-    wine "$instdir/strobix.exe" --export-animation "$(winepath -w "$example")" test.gif >export.txt 2>&1) \
+(cd "$work/run" && wine "$instdir/strobix.exe" --export-animation "$(winepath -w "$example")" \
+    test.gif >export.txt 2>&1) \
     || fail "strobix.exe --export-animation exited with $?: $(cat "$work/run/export.txt")"
 [[ "$(head -c 4 "$work/run/test.gif")" == GIF8 ]] || fail "--export-animation wrote no GIF"
 
