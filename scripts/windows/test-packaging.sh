@@ -72,7 +72,7 @@ fi
 grep -q 'cannot find Qt6Gui.dll' error.txt || fail "deploy.sh said: $(cat error.txt)"
 
 "$scripts/package.sh" stage 1.0.0 out >/dev/null
-unzip -Z1 out/strobix-1.0.0-win64.zip >zip.txt
+cmake -E tar tf out/strobix-1.0.0-win64.zip >zip.txt
 grep -qx 'strobix-1.0.0-win64/strobix.exe' zip.txt || fail "the zip has no strobix-1.0.0-win64/strobix.exe"
 grep -qx 'strobix-1.0.0-win64/platforms/qwindows.dll' zip.txt || fail "the zip has no plugin"
 # An earlier version with a file this one no longer has.
