@@ -12,8 +12,8 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 
 shoot() { # dpi name
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
-    wineserver -k 2>/dev/null || true
-    wineserver -w
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w >/dev/null 2>&1
     wine "$program" >/dev/null 2>&1 &
     local pid=$!
     # The main window's caption names the program; wait until it is mapped.
@@ -29,9 +29,9 @@ shoot() { # dpi name
         return 1
     fi
     sleep 2 # let it paint
-    import -window root "$out/windows-$2.png"
+    import -window "$window" "$out/windows-$2.png"
     echo "$out/windows-$2.png: $(identify -format '%wx%h' "$out/windows-$2.png"), window $(xdotool getwindowgeometry "$window" | sed -n 's/ *Geometry: //p')"
-    wineserver -k 2>/dev/null || true
+    wineserver -k >/dev/null 2>&1 || true
     wait "$pid" 2>/dev/null || true
 }
 
@@ -42,8 +42,6 @@ run() {
 }
 
 if [[ -z "${DISPLAY:-}" ]]; then
-    export -f shoot run
-    export program out
-    exec xvfb-run -a -s '-screen 0 2560x1600x24' bash -c run
+    exec xvfb-run -a -s '-screen 0 2560x1600x24' "$0" "$@"
 fi
 run
