@@ -582,6 +582,10 @@ Nothing was written.
         <source>this computer has %1 serial ports: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>no device</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RecoveryController</name>
@@ -907,6 +911,13 @@ Ctrl+Z undoes, Ctrl+Shift+Z or Ctrl+Y redoes.</source>
     </message>
     <message>
         <source><byte value="xd"/> The Users&apos; Manual could not be opened:<byte value="xd"/><byte value="xd"/> </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SystemSerialPort</name>
+    <message>
+        <source>The serial port took only %1 of %2 bytes in %3 seconds.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

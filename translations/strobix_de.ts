@@ -593,6 +593,10 @@ Es wurde nichts geschrieben.
         <source>this computer has %1 serial ports: %2</source>
         <translation>dieser Computer hat %1 serielle Schnittstellen: %2</translation>
     </message>
+    <message>
+        <source>no device</source>
+        <translation>kein Gerät</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryController</name>
@@ -921,6 +925,13 @@ Strg+Z macht rückgängig, Strg+Umschalt+Z oder Strg+Y stellt wieder her.</trans
     <message>
         <source><byte value="xd"/> The Users&apos; Manual could not be opened:<byte value="xd"/><byte value="xd"/> </source>
         <translation><byte value="xd"/> Das Benutzerhandbuch konnte nicht geöffnet werden:<byte value="xd"/><byte value="xd"/> </translation>
+    </message>
+</context>
+<context>
+    <name>SystemSerialPort</name>
+    <message>
+        <source>The serial port took only %1 of %2 bytes in %3 seconds.</source>
+        <translation>Die serielle Schnittstelle hat in %3 Sekunden nur %1 von %2 Bytes angenommen.</translation>
     </message>
 </context>
 <context>
