@@ -2,7 +2,9 @@
 # SPDX-License-Identifier: MIT
 # Tests the Windows build under Wine, after scripts/build-windows.sh:
 #  1. the test suites that make sense on Windows, through CTest;
-#  2. the installer (scripts/windows/test-install.sh), then a silent install;
+#  2. the packaging rules on stand-ins (test-packaging.sh: deploy's import
+#     following, an upgrade over an earlier version), the real installer
+#     (test-install.sh), then a silent install for what follows;
 #  3. a download by the installed program through COM5, which Wine maps to a
 #     pseudo-terminal where the virtual device of the Linux build ($1, default
 #     build/ci) checks the line settings, the framing and the pacing, and keeps
@@ -30,6 +32,8 @@ echo "=== wine: test suites"
 ctest --preset windows --parallel "$(nproc)"
 restart_wine
 
+echo "=== wine: packaging rules on stand-ins"
+scripts/windows/test-packaging.sh
 echo "=== wine: installer (a prefix of its own)"
 scripts/windows/test-install.sh "$setup"
 
