@@ -11,7 +11,7 @@ mkdir -p "$out"
 export WINEDEBUG="${WINEDEBUG:--all}"
 
 shoot() { # dpi name
-    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
     wineserver -k >/dev/null 2>&1 || true
     wineserver -w >/dev/null 2>&1
     wine "$program" >/dev/null 2>&1 &
@@ -38,7 +38,7 @@ shoot() { # dpi name
 run() {
     shoot 96 100
     shoot 192 200
-    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
 }
 
 if [[ -z "${DISPLAY:-}" ]]; then
