@@ -12,9 +12,11 @@ version=6.4.2
 debian_revision=10
 cache="${STROBIX_WINDOWS_CACHE:-$HOME/.cache/strobix-windows}"
 
-# Only what the program uses, at -O1, to keep the compile short: no HarfBuzz
-# (the Windows font engines shape the Latin text the program draws) and no
-# Direct2D platform plugin (the windows one is shipped).
+# Only what the program uses, to keep the compile short: no HarfBuzz (the
+# Windows font engines shape the Latin text the program draws) and no Direct2D
+# platform plugin (the windows one is shipped). The -O1 below does not take:
+# Qt puts its own release flags in its place (-O2, and -O3 for Core and Gui),
+# which is what the cached builds have.
 options=(
     -DBUILD_SHARED_LIBS=ON -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE=-O1
     -DCMAKE_C_FLAGS_RELEASE=-O1

@@ -59,7 +59,7 @@ wait "$devsim_pid"
 devsim_pid=$!
 until grep -q '^device: ' "$work/windows.log"; do sleep 0.1; done
 pty=$(sed -n 's/^device: //p' "$work/windows.log")
-wine reg add 'HKLM\Software\Wine\Ports' /v COM5 /d "$pty" /f >/dev/null
+wine reg add 'HKLM\Software\Wine\Ports' /v COM5 /d "$pty" /f >/dev/null 2>>"$work/wine.log"
 restart_wine
 (cd "$work" && wine "$installed" --download "$(winepath -w "$PWD/../../../$sample")" \
     --port 5 --yes) >"$work/download.log" 2>&1 || {
@@ -92,9 +92,11 @@ echo "=== wine: the command line's answers and exit codes"
 devsim_pid=$!
 until grep -q '^device: ' "$work/cancel.log"; do sleep 0.1; done
 wine reg add 'HKLM\Software\Wine\Ports' /v COM5 /d "$(sed -n 's/^device: //p' "$work/cancel.log")" \
-    /f >/dev/null
+    /f >/dev/null 2>>"$work/wine.log"
 restart_wine
-sample_w=$(winepath -w "$PWD/$sample")
+# The wineserver this starts serves the cases below and is stopped with a dump
+# of what it still holds: into the log, not into the test's output.
+sample_w=$(winepath -w "$PWD/$sample" 2>>"$work/wine.log")
 while IFS='|' read -r code expected input args; do
     status=0
     output=$(printf "$input" | wine "$installed" $args 2>&1) || status=$?
