@@ -20,7 +20,9 @@ ManifestDPIAware true
 
 !define APP "Strobix"
 !define PUBLISHER "Strobix"
-!define EXE "strobix.exe"
+; The same program without a console window: what the Start menu, the
+; finish page and "Open with" start. strobix.exe is for the command line.
+!define EXE "strobixw.exe"
 !define PROGID "Strobix.SequenceFile"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${APP}"
 !define APPLICATION_KEY "Software\Classes\Applications\${EXE}"

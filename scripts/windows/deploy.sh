@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Gathers everything the Windows build of Strobix needs to run into one folder,
-# the way windeployqt would (Debian has none): the program, every DLL it loads
+# the way windeployqt would (Debian has none): the program (strobix.exe and,
+# from beside it, strobixw.exe), every DLL it loads
 # (followed through their imports, recursively), Qt's plugins for the screen
 # and the widget style, Qt's own German strings, the icon, the manual, the
 # examples and the licenses. Binaries are stripped.
@@ -68,8 +69,14 @@ deploy_imports() {
     done < <("$objdump" -p "$file" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr -d '\r')
 }
 
+# The program without a console (for the Start menu and Explorer) is built
+# beside it and loads the same DLLs.
+windowed="$(dirname "$exe")/strobixw.exe"
+[[ -f "$windowed" ]] || die "no strobixw.exe beside $exe"
 install -m 0755 "$exe" "$stage/strobix.exe"
+install -m 0755 "$windowed" "$stage/strobixw.exe"
 deploy_imports "$exe"
+deploy_imports "$windowed"
 
 # Qt loads its plugins from <program folder>/<kind>/. The screen plugins are
 # needed (qoffscreen runs the program without a display); the native widget

@@ -62,10 +62,10 @@ instdir_win="$local_appdata\\Programs\\Strobix"
 instdir="$(winepath -u "$instdir_win")"
 shortcut="$start_menu/Strobix.lnk"
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Strobix'
-application_key='HKCU\Software\Classes\Applications\strobix.exe'
+application_key='HKCU\Software\Classes\Applications\strobixw.exe'
 progid_key='HKCU\Software\Classes\Strobix.SequenceFile'
 dat_key='HKCU\Software\Classes\.dat'
-open_command="\"$instdir_win\\strobix.exe\" \"%1\""
+open_command="\"$instdir_win\\strobixw.exe\" \"%1\""
 
 # Another program owns .dat; the installer only adds itself to "Open with".
 wine reg add "$dat_key" /ve /d Other.File /f >/dev/null
@@ -79,7 +79,7 @@ echo "installing $(basename "$setup")"
 wine "$setup" /S || fail "the installer exited with $?"
 wineserver -w
 
-for file in strobix.exe strobix.ico uninstall.exe Qt6Core.dll platforms/qwindows.dll \
+for file in strobix.exe strobixw.exe strobix.ico uninstall.exe Qt6Core.dll platforms/qwindows.dll \
         translations/qtbase_de.qm manual/index.html; do
     [[ -f "$instdir/$file" ]] || fail "$instdir_win has no $file"
 done
@@ -88,6 +88,15 @@ compgen -G "$instdir/examples/*.dat" >/dev/null || fail "$instdir_win has no exa
 # The working folder of the entry is the only place Documents appears in it.
 strings -el "$shortcut" | grep -qxF "$documents" \
     || fail "the Start-menu entry does not start in $documents"
+# It starts the program without a console, which Windows opens no console
+# window for; the command line's program has one.
+strings -a "$shortcut" | grep -qxF "$instdir_win\\strobixw.exe" \
+    || fail "the Start-menu entry does not start strobixw.exe"
+subsystem() { x86_64-w64-mingw32-objdump -p "$instdir/$1" | sed -n 's/^Subsystem[[:space:]]*//p'; }
+[[ "$(subsystem strobixw.exe)" == *"(Windows GUI)" ]] \
+    || fail "strobixw.exe is not a windowed program: $(subsystem strobixw.exe)"
+[[ "$(subsystem strobix.exe)" == *"(Windows CUI)" ]] \
+    || fail "strobix.exe is not a console program: $(subsystem strobix.exe)"
 
 expect_value "$uninstall_key" DisplayName Strobix
 expect_value "$uninstall_key" DisplayVersion "$version"
@@ -122,12 +131,16 @@ help="$(cd "$work/run" && LC_ALL=de_DE.UTF-8 wine "$instdir/strobix.exe" --help 
 grep -q '^Aufruf: ' <<<"$help" || fail "Qt's German strings were not found: $(head -n 3 <<<"$help")"
 
 # Draws with QtGui and QtWidgets on the offscreen platform: the deployed Qt
-# and its plugin load.
+# and its plugin load, for both programs.
 example="$(find "$instdir/examples" -name '*.dat' | sort | head -n 1)"
-(cd "$work/run" && wine "$instdir/strobix.exe" --export-animation "$(winepath -w "$example")" \
-    test.gif >export.txt 2>&1) \
-    || fail "strobix.exe --export-animation exited with $?: $(cat "$work/run/export.txt")"
-[[ "$(head -c 4 "$work/run/test.gif")" == GIF8 ]] || fail "--export-animation wrote no GIF"
+for program in strobix.exe strobixw.exe; do
+    rm -f "$work/run/test.gif"
+    (cd "$work/run" && wine "$instdir/$program" --export-animation "$(winepath -w "$example")" \
+        test.gif >export.txt 2>&1) \
+        || fail "$program --export-animation exited with $?: $(cat "$work/run/export.txt")"
+    [[ "$(head -c 4 "$work/run/test.gif")" == GIF8 ]] \
+        || fail "$program --export-animation wrote no GIF"
+done
 
 echo "uninstalling"
 # A file of the user's in the program folder, which the uninstaller must keep.

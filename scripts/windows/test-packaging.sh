@@ -49,10 +49,12 @@ $cxx -g -shared -o qt/bin/Qt6Core.dll core.cpp
 $cxx -g -shared -o qt/bin/Qt6Gui.dll gui.cpp
 $cxx -g -shared -o qt/plugins/platforms/qwindows.dll plugin.cpp qt/bin/Qt6Gui.dll
 cp qt/plugins/platforms/qwindows.dll qt/plugins/platforms/qoffscreen.dll
-$cxx -g -mwindows -o strobix.exe main.cpp qt/bin/Qt6Core.dll
+# As the real ones: a console program and the same without a console.
+$cxx -g -o strobix.exe main.cpp qt/bin/Qt6Core.dll
+$cxx -g -mwindows -o strobixw.exe main.cpp qt/bin/Qt6Core.dll
 
 "$scripts/deploy.sh" strobix.exe qt stage >/dev/null
-for file in strobix.exe Qt6Core.dll Qt6Gui.dll libstdc++-6.dll libgcc_s_seh-1.dll \
+for file in strobix.exe strobixw.exe Qt6Core.dll Qt6Gui.dll libstdc++-6.dll libgcc_s_seh-1.dll \
         libwinpthread-1.dll platforms/qwindows.dll platforms/qoffscreen.dll \
         translations/qtbase_de.qm manual/index.html LICENSE.txt licenses/Qt.txt; do
     [[ -f "stage/$file" ]] || fail "deploy.sh left out $file"
@@ -61,7 +63,8 @@ compgen -G "stage/examples/*.dat" >/dev/null || fail "deploy.sh left out the exa
 if find stage -iname 'kernel32.dll' -o -iname 'user32.dll' -o -iname 'msvcrt.dll' | grep .; then
     fail "deploy.sh copied a DLL of Windows"
 fi
-if x86_64-w64-mingw32-objdump -h stage/strobix.exe stage/Qt6Core.dll | grep -F .debug_; then
+if x86_64-w64-mingw32-objdump -h stage/strobix.exe stage/strobixw.exe stage/Qt6Core.dll \
+        | grep -F .debug_; then
     fail "deploy.sh did not strip the binaries"
 fi
 

@@ -9,7 +9,7 @@
 #     pseudo-terminal where the virtual device of the Linux build ($1, default
 #     build/ci) checks the line settings, the framing and the pacing, and keeps
 #     the bytes, which must equal those the Linux program sends;
-#  4. screenshots of the window on the windows platform plugin under Xvfb,
+#  4. screenshots of strobixw.exe's window on the windows platform plugin under Xvfb,
 #     at 100% and 200%, into build/windows/screenshots.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -118,4 +118,5 @@ wait "$devsim_pid" 2>/dev/null || true
 
 echo "=== wine: screenshots on the windows platform plugin"
 restart_wine
-scripts/windows/screenshot.sh "$installed" build/windows/screenshots
+# The program the Start menu starts.
+scripts/windows/screenshot.sh "$program_dir/strobixw.exe" build/windows/screenshots
