@@ -78,7 +78,9 @@ void TerminalInput::readLine()
         }
         // Deleted later: this runs inside the notifier's own signal.
         d->input.release()->deleteLater();
-        emit lineRead(d->line.left(d->line.indexOf('\n')), got > 0);
+        // Input that ends without a line end still gives what there was.
+        const qsizetype end = d->line.indexOf('\n');
+        emit lineRead(end < 0 ? d->line : d->line.left(end), end >= 0);
     });
 }
 
