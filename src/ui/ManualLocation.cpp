@@ -20,18 +20,15 @@ QString resolved(const QString& executableDir, const char* relative, const char*
         QDir(executableDir).filePath(QLatin1String(relative) + QLatin1String(name)));
 }
 
-// The installed place when nothing is found.
+// The first place that holds it; the installed place when none does.
 QString found(const QString& executableDir, const char* name)
 {
-    const QString installed = resolved(executableDir, InstalledRelative, name);
-    if (QFileInfo::exists(installed))
-        return installed;
-    for (const char* relative : {BesideProgram, BuildTreeRelative}) {
+    for (const char* relative : {InstalledRelative, BesideProgram, BuildTreeRelative}) {
         const QString candidate = resolved(executableDir, relative, name);
         if (QFileInfo::exists(candidate))
             return candidate;
     }
-    return installed;
+    return resolved(executableDir, InstalledRelative, name);
 }
 } // namespace
 
