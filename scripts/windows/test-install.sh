@@ -35,7 +35,14 @@ reg_value() {
     local key="$1" label="${2:-(Default)}" line rest type out
     local query=(/ve)
     [[ -n "${2:-}" ]] && query=(/v "$2")
-    out="$(wine reg query "$key" "${query[@]}" 2>/dev/null)" || return 1
+    # Once, on a loaded machine, a value the installer writes was reported
+    # missing while those it writes just before were there. Asking again
+    # cannot make a really missing value appear, and it outlasts such a hiccup.
+    for _ in 1 2 3; do
+        out="$(wine reg query "$key" "${query[@]}" 2>/dev/null)" && break
+        out=""
+        sleep 1
+    done
     while IFS= read -r line; do
         line="${line%$'\r'}"
         [[ "$line" == "    $label    "* ]] || continue
