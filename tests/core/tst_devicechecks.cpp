@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+#include <random>
+
 #include <termios.h>
 
 // The virtual device is the judge of every download test, so its own checks
@@ -15,6 +17,7 @@ class DeviceChecksTest : public QObject {
 private slots:
     void stream_data();
     void stream();
+    void lateStampsAreNotEarlyRecords();
     void lineSettings_data();
     void lineSettings();
 };
@@ -109,6 +112,29 @@ void DeviceChecksTest::stream()
     }
     QVERIFY2(!analysis.violations().filter(violation).isEmpty(),
              qPrintable(analysis.violations().join(QLatin1Char('\n'))));
+}
+
+// A reader woken late stamps some records late; that must not read as the
+// next record coming early, while a record really sent early still does.
+void DeviceChecksTest::lateStampsAreNotEarlyRecords()
+{
+    const QByteArray good = DownloadStream::build(defaultValues());
+    const int first = 3;
+    const int size = DownloadStream::RecordSize;
+    std::mt19937 random(17);
+    for (int series = 0; series < 200; ++series) {
+        Stamps stamps = paced(good.size(), 550.0, 50.0);
+        const int late = 1 + int(random() % 54); // a record (and the rest of its bytes) read late
+        const auto delayNs = std::int64_t(std::uniform_real_distribution<>(1.0, 49.9)(random) * 1e6);
+        for (int byte = first + late * size; byte < first + (late + 1) * size; ++byte)
+            stamps[byte] += delayNs;
+        QVERIFY2(StreamAnalysis(good, stamps, 56, 2.0).ok(), qPrintable(QString::number(late)));
+
+        const int early = late + 1; // this one and all after it sent 10 ms early
+        for (int byte = first + early * size; byte < good.size(); ++byte)
+            stamps[byte] -= 10'000'000;
+        QVERIFY2(!StreamAnalysis(good, stamps, 56, 2.0).ok(), qPrintable(QString::number(early)));
+    }
 }
 
 void DeviceChecksTest::lineSettings_data()
