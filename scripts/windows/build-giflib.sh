@@ -6,12 +6,14 @@
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/../.." && pwd)"
-cache="${STROBIX_WINDOWS_CACHE:-$HOME/.cache/strobix-windows}"
-version=5.2.1
-revision=2.5+deb12u1
+source "$root/scripts/lib/common.sh"
+cache=$(cache_dir windows)
+source_version=$(installed_source_version libgif-dev)   # e.g. 5.2.1-2.5+deb12u1
+version=${source_version%%-*}
+revision=${source_version#*-}
 recipe="$root/cmake/windows/giflib/CMakeLists.txt"
 toolchain="$root/cmake/toolchains/mingw-w64-x86_64.cmake"
-key=$(cat "$recipe" "$toolchain" "$0" | sha256sum | cut -c1-12)
+key=$( (echo "$source_version"; cat "$recipe" "$toolchain") | sha256sum | cut -c1-12)
 prefix="$cache/giflib-$version-mingw64-$key"
 if [[ -f "$prefix/.complete" ]]; then
     echo "$prefix"
@@ -19,14 +21,7 @@ if [[ -f "$prefix/.complete" ]]; then
 fi
 
 sources="$cache/src"
-pool=http://deb.debian.org/debian/pool/main/g/giflib
-mkdir -p "$sources"
-fetch() { # file md5
-    [[ -f "$sources/$1" ]] || curl -fsSL -o "$sources/$1" "$pool/$1"
-    echo "$2  $sources/$1" | md5sum -c --quiet
-}
-fetch "giflib_$version.orig.tar.gz" 6f03aee4ebe54ac2cc1ab3e4b0a049e5
-fetch "giflib_$version-$revision.debian.tar.xz" 4d18adf24ab46858613d57a237c98b6f
+fetch_debian_source giflib "$source_version" "$sources"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -8,9 +8,11 @@
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/../.." && pwd)"
-version=6.4.2
-debian_revision=10
-cache="${STROBIX_WINDOWS_CACHE:-$HOME/.cache/strobix-windows}"
+source "$root/scripts/lib/common.sh"
+source_version=$(installed_source_version qt6-base-dev)   # e.g. 6.4.2+dfsg-10
+version=${source_version%%+*}
+debian_revision=${source_version##*-}
+cache=$(cache_dir windows)
 
 # Only what the program uses, to keep the compile short: no HarfBuzz (the
 # Windows font engines shape the Latin text the program draws) and no Direct2D
@@ -45,12 +47,8 @@ sources="$cache/src"
 tree="$sources/qtbase-everywhere-src-$version"
 mkdir -p "$sources"
 if [[ ! -d "$tree" ]]; then
-    pool=http://deb.debian.org/debian/pool/main/q/qt6-base
-    tarball="qt6-base_$version+dfsg.orig.tar.xz"
-    [[ -f "$sources/$tarball" ]] || curl -fsSL -o "$sources/$tarball.part" "$pool/$tarball"
-    [[ -f "$sources/$tarball" ]] || mv "$sources/$tarball.part" "$sources/$tarball"
-    echo "99724190bd6eb53b3f4b723e09e32304  $sources/$tarball" | md5sum -c --quiet
-    tar -C "$sources" -xf "$sources/$tarball"
+    fetch_debian_source qt6-base "$source_version" "$sources"
+    tar -C "$sources" -xf "$sources/qt6-base_${source_version%-*}.orig.tar.xz"
 fi
 
 build="$cache/build-qt-$key"
