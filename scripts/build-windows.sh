@@ -3,11 +3,15 @@
 # Builds Strobix for 64-bit Windows on this Debian 12 machine and writes the
 # installer and the portable zip into build/windows/packages:
 #   strobix-<version>-win64-setup.exe  strobix-<version>-win64.zip
-# The first run also builds Qt and giflib for Windows from Debian's sources
-# (about half an hour on two cores) into ~/.cache/strobix-windows, or
-# $STROBIX_WINDOWS_CACHE; later runs reuse them.
+# Stages: the cross Qt and giflib (the first run builds them from Debian's
+# sources, fetched through apt, about half an hour on two cores, into
+# ~/.cache/strobix-windows or $STROBIX_WINDOWS_CACHE; later runs reuse them),
+# the program with the windows preset, then deploy and packages.
+# Usage: scripts/build-windows.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib/common.sh
+(($# == 0)) || die "usage: scripts/build-windows.sh (no arguments)"
 scripts/install-deps.sh --windows
 
 qt=$(scripts/windows/build-qt.sh | tail -n 1)

@@ -26,7 +26,10 @@ for group in "$@"; do
         need_sources=true
         ;;
     --web)
-        packages+=(emscripten nodejs npm chromium xz-utils brotli)
+        packages+=(emscripten chromium xz-utils brotli)
+        # A machine may have Node.js from elsewhere (with its own npm), which
+        # Debian's npm package conflicts with.
+        command -v npm >/dev/null || packages+=(nodejs npm)
         need_sources=true
         ;;
     *)

@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
 # Small helpers the build and test scripts share; sourced, never run.
 
-die() { echo "$*" >&2; exit 1; }
+die() { echo "$(basename "$0"): $*" >&2; exit 1; }
 
 # The folder of the cross builds' prebuilt parts (Qt, giflib), outside the work
 # tree so that a clean checkout reuses them. $1: windows or web.
@@ -36,4 +36,30 @@ fetch_debian_source() {
     sed -n '/^Checksums-Sha256:/,/^[^ ]/{/^ /p}' "$dsc" |
         while read -r sum _ name; do echo "$sum  $folder/$name"; done |
         sha256sum -c --quiet - || die "the source files of $package $version do not match $dsc"
+}
+
+# Stops this Wine prefix's server and waits until it has gone, so that the next
+# wine call starts one that reads the registry afresh.
+restart_wine() {
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w >/dev/null 2>&1 || true
+}
+
+# Starts the virtual device in the background, logging to $2, and waits (at most
+# 30 s) for it to name its terminal. Sets devsim_pid and devsim_device.
+# $1: strobix-devsim, $2: log file, the rest: its options.
+start_devsim() {
+    local program="$1" log="$2"
+    shift 2
+    "$program" "$@" >"$log" 2>&1 &
+    devsim_pid=$!
+    devsim_device=""
+    for _ in $(seq 1 300); do
+        devsim_device=$(sed -n 's/^device: //p' "$log")
+        [[ -n "$devsim_device" ]] && return 0
+        kill -0 "$devsim_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    cat "$log" >&2
+    die "the virtual device did not start (log: $log)"
 }

@@ -16,7 +16,7 @@
 # The stage folder must not exist yet or be empty.
 set -euo pipefail
 
-die() { echo "deploy.sh: $*" >&2; exit 1; }
+source "$(dirname "$0")/../lib/common.sh"
 
 (($# == 3)) || die "usage: $0 <strobix.exe> <qt-prefix> <stage-dir>"
 exe="$1" qt="$2" stage="$3"

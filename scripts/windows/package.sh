@@ -7,7 +7,7 @@
 # Usage: scripts/windows/package.sh <stage-dir> <version> <out-dir>
 set -euo pipefail
 
-die() { echo "package.sh: $*" >&2; exit 1; }
+source "$(dirname "$0")/../lib/common.sh"
 
 (($# == 3)) || die "usage: $0 <stage-dir> <version> <out-dir>"
 stage="$(cd "$1" && pwd)" version="$2" out="$3"

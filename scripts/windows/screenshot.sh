@@ -5,15 +5,17 @@
 # writes a picture of each: <out>/windows-100.png, <out>/windows-200.png.
 # Usage: screenshot.sh <strobix.exe> <out folder>
 set -euo pipefail
+source "$(dirname "$0")/../lib/common.sh"
+(($# == 2)) || die "usage: screenshot.sh <strobix.exe> <out folder>"
 program="$1"
 out="$2"
+[[ -f "$program" ]] || die "no such program: $program"
 mkdir -p "$out"
 export WINEDEBUG="${WINEDEBUG:--all}"
 
 shoot() { # dpi name
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
-    wineserver -k >/dev/null 2>&1 || true
-    wineserver -w >/dev/null 2>&1
+    restart_wine
     wine "$program" >/dev/null 2>&1 &
     local pid=$!
     # The main window's caption names the program; wait until it is mapped.
@@ -31,7 +33,7 @@ shoot() { # dpi name
     sleep 2 # let it paint
     import -window "$window" "$out/windows-$2.png"
     echo "$out/windows-$2.png: $(identify -format '%wx%h' "$out/windows-$2.png"), window $(xdotool getwindowgeometry "$window" | sed -n 's/ *Geometry: //p')"
-    wineserver -k >/dev/null 2>&1 || true
+    restart_wine
     wait "$pid" 2>/dev/null || true
 }
 

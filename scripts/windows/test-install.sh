@@ -11,19 +11,19 @@
 # Usage: scripts/windows/test-install.sh <strobix-x.y.z-win64-setup.exe> [<earlier setup.exe>]
 set -euo pipefail
 
-fail() { echo "test-install.sh: FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/../lib/common.sh"
 
-(($# == 1 || $# == 2)) || fail "usage: $0 <setup.exe> [<earlier setup.exe>]"
+(($# == 1 || $# == 2)) || die "FAIL: usage: $0 <setup.exe> [<earlier setup.exe>]"
 setup="$(realpath "$1")"
-[[ -f "$setup" ]] || fail "no installer at $1"
+[[ -f "$setup" ]] || die "FAIL: no installer at $1"
 earlier="${2:+$(realpath "$2")}"
-[[ -z "$earlier" || -f "$earlier" ]] || fail "no installer at $2"
+[[ -z "$earlier" || -f "$earlier" ]] || die "FAIL: no installer at $2"
 version="$(basename "$setup" | sed -n 's/^strobix-\(.*\)-win64-setup\.exe$/\1/p')"
-[[ -n "$version" ]] || fail "$1 is not named strobix-<version>-win64-setup.exe"
+[[ -n "$version" ]] || die "FAIL: $1 is not named strobix-<version>-win64-setup.exe"
 
 work="$(mktemp -d)"
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'restart_wine; rm -rf "$work"' EXIT
 started=$SECONDS
 echo "preparing a Wine prefix in $WINEPREFIX"
 wineboot -i >/dev/null 2>&1
@@ -56,10 +56,10 @@ reg_value() {
 }
 expect_value() { # <key> <name or ""> <expected data>
     local data
-    data="$(reg_value "$1" "$2")" || fail "$1 has no value ${2:-(default)}"
-    [[ "$data" == "$3" ]] || fail "$1 ${2:-(default)} is '$data', not '$3'"
+    data="$(reg_value "$1" "$2")" || die "FAIL: $1 has no value ${2:-(default)}"
+    [[ "$data" == "$3" ]] || die "FAIL: $1 ${2:-(default)} is '$data', not '$3'"
 }
-expect_no_key() { ! wine reg query "$1" >/dev/null 2>&1 || fail "$1 is still there"; }
+expect_no_key() { ! wine reg query "$1" >/dev/null 2>&1 || die "FAIL: $1 is still there"; }
 
 folders='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders'
 local_appdata="$(reg_value "$folders" "Local AppData")"
@@ -79,31 +79,31 @@ wine reg add "$dat_key" /ve /d Other.File /f >/dev/null
 
 if [[ -n "$earlier" ]]; then
     echo "installing $(basename "$earlier")"
-    wine "$earlier" /S || fail "the earlier installer exited with $?"
+    wine "$earlier" /S || die "FAIL: the earlier installer exited with $?"
     wineserver -w
 fi
 echo "installing $(basename "$setup")"
-wine "$setup" /S || fail "the installer exited with $?"
+wine "$setup" /S || die "FAIL: the installer exited with $?"
 wineserver -w
 
 for file in strobix.exe strobixw.exe strobix.ico uninstall.exe Qt6Core.dll platforms/qwindows.dll \
         translations/qtbase_de.qm manual/index.html; do
-    [[ -f "$instdir/$file" ]] || fail "$instdir_win has no $file"
+    [[ -f "$instdir/$file" ]] || die "FAIL: $instdir_win has no $file"
 done
-compgen -G "$instdir/examples/*.dat" >/dev/null || fail "$instdir_win has no examples"
-[[ -f "$shortcut" ]] || fail "no Start-menu entry $shortcut"
+compgen -G "$instdir/examples/*.dat" >/dev/null || die "FAIL: $instdir_win has no examples"
+[[ -f "$shortcut" ]] || die "FAIL: no Start-menu entry $shortcut"
 # The working folder of the entry is the only place Documents appears in it.
 strings -el "$shortcut" | grep -qxF "$documents" \
-    || fail "the Start-menu entry does not start in $documents"
+    || die "FAIL: the Start-menu entry does not start in $documents"
 # It starts the program without a console, which Windows opens no console
 # window for; the command line's program has one.
 strings -a "$shortcut" | grep -qxF "$instdir_win\\strobixw.exe" \
-    || fail "the Start-menu entry does not start strobixw.exe"
+    || die "FAIL: the Start-menu entry does not start strobixw.exe"
 subsystem() { x86_64-w64-mingw32-objdump -p "$instdir/$1" | sed -n 's/^Subsystem[[:space:]]*//p'; }
 [[ "$(subsystem strobixw.exe)" == *"(Windows GUI)" ]] \
-    || fail "strobixw.exe is not a windowed program: $(subsystem strobixw.exe)"
+    || die "FAIL: strobixw.exe is not a windowed program: $(subsystem strobixw.exe)"
 [[ "$(subsystem strobix.exe)" == *"(Windows CUI)" ]] \
-    || fail "strobix.exe is not a console program: $(subsystem strobix.exe)"
+    || die "FAIL: strobix.exe is not a console program: $(subsystem strobix.exe)"
 
 expect_value "$uninstall_key" DisplayName Strobix
 expect_value "$uninstall_key" DisplayVersion "$version"
@@ -113,29 +113,29 @@ expect_value "$uninstall_key" InstallLocation "$instdir_win"
 expect_value "$uninstall_key" DisplayIcon "$instdir_win\\strobix.ico"
 expect_value "$uninstall_key" NoModify 0x1
 expect_value "$uninstall_key" NoRepair 0x1
-size="$(reg_value "$uninstall_key" EstimatedSize)" || fail "no EstimatedSize"
-(( size > 0 )) || fail "EstimatedSize is $size"
+size="$(reg_value "$uninstall_key" EstimatedSize)" || die "FAIL: no EstimatedSize"
+(( size > 0 )) || die "FAIL: EstimatedSize is $size"
 expect_value "$application_key" FriendlyAppName Strobix
 expect_value "$application_key\\shell\\open\\command" "" "$open_command"
-reg_value "$application_key\\SupportedTypes" .dat >/dev/null || fail ".dat is not a supported type"
+reg_value "$application_key\\SupportedTypes" .dat >/dev/null || die "FAIL: .dat is not a supported type"
 expect_value "$progid_key\\shell\\open\\command" "" "$open_command"
 reg_value "$dat_key\\OpenWithProgids" Strobix.SequenceFile >/dev/null \
-    || fail "Strobix.SequenceFile is not in the OpenWithProgids of .dat"
+    || die "FAIL: Strobix.SequenceFile is not in the OpenWithProgids of .dat"
 expect_value "$dat_key" "" Other.File
 
 echo "running the installed strobix.exe --version"
 # From a folder of its own: the program may write to its working folder.
 mkdir "$work/run"
 output="$(cd "$work/run" && wine "$instdir/strobix.exe" --version 2>&1 | tr -d '\r')" \
-    || fail "strobix.exe --version exited with $?: $output"
-grep -qF "$version" <<<"$output" || fail "strobix.exe --version printed '$output'"
+    || die "FAIL: strobix.exe --version exited with $?: $output"
+grep -qF "$version" <<<"$output" || die "FAIL: strobix.exe --version printed '$output'"
 echo "  $output"
 
 # Qt finds its German strings in translations/ beside the program: its part
 # of the help ("Usage:") is in German then.
 help="$(cd "$work/run" && LC_ALL=de_DE.UTF-8 wine "$instdir/strobix.exe" --help 2>&1 | tr -d '\r')" \
-    || fail "strobix.exe --help exited with $?"
-grep -q '^Aufruf: ' <<<"$help" || fail "Qt's German strings were not found: $(head -n 3 <<<"$help")"
+    || die "FAIL: strobix.exe --help exited with $?"
+grep -q '^Aufruf: ' <<<"$help" || die "FAIL: Qt's German strings were not found: $(head -n 3 <<<"$help")"
 
 # Draws with QtGui and QtWidgets on the offscreen platform: the deployed Qt
 # and its plugin load, for both programs.
@@ -144,9 +144,9 @@ for program in strobix.exe strobixw.exe; do
     rm -f "$work/run/test.gif"
     (cd "$work/run" && wine "$instdir/$program" --export-animation "$(winepath -w "$example")" \
         test.gif >export.txt 2>&1) \
-        || fail "$program --export-animation exited with $?: $(cat "$work/run/export.txt")"
+        || die "FAIL: $program --export-animation exited with $?: $(cat "$work/run/export.txt")"
     [[ "$(head -c 4 "$work/run/test.gif")" == GIF8 ]] \
-        || fail "$program --export-animation wrote no GIF"
+        || die "FAIL: $program --export-animation wrote no GIF"
 done
 
 echo "uninstalling"
@@ -154,12 +154,12 @@ echo "uninstalling"
 echo notes >"$instdir/notes.txt"
 # The uninstaller runs a copy of itself and returns at once: wait for Wine's
 # processes to end.
-wine "$instdir/uninstall.exe" /S || fail "the uninstaller exited with $?"
+wine "$instdir/uninstall.exe" /S || die "FAIL: the uninstaller exited with $?"
 wineserver -w
 
 left="$(cd "$instdir" 2>/dev/null && find . -mindepth 1)" || true
-[[ "$left" == ./notes.txt ]] || fail "the uninstaller left in $instdir_win: ${left:-nothing, not even notes.txt}"
-[[ ! -e "$shortcut" ]] || fail "the Start-menu entry is still there"
+[[ "$left" == ./notes.txt ]] || die "FAIL: the uninstaller left in $instdir_win: ${left:-nothing, not even notes.txt}"
+[[ ! -e "$shortcut" ]] || die "FAIL: the Start-menu entry is still there"
 expect_no_key "$uninstall_key"
 expect_no_key "$application_key"
 expect_no_key "$progid_key"

@@ -6,7 +6,7 @@
 # Usage: scripts/windows/test-packaging.sh
 set -euo pipefail
 
-fail() { echo "test-packaging.sh: FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/../lib/common.sh"
 scripts="$(cd "$(dirname "$0")" && pwd)"
 cxx=x86_64-w64-mingw32-g++-posix
 work="$(mktemp -d)"
@@ -57,27 +57,27 @@ $cxx -g -mwindows -o strobixw.exe main.cpp qt/bin/Qt6Core.dll
 for file in strobix.exe strobixw.exe Qt6Core.dll Qt6Gui.dll libstdc++-6.dll libgcc_s_seh-1.dll \
         libwinpthread-1.dll platforms/qwindows.dll platforms/qoffscreen.dll \
         translations/qtbase_de.qm manual/index.html LICENSE.txt licenses/Qt.txt; do
-    [[ -f "stage/$file" ]] || fail "deploy.sh left out $file"
+    [[ -f "stage/$file" ]] || die "FAIL: deploy.sh left out $file"
 done
-compgen -G "stage/examples/*.dat" >/dev/null || fail "deploy.sh left out the examples"
+compgen -G "stage/examples/*.dat" >/dev/null || die "FAIL: deploy.sh left out the examples"
 if find stage -iname 'kernel32.dll' -o -iname 'user32.dll' -o -iname 'msvcrt.dll' | grep .; then
-    fail "deploy.sh copied a DLL of Windows"
+    die "FAIL: deploy.sh copied a DLL of Windows"
 fi
 if x86_64-w64-mingw32-objdump -h stage/strobix.exe stage/strobixw.exe stage/Qt6Core.dll \
         | grep -F .debug_; then
-    fail "deploy.sh did not strip the binaries"
+    die "FAIL: deploy.sh did not strip the binaries"
 fi
 
 rm qt/bin/Qt6Gui.dll
 if "$scripts/deploy.sh" strobix.exe qt missing 2>error.txt; then
-    fail "deploy.sh succeeded without Qt6Gui.dll"
+    die "FAIL: deploy.sh succeeded without Qt6Gui.dll"
 fi
-grep -q 'cannot find Qt6Gui.dll' error.txt || fail "deploy.sh said: $(cat error.txt)"
+grep -q 'cannot find Qt6Gui.dll' error.txt || die "FAIL: deploy.sh said: $(cat error.txt)"
 
 "$scripts/package.sh" stage 1.0.0 out >/dev/null
 cmake -E tar tf out/strobix-1.0.0-win64.zip >zip.txt
-grep -qx 'strobix-1.0.0-win64/strobix.exe' zip.txt || fail "the zip has no strobix-1.0.0-win64/strobix.exe"
-grep -qx 'strobix-1.0.0-win64/platforms/qwindows.dll' zip.txt || fail "the zip has no plugin"
+grep -qx 'strobix-1.0.0-win64/strobix.exe' zip.txt || die "FAIL: the zip has no strobix-1.0.0-win64/strobix.exe"
+grep -qx 'strobix-1.0.0-win64/platforms/qwindows.dll' zip.txt || die "FAIL: the zip has no plugin"
 # An earlier version with a file this one no longer has.
 cp -r stage earlier
 touch earlier/obsolete.dll

@@ -9,20 +9,26 @@
 #     pseudo-terminal where the virtual device of the Linux build ($1, default
 #     build/ci) checks the line settings, the framing and the pacing, and keeps
 #     the bytes, which must equal those the Linux program sends;
-#  4. screenshots of strobixw.exe's window on the windows platform plugin under Xvfb,
+#  4. the command line's answers and exit codes (printing, a missing file, the
+#     prompt declined, a port that does not exist, wrong usage);
+#  5. screenshots of strobixw.exe's window on the windows platform plugin under Xvfb,
 #     at 100% and 200%, into build/windows/screenshots.
+# Usage: test-wine.sh [linux build folder]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+source scripts/lib/common.sh
+(($# <= 1)) || die "usage: test-wine.sh [linux build folder, default build/ci]"
 linux_build="${1:-build/ci}"
 devsim="$linux_build/tools/devsim/strobix-devsim"
 linux_strobix="$linux_build/src/strobix"
-setup=$(ls build/windows/packages/strobix-*-win64-setup.exe)
+[[ -x "$devsim" && -x "$linux_strobix" ]] || die "no Linux build in $linux_build (run scripts/test.sh or build the ci preset)"
+setup=$(ls build/windows/packages/strobix-*-win64-setup.exe 2>/dev/null) ||
+    die "no installer in build/windows/packages (run scripts/build-windows.sh first)"
 work="build/windows/wine-tests"
 rm -rf "$work" && mkdir -p "$work"
 
 export WINEDEBUG=-all
 export WINEPREFIX="$PWD/$work/prefix"
-restart_wine() { wineserver -k >/dev/null 2>&1 || true; wineserver -w >/dev/null 2>&1 || true; }
 trap restart_wine EXIT
 echo "=== wine: prefix"
 wineboot -i >/dev/null 2>&1
@@ -44,22 +50,16 @@ wine "$setup" /S
 wineserver -w >/dev/null 2>&1
 program_dir="$(winepath -u "$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')")/Programs/Strobix"
 installed="$program_dir/strobix.exe"
-[[ -f "$installed" ]] || { echo "the installed program is missing: $installed" >&2; exit 1; }
+[[ -f "$installed" ]] || die "the installed program is missing: $installed"
 
 echo "=== wine: download through COM5"
 sample=examples/red-beacon.dat
-"$devsim" --timeout 60 --save "$work/linux.bin" >"$work/linux.log" 2>&1 &
-devsim_pid=$!
-until grep -q '^device: ' "$work/linux.log"; do sleep 0.1; done
-"$linux_strobix" --download "$sample" --device "$(sed -n 's/^device: //p' "$work/linux.log")" \
-    --yes >/dev/null
+start_devsim "$devsim" "$work/linux.log" --timeout 60 --save "$work/linux.bin"
+"$linux_strobix" --download "$sample" --device "$devsim_device" --yes >/dev/null
 wait "$devsim_pid"
 
-"$devsim" --timeout 120 --save "$work/windows.bin" >"$work/windows.log" 2>&1 &
-devsim_pid=$!
-until grep -q '^device: ' "$work/windows.log"; do sleep 0.1; done
-pty=$(sed -n 's/^device: //p' "$work/windows.log")
-wine reg add 'HKLM\Software\Wine\Ports' /v COM5 /d "$pty" /f >/dev/null 2>>"$work/wine.log"
+start_devsim "$devsim" "$work/windows.log" --timeout 120 --save "$work/windows.bin"
+wine reg add 'HKLM\Software\Wine\Ports' /v COM5 /d "$devsim_device" /f >/dev/null 2>>"$work/wine.log"
 restart_wine
 (cd "$work" && wine "$installed" --download "$(winepath -w "$PWD/../../../$sample")" \
     --port 5 --yes) >"$work/download.log" 2>&1 || {
@@ -70,7 +70,7 @@ restart_wine
 devsim_status=0
 wait "$devsim_pid" || devsim_status=$?
 cat "$work/windows.log"
-[[ $devsim_status -eq 0 ]] || { echo "the virtual device found faults" >&2; exit 1; }
+[[ $devsim_status -eq 0 ]] || die "the virtual device found faults"
 cmp "$work/linux.bin" "$work/windows.bin" || {
     echo "the Windows program sent other bytes than the Linux one" >&2
     exit 1
@@ -84,15 +84,12 @@ awk '/^Marker to first record:/ { first = $5 }
          printf "first record after %.2f ms, last after %.2f ms (goal: 550 ms and 3300-3333 ms)\n",
                 first, total
          exit !(first >= 550 && total >= 3300 && total <= 3333)
-     }' "$work/windows.log" || { echo "the Windows program's pacing is off" >&2; exit 1; }
+     }' "$work/windows.log" || die "the Windows program's pacing is off"
 
 echo "=== wine: the command line's answers and exit codes"
 # expected exit code | what the output must contain | standard input | arguments
-"$devsim" --timeout 60 >"$work/cancel.log" 2>&1 &
-devsim_pid=$!
-until grep -q '^device: ' "$work/cancel.log"; do sleep 0.1; done
-wine reg add 'HKLM\Software\Wine\Ports' /v COM5 /d "$(sed -n 's/^device: //p' "$work/cancel.log")" \
-    /f >/dev/null 2>>"$work/wine.log"
+start_devsim "$devsim" "$work/cancel.log" --timeout 60
+wine reg add 'HKLM\Software\Wine\Ports' /v COM5 /d "$devsim_device" /f >/dev/null 2>>"$work/wine.log"
 restart_wine
 # The wineserver this starts serves the cases below and is stopped with a dump
 # of what it still holds: into the log, not into the test's output.

@@ -7,6 +7,8 @@
 # printed afterwards; the exit code is the suite's own.
 # Usage: wine-run.sh [--dll-path <folder>:<folder>...] <program.exe> [arguments]
 set -uo pipefail
+source "$(dirname "$0")/../lib/common.sh"
+(($# >= 1)) || die "usage: wine-run.sh [--dll-path <folder>:<folder>...] <program.exe> [arguments]"
 
 dll_path=""
 if [[ "${1:-}" == "--dll-path" ]]; then
@@ -24,7 +26,7 @@ if [[ -n "$dll_path" ]]; then
     export WINEPATH="$windows_path${WINEPATH:-}"
 fi
 export WINEDEBUG="${WINEDEBUG:--all}"
-export WINEPREFIX="${WINEPREFIX:-$HOME/.cache/strobix-windows/wineprefix}"
+export WINEPREFIX="${WINEPREFIX:-$(cache_dir windows)/wineprefix}"
 while IFS='=' read -r name value; do
     [[ "$name" == QT_* ]] && export "WINE$name=$value"
 done < <(env)
