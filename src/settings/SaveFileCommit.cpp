@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "SaveFileCommit.h"
 
+#include "LastingStorage.h"
+
 #include <QSaveFile>
 
 #ifdef Q_OS_UNIX
@@ -55,7 +57,7 @@ QString SaveFileCommit::commit(QSaveFile& file)
     }
     if (!file.commit())
         return file.errorString();
-    return {};
+    return LastingStorage::afterCommit(file.fileName());
 }
 
 QString SaveFileCommit::pushToDisk(QSaveFile& file)
