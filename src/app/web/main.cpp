@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+// The browser edition: the same window in a page. Its folder (LED.cfg, the
+// copies of unsaved work) lives in the site's storage, a sequence link in the
+// address opens as an untitled document, and so does one followed later.
+#include "BrowserPage.h"
+#include "FileCommands.h"
+#include "LastingStorage.h"
+#include "MainWindow.h"
+#include "RecoveryController.h"
+#include "Translations.h"
+#include "UserPrompts.h"
+
+#include <QApplication>
+#include <QTimer>
+
+namespace {
+
+void tellStorageProblem(UserPrompts& prompts, const QString& reason)
+{
+    prompts.ask({QString(),
+                 QCoreApplication::translate(
+                     "BrowserEdition",
+                     "This browser does not keep this page's data (%1).\rThe port number, the "
+                     "zoom and the copies of unsaved work last only until the tab is closed.\r"
+                     "Save your sequences to files.")
+                     .arg(reason),
+                 UserPrompts::Icon::Exclamation, UserPrompts::Buttons::Ok});
+}
+
+void openLink(MainWindow& window, const QString& link)
+{
+    if (link.startsWith(QLatin1String("seq=")))
+        window.fileCommands()->openLink(link);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Strobix"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(STROBIX_VERSION));
+    Translations::install(app);
+    const QString storageProblem = LastingStorage::load();
+
+    // The page keeps them as long as it runs: main() returns before they are used.
+    auto* window = new MainWindow;
+    auto* recovery = new RecoveryController(window->document(), window->prompts(),
+                                            std::make_unique<RecoveryStore>());
+    window->show();
+    QTimer::singleShot(0, window, [window, recovery, storageProblem] {
+        if (!storageProblem.isEmpty())
+            tellStorageProblem(window->prompts(), storageProblem);
+        else
+            LastingStorage::onKeepFailed([window](const QString& reason) {
+                tellStorageProblem(window->prompts(), reason);
+            });
+        // Restored work stays in the undo history of a sequence opened next.
+        recovery->offerLeftCopies();
+        openLink(*window, BrowserPage::linkInAddress());
+        BrowserPage::onLinkFollowed([window](const QString& link) { openLink(*window, link); });
+        BrowserPage::announceReady();
+    });
+    return QApplication::exec();
+}
