@@ -3,7 +3,10 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMetaObject>
+#include <QWidget>
 
 #include <emscripten.h>
 
@@ -28,10 +31,27 @@ EM_JS(void, strobixWatchHash, (), {
     });
 });
 
-EM_JS(void, strobixAnnounceReady, (), {
+EM_JS(void, strobixAnnounceReady, (const char* controls), {
+    window.strobixControls = JSON.parse(UTF8ToString(controls));
     window.strobixReady = true;
     document.dispatchEvent(new Event('strobix-ready'));
 });
+
+QByteArray controlsOf(const QWidget& window)
+{
+    QJsonObject controls;
+    for (const QWidget* control : window.findChildren<QWidget*>()) {
+        if (control->objectName().isEmpty() || !control->isVisible())
+            continue;
+        const QRect rect(control->mapToGlobal(QPoint(0, 0)), control->size());
+        controls.insert(control->objectName(),
+                        QJsonObject{{QStringLiteral("x"), rect.x()},
+                                    {QStringLiteral("y"), rect.y()},
+                                    {QStringLiteral("width"), rect.width()},
+                                    {QStringLiteral("height"), rect.height()}});
+    }
+    return QJsonDocument(controls).toJson(QJsonDocument::Compact);
+}
 
 } // namespace
 
@@ -64,9 +84,9 @@ void onLinkFollowed(std::function<void(const QString& link)> open)
     strobixWatchHash();
 }
 
-void announceReady()
+void announceReady(const QWidget& window)
 {
-    strobixAnnounceReady();
+    strobixAnnounceReady(controlsOf(window).constData());
 }
 
 } // namespace BrowserPage

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+class QWidget;
+
 #include <functional>
 
 // The page the browser edition runs in: the sequence link in its address, and
@@ -16,7 +18,9 @@ QString linkInAddress();
 // address changes to another sequence link.
 void onLinkFollowed(std::function<void(const QString& link)> open);
 
-// Tells the page (and the tests that drive it) that the window is up.
-void announceReady();
+// Tells the page (and the tests that drive it) that the window is up, and
+// where each named control of `window` lies on the canvas, in CSS pixels:
+// window.strobixControls = {name: {x, y, width, height}, ...}.
+void announceReady(const QWidget& window);
 
 } // namespace BrowserPage
