@@ -3,8 +3,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <QApplication>
 #include <QMetaObject>
 #include <QWidget>
 
@@ -31,27 +30,26 @@ EM_JS(void, strobixWatchHash, (), {
     });
 });
 
-EM_JS(void, strobixAnnounceReady, (const char* controls), {
-    window.strobixControls = JSON.parse(UTF8ToString(controls));
+EM_JS(void, strobixAnnounceReady, (), {
+    window.strobixLocate = (name) => {
+        window.strobixLocating = String(name);
+        window.strobixLocated = null;
+        _strobixLocateControl();
+        return window.strobixLocated;
+    };
     window.strobixReady = true;
     document.dispatchEvent(new Event('strobix-ready'));
 });
 
-QByteArray controlsOf(const QWidget& window)
-{
-    QJsonObject controls;
-    for (const QWidget* control : window.findChildren<QWidget*>()) {
-        if (control->objectName().isEmpty() || !control->isVisible())
-            continue;
-        const QRect rect(control->mapToGlobal(QPoint(0, 0)), control->size());
-        controls.insert(control->objectName(),
-                        QJsonObject{{QStringLiteral("x"), rect.x()},
-                                    {QStringLiteral("y"), rect.y()},
-                                    {QStringLiteral("width"), rect.width()},
-                                    {QStringLiteral("height"), rect.height()}});
-    }
-    return QJsonDocument(controls).toJson(QJsonDocument::Compact);
-}
+EM_JS(int, strobixLocatingLength, (), { return lengthBytesUTF8(window.strobixLocating) + 1; });
+
+EM_JS(void, strobixLocating, (char* text, int size), {
+    stringToUTF8(window.strobixLocating, text, size);
+});
+
+EM_JS(void, strobixLocated, (int x, int y, int width, int height), {
+    window.strobixLocated = {x: x, y: y, width: width, height: height};
+});
 
 } // namespace
 
@@ -66,6 +64,21 @@ extern "C" EMSCRIPTEN_KEEPALIVE void strobixLinkFollowed()
                 linkHandler()(BrowserPage::linkInAddress());
         },
         Qt::QueuedConnection);
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE void strobixLocateControl()
+{
+    const int size = strobixLocatingLength();
+    QByteArray text(size, '\0');
+    strobixLocating(text.data(), size);
+    const QString name = QString::fromUtf8(text.constData());
+    for (const QWidget* control : QApplication::allWidgets()) {
+        if (control->objectName() != name || !control->isVisible())
+            continue;
+        const QPoint topLeft = control->mapToGlobal(QPoint(0, 0));
+        strobixLocated(topLeft.x(), topLeft.y(), control->width(), control->height());
+        return;
+    }
 }
 
 namespace BrowserPage {
@@ -84,9 +97,9 @@ void onLinkFollowed(std::function<void(const QString& link)> open)
     strobixWatchHash();
 }
 
-void announceReady(const QWidget& window)
+void announceReady()
 {
-    strobixAnnounceReady(controlsOf(window).constData());
+    strobixAnnounceReady();
 }
 
 } // namespace BrowserPage

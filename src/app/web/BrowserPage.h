@@ -3,8 +3,6 @@
 
 #include <QString>
 
-class QWidget;
-
 #include <functional>
 
 // The page the browser edition runs in: the sequence link in its address, and
@@ -18,9 +16,10 @@ QString linkInAddress();
 // address changes to another sequence link.
 void onLinkFollowed(std::function<void(const QString& link)> open);
 
-// Tells the page (and the tests that drive it) that the window is up, and
-// where each named control of `window` lies on the canvas, in CSS pixels:
-// window.strobixControls = {name: {x, y, width, height}, ...}.
-void announceReady(const QWidget& window);
+// Tells the page (and the tests that drive it) that the window is up; from
+// then on window.strobixLocate(name) gives where the visible control of that
+// object name lies on the canvas, in CSS pixels ({x, y, width, height}), or
+// null: in the main window or in a dialog open over it.
+void announceReady();
 
 } // namespace BrowserPage

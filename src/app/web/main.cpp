@@ -59,7 +59,7 @@ int main(int argc, char* argv[])
         recovery->offerLeftCopies();
         openLink(*window, BrowserPage::linkInAddress());
         BrowserPage::onLinkFollowed([window](const QString& link) { openLink(*window, link); });
-        BrowserPage::announceReady(*window);
+        BrowserPage::announceReady();
     });
     return QApplication::exec();
 }

@@ -40,7 +40,6 @@ RecoveryController::RecoveryController(SequenceDocument& document, UserPrompts& 
     , m_prompts(prompts)
     , m_store(std::move(store))
 {
-    m_writer.setMaxThreadCount(1); // one at a time, in the order asked
     m_quiet.setSingleShot(true);
     m_longestWait.setSingleShot(true);
     setDelays(QuietMs, LongestWaitMs);

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "FileJobs.h"
 #include "RecoveryStore.h"
 
 #include <QObject>
-#include <QThreadPool>
 #include <QTimer>
 
 #include <memory>
@@ -67,5 +67,5 @@ private:
     std::optional<RecoveryStore::Copy> m_lastPosted;
     bool m_failed = false;
     // Declared last: it is waited for before the rest goes.
-    QThreadPool m_writer;
+    FileJobs m_writer;
 };

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: MIT
+// Serves the browser edition's site on 127.0.0.1 and drives it in Debian's
+// headless Chromium over the DevTools protocol, for the tests and the benchmark.
+import { createServer } from 'node:http';
+import { readFile, stat } from 'node:fs/promises';
+import { extname, join, normalize } from 'node:path';
+import puppeteer from 'puppeteer-core';
+
+const types = {
+    '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm',
+    '.json': 'application/json', '.webmanifest': 'application/manifest+json',
+    '.svg': 'image/svg+xml', '.png': 'image/png', '.gif': 'image/gif',
+    '.dat': 'application/octet-stream', '.css': 'text/css',
+};
+
+// A plain static server, as any web host is; `offline()` makes it refuse
+// everything, as a cut network would.
+export async function serve(site) {
+    let online = true;
+    const server = createServer(async (request, response) => {
+        const path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
+        let file = normalize(join(site, path));
+        if (!file.startsWith(normalize(site)) || !online) {
+            response.destroy();
+            return;
+        }
+        try {
+            if ((await stat(file)).isDirectory())
+                file = join(file, 'index.html');
+            const body = await readFile(file);
+            response.writeHead(200, { 'Content-Type': types[extname(file)] || 'application/octet-stream' });
+            response.end(body);
+        } catch {
+            response.writeHead(404);
+            response.end();
+        }
+    });
+    await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+    return {
+        url: `http://127.0.0.1:${server.address().port}/`,
+        offline: () => { online = false; },
+        close: () => new Promise((resolve) => server.close(resolve)),
+    };
+}
+
+export async function launch() {
+    return puppeteer.launch({
+        executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+        headless: true,
+        args: ['--no-sandbox', '--no-first-run', '--disable-background-networking',
+               '--disable-component-update', '--disable-sync', '--disable-quic',
+               '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
+               '--window-size=1200,800'],
+        defaultViewport: { width: 1200, height: 800, deviceScaleFactor: Number(process.env.STROBIX_WEB_SCALE || 1) },
+    });
+}
+
+// Opens the page and waits until the program's window is up. `stubs`: a
+// function run in the page before anything else (stand-ins for browser APIs).
+export async function openProgram(browser, url, { stubs, context } = {}) {
+    const page = await (context || browser).newPage();
+    page.on('pageerror', (error) => console.error('page error:', error.message));
+    if (process.env.STROBIX_WEB_CONSOLE)
+        page.on('console', (message) => console.error('console:', message.text()));
+    if (stubs)
+        await page.evaluateOnNewDocument(stubs);
+    await page.goto(url);
+    await waitForProgram(page);
+    return page;
+}
+
+export async function waitForProgram(page) {
+    await page.waitForFunction(() => window.strobixReady === true, { timeout: 120000 });
+    // The first frames after the window comes up.
+    await new Promise((resolve) => setTimeout(resolve, 300));
+}
+
+// Centre of a named control, in page coordinates.
+export async function controlCentre(page, name) {
+    return page.evaluate((name) => {
+        const control = window.strobixLocate(name);
+        const canvas = document.getElementById('qtcanvas').getBoundingClientRect();
+        return { x: canvas.x + control.x + control.width / 2, y: canvas.y + control.y + control.height / 2 };
+    }, name);
+}
+
+// Centre of grid cell (led 0-3, event 0-49): columns 8 px apart, rows 24 px,
+// cells 9 x 13 px at 100%.
+export async function cellCentre(page, led, event) {
+    const grid = await page.evaluate(() => {
+        const control = window.strobixLocate("SequenceGrid");
+        const canvas = document.getElementById('qtcanvas').getBoundingClientRect();
+        return { x: canvas.x + control.x, y: canvas.y + control.y };
+    });
+    return { x: grid.x + event * 8 + 4, y: grid.y + led * 24 + 6 };
+}
+
+export const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));

@@ -1,0 +1,196 @@
+// SPDX-License-Identifier: MIT
+// The browser edition as a user meets it, in headless Chromium: the window
+// comes up; files and sequence links open; clicks and a drag paint; Save hands
+// over exactly the bytes the desktop program writes; a damaged link changes
+// nothing; unsaved work and LED.cfg outlast a reload; a second visit works
+// with the network cut.
+// Environment: STROBIX_SITE (the site folder), STROBIX_DESKTOP (the desktop
+// program, for the links and as the reference reader).
+import { after, before, describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, readdirSync, readFileSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { basename, join } from 'node:path';
+import { cellCentre, controlCentre, launch, openProgram, pause, serve, waitForProgram } from './harness.mjs';
+
+const site = process.env.STROBIX_SITE || '../../build/web/site';
+const desktop = process.env.STROBIX_DESKTOP || '../../build/default/src/strobix';
+const examples = readdirSync(join(site, 'examples')).filter((name) => name.endsWith('.dat')).sort();
+const work = mkdtempSync(join(tmpdir(), 'strobix-web-'));
+
+// A stand-in for the browser's save picker: what the program writes is kept
+// in the page, as a file the user chose would receive it.
+function saveStandIn() {
+    window.strobixSaved = [];
+    window.showSaveFilePicker = async (options) => {
+        const name = options.suggestedName || 'untitled.dat';
+        const chunks = [];
+        return {
+            name,
+            createWritable: async () => ({
+                write: async (data) => { chunks.push(new Uint8Array(data)); },
+                close: async () => {
+                    const bytes = chunks.flatMap((chunk) => Array.from(chunk));
+                    window.strobixSaved.push({ name, bytes });
+                },
+            }),
+        };
+    };
+}
+
+const linkOf = (file) => execFileSync(desktop, ['--print-link', file]).toString().trim();
+const printed = (file) => execFileSync(desktop, ['--print', file]).toString();
+
+async function save(page) {
+    const count = await page.evaluate(() => window.strobixSaved.length);
+    const button = await controlCentre(page, 'SaveButton');
+    await page.mouse.click(button.x, button.y);
+    await page.waitForFunction((count) => window.strobixSaved.length > count, { timeout: 20000 }, count);
+    return Buffer.from(await page.evaluate(() => window.strobixSaved.at(-1).bytes));
+}
+
+async function openFile(page, file) {
+    const button = await controlCentre(page, 'OpenButton');
+    const [chooser] = await Promise.all([page.waitForFileChooser({ timeout: 20000 }),
+                                         page.mouse.click(button.x, button.y)]);
+    await chooser.accept([file]);
+    await pause(500);
+}
+
+async function followLink(page, fragment) {
+    await page.evaluate((fragment) => { window.location.hash = fragment; }, fragment);
+    await pause(800);
+}
+
+let server;
+let browser;
+before(async () => {
+    server = await serve(site);
+    browser = await launch();
+});
+after(async () => {
+    await browser?.close();
+    await server?.close();
+});
+
+describe('opening and saving', () => {
+    for (const name of examples) {
+        test(`${name}: opened as a file and as a link, saved as the desktop wrote it`, async () => {
+            const file = join(site, 'examples', name);
+            const expected = readFileSync(file);
+            const context = await browser.createBrowserContext();
+            const page = await openProgram(browser, server.url, { stubs: saveStandIn, context });
+            await openFile(page, file);
+            assert.deepEqual(await save(page), expected, 'opened as a file');
+            await followLink(page, linkOf(file).replace(/^.*#/, ''));
+            assert.deepEqual(await save(page), expected, 'opened from its link');
+            await context.close();
+        });
+    }
+});
+
+test('a click and a drag paint the cells the desktop program then reads', async () => {
+    const file = join(site, 'examples', examples[0]);
+    const context = await browser.createBrowserContext();
+    const page = await openProgram(browser, server.url + '#' + linkOf(file).replace(/^.*#/, ''),
+                                   { stubs: saveStandIn, context });
+    const flips = [[3, 40], [3, 41], [3, 42], [3, 43], [0, 47]];
+    const from = await cellCentre(page, 3, 40);
+    const to = await cellCentre(page, 3, 43);
+    await page.mouse.move(from.x, from.y);
+    await page.mouse.down();
+    await page.mouse.move(to.x, to.y, { steps: 6 });
+    await page.mouse.up();
+    const single = await cellCentre(page, 0, 47);
+    await page.mouse.click(single.x, single.y);
+    const saved = join(work, 'painted.dat');
+    writeFileSync(saved, await save(page));
+    // The grid the desktop program prints, with exactly those cells turned over.
+    const rows = printed(file).split('\n');
+    const rowOf = (led) => rows.findIndex((line) => line.startsWith(`LED#${led + 1} `));
+    for (const [led, event] of flips) {
+        const row = rowOf(led);
+        const column = rows[row].length - 50 + event;
+        const flipped = rows[row][column] === '#' ? '.' : '#';
+        rows[row] = rows[row].slice(0, column) + flipped + rows[row].slice(column + 1);
+    }
+    assert.equal(printed(saved), rows.join('\n'));
+    await context.close();
+});
+
+test('a damaged link is refused with a message and changes nothing', async () => {
+    const context = await browser.createBrowserContext();
+    const page = await openProgram(browser, server.url, { stubs: saveStandIn, context });
+    const untouched = await save(page);
+    const link = linkOf(join(site, 'examples', examples[1])).replace(/^.*#/, '');
+    const damaged = link.slice(0, -3) + (link.endsWith('A') ? 'B' : 'A') + link.slice(-2);
+    const before = await page.screenshot();
+    await followLink(page, damaged);
+    assert.notDeepEqual(await page.screenshot(), before, 'no message came up');
+    await page.keyboard.press('Enter');
+    await pause(300);
+    assert.deepEqual(await save(page), untouched);
+    await context.close();
+});
+
+test('unsaved work and LED.cfg outlast a reload', async () => {
+    const context = await browser.createBrowserContext();
+    const page = await openProgram(browser, server.url, { stubs: saveStandIn, context });
+    const cell = await cellCentre(page, 1, 5);
+    await page.mouse.click(cell.x, cell.y);
+    const edited = await save(page); // saved and then changed again below
+    const other = await cellCentre(page, 2, 9);
+    await page.mouse.click(other.x, other.y);
+    const unsaved = await (async () => {
+        const bytes = await save(page);
+        await page.mouse.click(other.x, other.y); // back, unsaved, then forth again
+        await page.mouse.click(other.x, other.y);
+        return bytes;
+    })();
+    assert.notDeepEqual(unsaved, edited);
+    // The port number goes to LED.cfg.
+    const settings = await controlCentre(page, 'Settings_button');
+    await page.mouse.click(settings.x, settings.y);
+    await pause(500);
+    const port = await controlCentre(page, 'CommPortcombo');
+    await page.mouse.click(port.x, port.y);
+    await pause(300);
+    await page.keyboard.press('End');
+    await page.keyboard.press('Enter');
+    const ok = await controlCentre(page, 'SettingsOKbutton');
+    await page.mouse.click(ok.x, ok.y);
+    await pause(4500); // the copy of unsaved work is written, and the folder kept
+    await page.reload();
+    await waitForProgram(page);
+    await pause(500);
+    await page.keyboard.press('Enter'); // Yes: restore
+    await pause(500);
+    assert.deepEqual(await save(page), unsaved);
+    const config = await page.evaluate(() => new Promise((resolve, reject) => {
+        const request = indexedDB.open('/strobix');
+        request.onerror = () => reject(request.error);
+        request.onsuccess = () => {
+            const read = request.result.transaction('FILE_DATA').objectStore('FILE_DATA').get('/strobix/LED.cfg');
+            read.onsuccess = () => resolve(read.result ? Array.from(read.result.contents) : null);
+            read.onerror = () => reject(read.error);
+        };
+    }));
+    assert.equal(Buffer.from(config).toString(), '8\r\n');
+    await context.close();
+});
+
+test('a second visit works with the network cut', async () => {
+    const local = await serve(site);
+    const context = await browser.createBrowserContext();
+    const page = await openProgram(browser, local.url, { context });
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null
+                                     || document.getElementById('offline').hidden === false,
+                               { timeout: 60000 });
+    await pause(2000); // the service worker has cached the site
+    local.offline();
+    await page.reload();
+    await waitForProgram(page);
+    await context.close();
+    await local.close();
+});
