@@ -9,7 +9,7 @@
 # cores, into ~/.cache/strobix-web or $STROBIX_WEB_CACHE; later runs reuse it),
 # the desktop program (it writes the gallery's sequence links), the program
 # with the web preset, then the site.
-# Usage: scripts/build-web.sh
+# Usage: scripts/build-web.sh   ($STROBIX_HOST_PROGRAM: a desktop strobix to use)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/common.sh
@@ -21,8 +21,9 @@ export EMSDK="$emsdk" STROBIX_WEB_QT="$qt" NODE_PATH=/usr/share/nodejs
 jobs="$(nproc)"
 
 echo "=== web: the desktop program, for the gallery's links"
-host=build/default/src/strobix
+host="${STROBIX_HOST_PROGRAM:-build/default/src/strobix}"
 if [[ ! -x "$host" ]]; then
+    host=build/default/src/strobix
     cmake --preset default >/dev/null
     cmake --build --preset default --target strobix --parallel "$jobs"
 fi

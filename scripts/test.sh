@@ -4,11 +4,12 @@
 # reader, then every test suite once with warnings as errors (followed by the
 # checks of the Debian package) and once under AddressSanitizer and
 # UndefinedBehaviorSanitizer, then the random UI stress test under both
-# sanitizers for a bounded time, and last the Windows build under Wine: its
-# suites, its installer, a download through a COM port and its screenshots.
+# sanitizers for a bounded time, then the browser edition in headless
+# Chromium, and last the Windows build under Wine: its suites, its installer,
+# a download through a COM port and its screenshots.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh --test --windows
+scripts/install-deps.sh --test --windows --web
 jobs="$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 
@@ -47,6 +48,11 @@ for preset in ci asan; do
         # The package the deb_package test just built from this build.
         echo "=== ci: Debian package checks"
         scripts/check-package.sh build/ci
+        # The browser edition, in the background like the Windows build; its
+        # gallery's links come from this build's program.
+        web_log="build/web-build.log"
+        STROBIX_HOST_PROGRAM=build/ci/src/strobix nice -n 19 scripts/build-web.sh >"$web_log" 2>&1 &
+        web_build=$!
     fi
 done
 
@@ -62,6 +68,18 @@ else
     echo "the UI stress test found a fault; the whole log is $stress_log" >&2
     exit 1
 fi
+
+echo "=== web: build (in the background since the ci stage)"
+if ! wait "$web_build"; then
+    tail -n 80 "$web_log"
+    echo "the web build failed; the whole log is $web_log" >&2
+    exit 1
+fi
+grep -E '^(=== |program:)' "$web_log" || true
+echo "=== web: the site in headless Chromium"
+(cd tests/web && npm ci --silent)
+STROBIX_SITE="$PWD/build/web/site" STROBIX_DESKTOP="$PWD/build/ci/src/strobix" \
+    node --test --test-concurrency=1 tests/web/
 
 echo "=== windows: build (in the background since the start)"
 if ! wait "$windows_build"; then
