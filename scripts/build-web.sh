@@ -40,6 +40,13 @@ cp packaging/web/strobix-page.js packaging/web/manifest.webmanifest "$site/"
 cp packaging/strobix.svg "$site/icons/strobix.svg"
 cp packaging/web/icons/*.png "$site/icons/"
 cp -rL docs/manual "$site/manual"
+# What the program carries comes with its licenses: Qt's (the Debian source it
+# is built from) and the Liberation fonts'.
+mkdir -p "$site/licenses"
+cp LICENSE "$site/licenses/Strobix.txt"
+cp /usr/share/doc/libqt6core6/copyright "$site/licenses/Qt.txt"
+cp /usr/share/common-licenses/LGPL-3 "$site/licenses/LGPL-3.txt"
+cp /usr/share/doc/fonts-liberation2/copyright "$site/licenses/Liberation-fonts.txt"
 gallery=""
 for example in examples/*.dat; do
     name=$(basename "$example" .dat)

@@ -11,6 +11,7 @@
 #include "UserPrompts.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QTimer>
 
 namespace {
@@ -38,6 +39,8 @@ void openLink(MainWindow& window, const QString& link)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
     QCoreApplication::setApplicationName(QStringLiteral("Strobix"));
     QCoreApplication::setApplicationVersion(QStringLiteral(STROBIX_VERSION));
     Translations::install(app);
