@@ -17,7 +17,7 @@ source scripts/lib/common.sh
 scripts/install-deps.sh --web
 
 { read -r emsdk; read -r qt; } < <(scripts/web/build-qt.sh | tail -n 2)
-export EMSDK="$emsdk" STROBIX_WEB_QT="$qt" NODE_PATH=/usr/share/nodejs
+export EMSDK="$emsdk" STROBIX_WEB_QT="$qt" NODE_PATH=/usr/share/nodejs EMSDK_PYTHON=/usr/bin/python3
 jobs="$(nproc)"
 
 echo "=== web: the desktop program, for the gallery's links"

@@ -29,6 +29,9 @@ prefix="$cache/qt-$version-wasm-$key"
 # compiler. Links to Debian's files make one.
 "$root/scripts/web/emsdk-layout.sh" "$emsdk" >&2
 export EMSDK="$emsdk" NODE_PATH=/usr/share/nodejs
+# Debian's emcc runs under Debian's python3, not a python3 found first on PATH
+# (a version manager's shim costs a process per compile).
+export EMSDK_PYTHON=/usr/bin/python3
 
 if [[ -f "$prefix/.complete" ]]; then
     printf '%s\n%s\n' "$emsdk" "$prefix"
