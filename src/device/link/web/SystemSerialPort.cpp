@@ -1,11 +1,154 @@
 // SPDX-License-Identifier: MIT
-// The browser edition has no serial line of its own yet: every port is
-// refused with the reason, so a download says what to do instead.
+// The serial line through Web Serial. Each call waits for the browser's
+// promise inside the call (asyncify), so the line behaves as the desktop's:
+// open() returns opened or refused, write() once the browser has taken the
+// bytes. The browser offers no drain: what it has taken counts as queued for
+// the line, which the paced sender's settling time after the last record
+// covers. A port that goes away (an adapter pulled out) is told as lost().
 #include "SystemSerialPort.h"
 
+#include <QByteArray>
 #include <QCoreApplication>
+#include <QMetaObject>
+#include <QPointer>
+
+#include <emscripten.h>
+
+namespace {
+
+constexpr int ReasonSize = 1024;
+
+// What the page reports of a port the user unplugged, for the port open now.
+QPointer<SystemSerialPort>& openPort()
+{
+    static QPointer<SystemSerialPort> port;
+    return port;
+}
+
+// 0: open; 1: not found (no port chosen, none granted, no Web Serial);
+// 2: taken by another program or tab; 3: other. The reason is the browser's.
+EM_ASYNC_JS(int, strobixSerialOpen, (const char* deviceText, int baudRate, char* reason, int size), {
+    const device = UTF8ToString(deviceText);
+    const refuse = (code, text) => { stringToUTF8(String(text), reason, size); return code; };
+    if (!window.isSecureContext)
+        return refuse(1, 'insecure');
+    if (!('serial' in navigator))
+        return refuse(1, 'no-web-serial');
+    let port;
+    try {
+        if (device === 'webserial:choose') {
+            port = await navigator.serial.requestPort();
+        } else {
+            const index = Number(device.substring('webserial:'.length));
+            port = (Module.strobixSerialPorts || [])[index];
+            if (!port)
+                return refuse(1, 'gone');
+        }
+    } catch (e) {
+        return refuse(1, e.name === 'NotFoundError' ? 'not-chosen' : (e.message || e));
+    }
+    try {
+        await port.open({baudRate: baudRate, dataBits: 8, stopBits: 1, parity: 'none',
+                         flowControl: 'none'});
+    } catch (e) {
+        const taken = e.name === 'InvalidStateError' || e.name === 'NetworkError';
+        return refuse(taken ? 2 : 3, e.message || e);
+    }
+    const line = {port: port, writer: port.writable.getWriter(), lost: false};
+    line.onDisconnect = () => {
+        if (Module.strobixLine !== line)
+            return;
+        line.lost = true;
+        _strobixSerialLost();
+    };
+    port.addEventListener('disconnect', line.onDisconnect);
+    navigator.serial.addEventListener('disconnect', (event) => {
+        if (event.target === port)
+            line.onDisconnect();
+    });
+    Module.strobixLine = line;
+    return 0;
+});
+
+// 1 once the browser has taken the bytes, else 0 and the reason.
+EM_ASYNC_JS(int, strobixSerialWrite, (const unsigned char* bytes, int count, char* reason, int size), {
+    const line = Module.strobixLine;
+    if (!line || line.lost) {
+        stringToUTF8('the serial port has gone away', reason, size);
+        return 0;
+    }
+    try {
+        await line.writer.write(HEAPU8.slice(bytes, bytes + count));
+        return 1;
+    } catch (e) {
+        stringToUTF8(String(e.message || e), reason, size);
+        return 0;
+    }
+});
+
+// Lets go of the line; `drop`: discard what the browser still holds.
+EM_ASYNC_JS(void, strobixSerialClose, (int drop), {
+    const line = Module.strobixLine;
+    Module.strobixLine = null;
+    if (!line)
+        return;
+    try {
+        if (drop)
+            await line.writer.abort();
+        else
+            await line.writer.close();
+    } catch (e) {
+    }
+    try {
+        line.writer.releaseLock();
+    } catch (e) {
+    }
+    try {
+        await line.port.close();
+    } catch (e) {
+    }
+});
+
+QString explained(const QString& reason)
+{
+    if (reason == QLatin1String("insecure"))
+        return QCoreApplication::translate(
+            "SystemSerialPort", "browsers let only pages from https:// addresses or from this "
+                                "computer use serial ports, and this page has neither");
+    if (reason == QLatin1String("no-web-serial"))
+        return QCoreApplication::translate(
+            "SystemSerialPort", "this browser has no Web Serial; Chrome and Edge have it, "
+                                "Firefox and Safari do not (Save still works in every browser)");
+    if (reason == QLatin1String("not-chosen"))
+        return QCoreApplication::translate(
+            "SystemSerialPort", "no port was chosen in the browser's list of serial ports");
+    if (reason == QLatin1String("gone"))
+        return QCoreApplication::translate("SystemSerialPort",
+                                           "the browser no longer lets this page use that port");
+    return reason;
+}
+
+} // namespace
+
+extern "C" EMSCRIPTEN_KEEPALIVE void strobixSerialLost()
+{
+    QPointer<SystemSerialPort> port = openPort();
+    if (!port)
+        return;
+    QMetaObject::invokeMethod(
+        port,
+        [port] {
+            if (!port || !port->isOpen())
+                return;
+            port->abandon();
+            emit port->lost(QCoreApplication::translate(
+                "SystemSerialPort", "the serial port went away (was the adapter unplugged?)"));
+        },
+        Qt::QueuedConnection);
+}
 
 struct SystemSerialPort::Private {
+    bool open = false;
     QString lastError;
 };
 
@@ -20,37 +163,71 @@ SystemSerialPort::SystemSerialPort(QObject* parent)
 {
 }
 
-SystemSerialPort::~SystemSerialPort() = default;
-
-std::optional<SystemSerialPort::OpenFailure> SystemSerialPort::open(const QString&, qint32)
+SystemSerialPort::~SystemSerialPort()
 {
+    if (d->open)
+        abandon();
+}
+
+std::optional<SystemSerialPort::OpenFailure> SystemSerialPort::open(const QString& device,
+                                                                   qint32 baudRate)
+{
+    QByteArray reason(ReasonSize, '\0');
+    const int refusal =
+        strobixSerialOpen(device.toUtf8().constData(), baudRate, reason.data(), ReasonSize);
+    if (refusal == 0) {
+        d->open = true;
+        d->lastError.clear();
+        openPort() = this;
+        return std::nullopt;
+    }
     OpenFailure failure;
-    failure.refusal = Refusal::NotFound;
-    failure.reason = QCoreApplication::translate(
-        "SystemSerialPort", "this page cannot reach serial ports; save the sequence and "
-                            "download it with the desktop program");
+    failure.refusal = refusal == 1 ? Refusal::NotFound
+                                   : (refusal == 2 ? Refusal::Denied : Refusal::Other);
+    failure.exists = refusal != 1;
+    failure.writable = refusal == 2;
+    failure.reason = explained(QString::fromUtf8(reason.constData()));
     d->lastError = failure.reason;
     return failure;
 }
 
 bool SystemSerialPort::isOpen() const
 {
-    return false;
+    return d->open;
 }
 
-bool SystemSerialPort::write(const QByteArray&)
+bool SystemSerialPort::write(const QByteArray& bytes)
 {
+    if (!d->open)
+        return false;
+    QByteArray reason(ReasonSize, '\0');
+    if (strobixSerialWrite(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                           int(bytes.size()), reason.data(), ReasonSize))
+        return true;
+    d->lastError = QString::fromUtf8(reason.constData());
     return false;
 }
 
 SystemSerialPort::Queue SystemSerialPort::outputQueue()
 {
-    return Queue::Unknown;
+    return d->open ? Queue::Empty : Queue::Unknown;
 }
 
-void SystemSerialPort::close() {}
+void SystemSerialPort::close()
+{
+    if (!d->open)
+        return;
+    d->open = false;
+    strobixSerialClose(0);
+}
 
-void SystemSerialPort::abandon() {}
+void SystemSerialPort::abandon()
+{
+    if (!d->open)
+        return;
+    d->open = false;
+    strobixSerialClose(1);
+}
 
 QString SystemSerialPort::lastError() const
 {
