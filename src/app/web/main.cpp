@@ -7,6 +7,7 @@
 #include "LastingStorage.h"
 #include "MainWindow.h"
 #include "RecoveryController.h"
+#include "SystemPorts.h"
 #include "Translations.h"
 #include "UserPrompts.h"
 
@@ -45,6 +46,9 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(STROBIX_VERSION));
     Translations::install(app);
     const QString storageProblem = LastingStorage::load();
+    // The ports granted to the site, asked of the browser once, here, where
+    // waiting for it cannot come in the way of a dialog.
+    SystemPorts::list();
 
     // The page keeps them as long as it runs: main() returns before they are used.
     auto* window = new MainWindow;

@@ -18,20 +18,33 @@ namespace {
 
 constexpr int ListSize = 4096;
 
+// The first call waits for the browser's list and then follows the ports that
+// come and go; later calls read that list at once, so that no caller (a
+// dialog's own event loop among them) waits inside the browser. The page's
+// start makes the first call.
+EM_ASYNC_JS(void, strobixWatchPorts, (), {
+    if (Module.strobixSerialPorts || !window.isSecureContext || !('serial' in navigator))
+        return;
+    const refresh = async () => {
+        try {
+            Module.strobixSerialPorts = await navigator.serial.getPorts();
+        } catch (e) {
+            Module.strobixSerialPorts = [];
+        }
+    };
+    navigator.serial.addEventListener('connect', refresh);
+    navigator.serial.addEventListener('disconnect', refresh);
+    Module.strobixRefreshPorts = refresh;
+    await refresh();
+});
+
 // A JSON list [{vendor, product}] of the granted ports, in the browser's
-// order (kept as Module.strobixSerialPorts for opening); -1 without Web
+// order (Module.strobixSerialPorts, which opening uses); -1 without Web
 // Serial or outside a secure page.
-EM_ASYNC_JS(int, strobixGrantedPorts, (char* json, int size), {
+EM_JS(int, strobixGrantedPorts, (char* json, int size), {
     if (!window.isSecureContext || !('serial' in navigator))
         return -1;
-    let ports = [];
-    try {
-        ports = await navigator.serial.getPorts();
-    } catch (e) {
-        ports = [];
-    }
-    Module.strobixSerialPorts = ports;
-    const list = ports.map((port) => {
+    const list = (Module.strobixSerialPorts || []).map((port) => {
         const info = port.getInfo ? port.getInfo() : {};
         return {vendor: info.usbVendorId ?? -1, product: info.usbProductId ?? -1};
     });
@@ -91,6 +104,11 @@ namespace SystemPorts {
 
 QList<SerialPortDescription> list()
 {
+    static bool watching = false;
+    if (!watching) {
+        watching = true;
+        strobixWatchPorts();
+    }
     QByteArray json(ListSize, '\0');
     const int count = strobixGrantedPorts(json.data(), ListSize);
     if (count < 0)

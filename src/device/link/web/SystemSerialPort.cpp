@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
-// The serial line through Web Serial. Each call waits for the browser's
-// promise inside the call (asyncify), so the line behaves as the desktop's:
-// open() returns opened or refused, write() once the browser has taken the
-// bytes. The browser offers no drain: what it has taken counts as queued for
-// the line, which the paced sender's settling time after the last record
-// covers. A port that goes away (an adapter pulled out) is told as lost().
+// The serial line through Web Serial. open() waits for the browser inside the
+// call (asyncify), as it is made from the user's click and must return opened
+// or refused. Writes do not wait: each goes to the port's writer at once, in
+// order, so nothing can run while a record is on its way (a waiting call
+// there would let the event loop in at the worst time); the queue counts as
+// pending until the browser has taken every byte, and a write the browser
+// refused fails the next write or the drain. The browser offers no drain of
+// the line itself, which the paced sender's settling time after the last
+// record covers. A port that goes away (an adapter pulled out) is told as lost().
 #include "SystemSerialPort.h"
 
 #include <QByteArray>
@@ -54,7 +57,7 @@ EM_ASYNC_JS(int, strobixSerialOpen, (const char* deviceText, int baudRate, char*
         const taken = e.name === 'InvalidStateError' || e.name === 'NetworkError';
         return refuse(taken ? 2 : 3, e.message || e);
     }
-    const line = {port: port, writer: port.writable.getWriter(), lost: false};
+    const line = {port: port, writer: port.writable.getWriter(), lost: false, pending: 0, failure: ''};
     line.onDisconnect = () => {
         if (Module.strobixLine !== line)
             return;
@@ -67,46 +70,51 @@ EM_ASYNC_JS(int, strobixSerialOpen, (const char* deviceText, int baudRate, char*
             line.onDisconnect();
     });
     Module.strobixLine = line;
+    if (device === 'webserial:choose' && Module.strobixRefreshPorts)
+        Module.strobixRefreshPorts(); // now granted: listed from here on
     return 0;
 });
 
-// 1 once the browser has taken the bytes, else 0 and the reason.
-EM_ASYNC_JS(int, strobixSerialWrite, (const unsigned char* bytes, int count, char* reason, int size), {
+// Hands the bytes to the port's writer now; 0 (and the reason) when the line
+// has already failed.
+EM_JS(int, strobixSerialWrite, (const unsigned char* bytes, int count, char* reason, int size), {
     const line = Module.strobixLine;
-    if (!line || line.lost) {
-        stringToUTF8('the serial port has gone away', reason, size);
+    const failure = !line ? 'the serial port is not open'
+                          : (line.lost ? 'the serial port has gone away' : line.failure);
+    if (failure) {
+        stringToUTF8(String(failure), reason, size);
         return 0;
     }
-    try {
-        await line.writer.write(HEAPU8.slice(bytes, bytes + count));
-        return 1;
-    } catch (e) {
-        stringToUTF8(String(e.message || e), reason, size);
-        return 0;
-    }
+    line.pending += 1;
+    line.writer.write(HEAPU8.slice(bytes, bytes + count)).then(
+        () => { line.pending -= 1; },
+        (e) => { line.pending -= 1; line.failure = line.failure || String(e.message || e); });
+    return 1;
 });
 
-// Lets go of the line; `drop`: discard what the browser still holds.
-EM_ASYNC_JS(void, strobixSerialClose, (int drop), {
+// 0: all taken; 1: some still with the writer; 2: failed (with the reason).
+EM_JS(int, strobixSerialQueue, (char* reason, int size), {
+    const line = Module.strobixLine;
+    const failure = !line ? 'the serial port is not open'
+                          : (line.lost ? 'the serial port has gone away' : line.failure);
+    if (failure) {
+        stringToUTF8(String(failure), reason, size);
+        return 2;
+    }
+    return line.pending > 0 ? 1 : 0;
+});
+
+// Lets go of the line without waiting; `drop`: discard what the writer holds.
+EM_JS(void, strobixSerialClose, (int drop), {
     const line = Module.strobixLine;
     Module.strobixLine = null;
     if (!line)
         return;
-    try {
-        if (drop)
-            await line.writer.abort();
-        else
-            await line.writer.close();
-    } catch (e) {
-    }
-    try {
-        line.writer.releaseLock();
-    } catch (e) {
-    }
-    try {
-        await line.port.close();
-    } catch (e) {
-    }
+    const letGo = drop ? line.writer.abort() : line.writer.close();
+    letGo.catch(() => {}).then(() => {
+        try { line.writer.releaseLock(); } catch (e) {}
+        return line.port.close();
+    }).catch(() => {});
 });
 
 QString explained(const QString& reason)
@@ -210,7 +218,18 @@ bool SystemSerialPort::write(const QByteArray& bytes)
 
 SystemSerialPort::Queue SystemSerialPort::outputQueue()
 {
-    return d->open ? Queue::Empty : Queue::Unknown;
+    if (!d->open)
+        return Queue::Unknown;
+    QByteArray reason(ReasonSize, '\0');
+    switch (strobixSerialQueue(reason.data(), ReasonSize)) {
+    case 0:
+        return Queue::Empty;
+    case 1:
+        return Queue::Pending;
+    default:
+        d->lastError = QString::fromUtf8(reason.constData());
+        return Queue::Unknown;
+    }
 }
 
 void SystemSerialPort::close()
