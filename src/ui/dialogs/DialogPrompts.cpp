@@ -4,9 +4,16 @@
 #include "AppInfo.h"
 #include "FilePicker.h"
 
+#include <QLoggingCategory>
 #include <QMessageBox>
 
 namespace {
+
+// Off unless asked for (QT_LOGGING_RULES="strobix.prompts.info=true"): every
+// message and question as the user reads it, for logs and for the scripts
+// that drive the program where its window cannot be read (the browser
+// edition writes it to the page's console).
+Q_LOGGING_CATEGORY(promptsLog, "strobix.prompts", QtWarningMsg)
 
 QMessageBox::Icon toQt(UserPrompts::Icon icon)
 {
@@ -61,6 +68,7 @@ DialogPrompts::DialogPrompts(QWidget* owner)
 
 UserPrompts::Answer DialogPrompts::ask(const Message& message)
 {
+    qCInfo(promptsLog).noquote() << "asked:" << QString(message.text).replace(u'\r', u' ');
     QMessageBox box(toQt(message.icon),
                     message.title.isEmpty() ? AppInfo::applicationTitle() : message.title,
                     QString(message.text).replace(QLatin1Char('\r'), QLatin1Char('\n')),
