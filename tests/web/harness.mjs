@@ -57,13 +57,13 @@ export async function launch() {
 
 // Opens the page and waits until the program's window is up. `stubs`: a
 // function run in the page before anything else (stand-ins for browser APIs).
-export async function openProgram(browser, url, { stubs, context } = {}) {
+export async function openProgram(browser, url, { stubs, stubArgument, context } = {}) {
     const page = await (context || browser).newPage();
     page.on('pageerror', (error) => console.error('page error:', error.message));
     if (process.env.STROBIX_WEB_CONSOLE)
         page.on('console', (message) => console.error('console:', message.text()));
     if (stubs)
-        await page.evaluateOnNewDocument(stubs);
+        await page.evaluateOnNewDocument(stubs, stubArgument);
     await page.goto(url);
     await waitForProgram(page);
     return page;
