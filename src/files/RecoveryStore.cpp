@@ -26,6 +26,7 @@ constexpr qint64 MaxSidecarBytes = 64 * 1024;
 
 const QString DataSuffix = QStringLiteral(".dat");
 const QString SidecarSuffix = QStringLiteral(".json");
+const QString LockSuffix = QStringLiteral(".lock");
 
 QString hashOf(const QByteArray& data)
 {
@@ -116,7 +117,7 @@ QString RecoveryStore::sidecarPath(const QString& id) const
 
 QString RecoveryStore::lockPath(const QString& id) const
 {
-    return m_folder + QLatin1Char('/') + id + QStringLiteral(".lock");
+    return m_folder + QLatin1Char('/') + id + LockSuffix;
 }
 
 QString RecoveryStore::claim()
@@ -192,8 +193,12 @@ std::vector<RecoveryStore::LeftCopy> RecoveryStore::takeLeftCopies()
 {
     const QDir dir(m_folder);
     QStringList ids;
-    for (const QString& name : dir.entryList(
-             {QLatin1Char('*') + DataSuffix, QLatin1Char('*') + SidecarSuffix}, QDir::Files)) {
+    // A lock alone is left by a program that died before its first copy, or
+    // after its work was saved: it goes with the copies never finished.
+    for (const QString& name :
+         dir.entryList({QLatin1Char('*') + DataSuffix, QLatin1Char('*') + SidecarSuffix,
+                        QLatin1Char('*') + LockSuffix},
+                       QDir::Files)) {
         const QString id = QFileInfo(name).completeBaseName();
         if (isCopyId(id) && id != m_id && !ids.contains(id))
             ids << id;

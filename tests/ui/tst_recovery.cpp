@@ -27,6 +27,7 @@ private slots:
     void answersToTheQuestion();
     void badCopies_data();
     void badCopies();
+    void locksOfDeadProgramsGo();
     void copyFollowsTheDocument();
     void noCopiesPossibleSaidOnce_data();
     void noCopiesPossibleSaidOnce();
@@ -60,6 +61,22 @@ QStringList filesIn(const QString& folder, const QString& pattern)
     return QDir(folder).entryList({pattern}, QDir::Files);
 }
 
+// A program that writes its copy and dies, its lock left behind; `saved`: its
+// work was saved first, so only the lock is left.
+bool leaveCopy(const QString& folder, const RecoveryStore::Copy& copy, bool saved = false)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        RecoveryStore store(folder);
+        const bool written = store.write(copy).isEmpty();
+        if (saved)
+            store.removeOwn();
+        ::_exit(written ? 0 : 1);
+    }
+    int status = -1;
+    return ::waitpid(child, &status, 0) == child && status == 0;
+}
+
 } // namespace
 
 void RecoveryTest::answersToTheQuestion_data()
@@ -75,11 +92,7 @@ void RecoveryTest::answersToTheQuestion()
     QFETCH(Answer, answer);
     std::mt19937_64 random(30);
     const RecoveryStore::Copy left = RecoveryFixtures::randomCopy(random);
-    const pid_t child = ::fork(); // a program that dies after its copy: the lock stays
-    if (child == 0)
-        ::_exit(RecoveryStore(folder()).write(left).isEmpty() ? 0 : 1);
-    int status = -1;
-    QVERIFY(::waitpid(child, &status, 0) == child && status == 0);
+    QVERIFY(leaveCopy(folder(), left));
     {
         Start start(folder());
         start.prompts.nextAnswer(answer);
@@ -149,6 +162,25 @@ void RecoveryTest::badCopies()
     if (!data.isEmpty())
         QCOMPARE(FileFixtures::contentOf(folder() + u'/' + aside[0]), data);
     QVERIFY(filesIn(folder(), QStringLiteral("copy-5-6-c.*")).isEmpty());
+}
+
+// A program that died with no copy on disk (before its first, or after its
+// work was saved) leaves only its lock: the next start clears it quietly, and
+// leaves a running program's alone.
+void RecoveryTest::locksOfDeadProgramsGo()
+{
+    std::mt19937_64 random(33);
+    RecoveryStore running(folder());
+    QCOMPARE(running.write(RecoveryFixtures::randomCopy(random)), QString());
+    running.removeOwn();
+    QVERIFY(leaveCopy(folder(), RecoveryFixtures::randomCopy(random), true));
+    QCOMPARE(filesIn(folder(), QStringLiteral("*.lock")).size(), 2);
+    {
+        Start start(folder());
+        start.controller.offerLeftCopies();
+    }
+    QCOMPARE(QDir(folder()).entryList(QDir::Files),
+             QStringList{running.ownId() + QStringLiteral(".lock")});
 }
 
 // Seeded random edits, saves, New/Clear, undo and redo: the copy on disk is
