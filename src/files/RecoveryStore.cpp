@@ -58,14 +58,19 @@ QJsonObject stateFor(const RecoveryStore::Copy& copy)
 
 QByteArray readSmall(const QString& path, qint64 limit, QString* problem)
 {
+    // A copy is two files: say which one is at fault.
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *problem = file.errorString();
+        *problem =
+            QFileInfo::exists(path)
+                ? RecoveryStore::tr("Its file %1 cannot be read: %2").arg(path, file.errorString())
+                : RecoveryStore::tr("Its file %1 is missing.").arg(path);
         return {};
     }
     QByteArray bytes = file.read(limit + 1);
     if (bytes.size() > limit)
-        *problem = RecoveryStore::tr("The file is far too big to be a recovery copy.");
+        *problem = RecoveryStore::tr("Its file %1 is far too big to be part of a recovery copy.")
+                       .arg(path);
     return bytes;
 }
 
@@ -225,7 +230,9 @@ RecoveryStore::Reading RecoveryStore::read(const LeftCopy& left) const
     Reading reading;
     QString problem;
     const QByteArray data = readSmall(dataPath(left.id), SequenceFileReader::MaxBytes, &problem);
-    const QByteArray sidecarBytes = readSmall(sidecarPath(left.id), MaxSidecarBytes, &problem);
+    const QByteArray sidecarBytes = problem.isEmpty()
+                                        ? readSmall(sidecarPath(left.id), MaxSidecarBytes, &problem)
+                                        : QByteArray();
     if (!problem.isEmpty()) {
         reading.problem = problem;
         return reading;

@@ -121,6 +121,7 @@ void RecoveryTest::badCopies_data()
 {
     QTest::addColumn<QByteArray>("data"); // empty: no data file
     QTest::addColumn<QByteArray>("sidecar");
+    QTest::addColumn<QString>("says"); // in the message; the copy is in the folder as copy-5-6-c
     std::mt19937_64 random(31);
     const QByteArray good = SequenceFileWriter::encode(RecoveryFixtures::randomFile(random));
     const QByteArray bad = "\"99999\"\r\n" + good.mid(good.indexOf('\n') + 1); // out of range
@@ -128,14 +129,19 @@ void RecoveryTest::badCopies_data()
         return R"({"format": )" + QByteArray::number(format) + R"(, "states": [{"sha256": ")"
                + QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex() + R"("}]})";
     };
-    QTest::newRow("data cut short") << good.left(100) << sidecar(good, 1);
-    QTest::newRow("data of another state") << good << sidecar(bad, 1);
-    QTest::newRow("garbage") << QByteArray(300, '\x7f') << QByteArray(50, '\x01');
-    QTest::newRow("matching, invalid data") << bad << sidecar(bad, 1);
-    QTest::newRow("newer version") << good << sidecar(good, RecoveryStore::FormatVersion + 1);
-    QTest::newRow("no sidecar") << good << QByteArray();
-    QTest::newRow("huge data") << QByteArray(200 * 1024, '7') << sidecar(good, 1);
-    QTest::newRow("never finished") << QByteArray() << sidecar(good, 1);
+    QTest::newRow("data cut short")
+        << good.left(100) << sidecar(good, 1) << "do not belong together";
+    QTest::newRow("data of another state") << good << sidecar(bad, 1) << "do not belong together";
+    QTest::newRow("garbage") << QByteArray(300, '\x7f') << QByteArray(50, '\x01')
+                             << "do not belong together";
+    QTest::newRow("matching, invalid data")
+        << bad << sidecar(bad, 1) << "Line 1: expected value 1 of 65";
+    QTest::newRow("newer version")
+        << good << sidecar(good, RecoveryStore::FormatVersion + 1) << "newer version of Strobix";
+    QTest::newRow("no sidecar") << good << QByteArray() << "/copy-5-6-c.json is missing";
+    QTest::newRow("huge data") << QByteArray(200 * 1024, '7') << sidecar(good, 1)
+                               << "/copy-5-6-c.dat is far too big";
+    QTest::newRow("never finished") << QByteArray() << sidecar(good, 1) << "";
 }
 
 // Never offered, never fatal: said once and put aside under a name that says
@@ -144,6 +150,7 @@ void RecoveryTest::badCopies()
 {
     QFETCH(QByteArray, data);
     QFETCH(QByteArray, sidecar);
+    QFETCH(QString, says);
     QVERIFY(QDir().mkpath(folder()));
     const QString id = folder() + QStringLiteral("/copy-5-6-c");
     if (!data.isEmpty())
@@ -156,6 +163,9 @@ void RecoveryTest::badCopies()
             start.prompts.nextAnswer(Answer::Ok);
         start.controller.offerLeftCopies();
         QVERIFY(start.document.isClean());
+        if (round == 0 && !data.isEmpty())
+            QVERIFY2(start.prompts.messages[0].text.contains(says),
+                     qPrintable(start.prompts.messages[0].text));
     }
     const QStringList aside = filesIn(folder(), QStringLiteral("*-unreadable-*.dat"));
     QCOMPARE(aside.size(), data.isEmpty() ? 0 : 1);
