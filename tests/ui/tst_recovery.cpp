@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 using Answer = UserPrompts::Answer;
+Q_DECLARE_METATYPE(QList<UserPrompts::Answer>)
 using RecoveryFixtures::sameCopy;
 
 class RecoveryTest : public QObject {
@@ -28,6 +29,8 @@ private slots:
     void badCopies_data();
     void badCopies();
     void locksOfDeadProgramsGo();
+    void copiesOfSeveralWindows_data();
+    void copiesOfSeveralWindows();
     void copyFollowsTheDocument();
     void noCopiesPossibleSaidOnce_data();
     void noCopiesPossibleSaidOnce();
@@ -191,6 +194,50 @@ void RecoveryTest::locksOfDeadProgramsGo()
     }
     QCOMPARE(QDir(folder()).entryList(QDir::Files),
              QStringList{running.ownId() + QStringLiteral(".lock")});
+}
+
+void RecoveryTest::copiesOfSeveralWindows_data()
+{
+    QTest::addColumn<int>("copies");
+    QTest::addColumn<QList<Answer>>("answers");
+    QTest::addColumn<QStringList>("notes"); // of each question; empty: none
+    QTest::addColumn<int>("waiting");       // copies left for the next start
+    QTest::newRow("two, Yes") << 2 << QList{Answer::Yes} << QStringList{"another window"} << 1;
+    QTest::newRow("two, No then Yes")
+        << 2 << QList{Answer::No, Answer::Yes} << QStringList{"another window", ""} << 0;
+    QTest::newRow("three, Cancel then Yes")
+        << 3 << QList{Answer::Cancel, Answer::Yes}
+        << QStringList{"2 other windows", "another window"} << 2;
+    QTest::newRow("two, none restored")
+        << 2 << QList{Answer::Cancel, Answer::No} << QStringList{"another window", ""} << 1;
+}
+
+// One window takes one copy: the question says that others wait, and what
+// becomes of them.
+void RecoveryTest::copiesOfSeveralWindows()
+{
+    QFETCH(int, copies);
+    QFETCH(QList<Answer>, answers);
+    QFETCH(QStringList, notes);
+    QFETCH(int, waiting);
+    std::mt19937_64 random(34);
+    for (int copy = 0; copy < copies; ++copy)
+        QVERIFY(leaveCopy(folder(), RecoveryFixtures::randomCopy(random)));
+    {
+        Start start(folder());
+        for (const Answer answer : answers)
+            start.prompts.nextAnswer(answer);
+        start.controller.offerLeftCopies();
+        QCOMPARE(start.prompts.messages.size(), notes.size());
+        for (int index = 0; index < notes.size(); ++index) {
+            const QString text = start.prompts.messages[index].text;
+            QVERIFY2(notes[index].isEmpty()
+                         ? !text.contains(QStringLiteral("kept too"))
+                         : text.contains(notes[index] + QStringLiteral(" was kept too")),
+                     qPrintable(text));
+        }
+    }
+    QCOMPARE(RecoveryStore(folder()).takeLeftCopies().size(), size_t(waiting));
 }
 
 // Seeded random edits, saves, New/Clear, undo and redo: the copy on disk is
