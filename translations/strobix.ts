@@ -83,6 +83,10 @@ Nothing was written.
 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No link was printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>
@@ -206,6 +210,10 @@ Nothing was written.
     </message>
     <message>
         <source>Cannot save %1<byte value="xd"/>%2<byte value="xd"/>%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open the link %1<byte value="xd"/>%2<byte value="xd"/>Nothing was changed.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -606,13 +614,17 @@ Nothing was written.
         <source>Strobix cannot keep a recovery copy of your unsaved work in<byte value="xd"/>%1<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>It goes on working without one until it is started again: save your work often. To have recovery copies again, free some disk space or make that folder writable.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source><byte value="xd"/><byte value="xd"/>Unsaved work of another window was kept too. After Yes it waits for the next start; after No or Cancel Strobix offers it now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/><byte value="xd"/>Unsaved work of %1 other windows was kept too. After Yes it waits for the next start; after No or Cancel Strobix offers the next one now.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RecoveryStore</name>
-    <message>
-        <source>The file is far too big to be a recovery copy.</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>%1 is a file, not a folder.</source>
         <translation type="unfinished"></translation>
@@ -635,6 +647,18 @@ Nothing was written.
     </message>
     <message>
         <source>Its two files do not belong together (damaged or cut short).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its file %1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its file %1 is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its file %1 is far too big to be part of a recovery copy.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -662,6 +686,10 @@ Nothing was written.
     </message>
     <message>
         <source>Merge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open link</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -751,6 +779,41 @@ Nothing was written.
         <source>Click a cell to switch it on or off, or drag to paint.
 Keys: arrows move, Space switches, Shift+arrows paint, Home/End go to the row&apos;s ends.
 Ctrl+Z undoes, Ctrl+Shift+Z or Ctrl+Y redoes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SequenceLink</name>
+    <message>
+        <source>The link is damaged: it is too short or too long, as if cut off or run together with other text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link is damaged: it holds bits that no version of Strobix writes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link is damaged: %1 is %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not a link to a sequence: it has no &quot;#seq=&quot; part.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link is damaged: &quot;%1&quot; cannot be part of it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link is damaged: its check characters do not match the rest, so something in it was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link was made by a newer version of Strobix (link format %1; this version reads format %2). Open it with a newer version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link is damaged: it names no format of Strobix&apos;s links.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

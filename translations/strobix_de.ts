@@ -90,6 +90,10 @@ Nothing was written.
 Es wurde nichts geschrieben.
 </translation>
     </message>
+    <message>
+        <source>No link was printed.</source>
+        <translation>Es wurde kein Link ausgegeben.</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>
@@ -214,6 +218,10 @@ Es wurde nichts geschrieben.
     <message>
         <source>Cannot save %1<byte value="xd"/>%2<byte value="xd"/>%3</source>
         <translation>%1 kann nicht gespeichert werden<byte value="xd"/>%2<byte value="xd"/>%3</translation>
+    </message>
+    <message>
+        <source>Cannot open the link %1<byte value="xd"/>%2<byte value="xd"/>Nothing was changed.</source>
+        <translation>Der Link %1 kann nicht geöffnet werden<byte value="xd"/>%2<byte value="xd"/>Es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
@@ -617,13 +625,17 @@ Es wurde nichts geschrieben.
         <source>Strobix cannot keep a recovery copy of your unsaved work in<byte value="xd"/>%1<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>It goes on working without one until it is started again: save your work often. To have recovery copies again, free some disk space or make that folder writable.</source>
         <translation>Strobix kann keine Wiederherstellungskopie Ihrer ungespeicherten Arbeit anlegen in<byte value="xd"/>%1<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Es arbeitet ohne sie weiter, bis es neu gestartet wird: Speichern Sie Ihre Arbeit oft. Damit es wieder Wiederherstellungskopien gibt, schaffen Sie Platz auf dem Datenträger oder machen Sie diesen Ordner beschreibbar.</translation>
     </message>
+    <message>
+        <source><byte value="xd"/><byte value="xd"/>Unsaved work of another window was kept too. After Yes it waits for the next start; after No or Cancel Strobix offers it now.</source>
+        <translation><byte value="xd"/><byte value="xd"/>Auch die ungespeicherte Arbeit eines anderen Fensters wurde aufbewahrt. Nach Ja wartet sie auf den nächsten Start; nach Nein oder Abbrechen bietet Strobix sie gleich an.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/><byte value="xd"/>Unsaved work of %1 other windows was kept too. After Yes it waits for the next start; after No or Cancel Strobix offers the next one now.</source>
+        <translation><byte value="xd"/><byte value="xd"/>Auch die ungespeicherte Arbeit von %1 anderen Fenstern wurde aufbewahrt. Nach Ja wartet sie auf den nächsten Start; nach Nein oder Abbrechen bietet Strobix gleich die nächste an.</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryStore</name>
-    <message>
-        <source>The file is far too big to be a recovery copy.</source>
-        <translation>Die Datei ist viel zu groß für eine Wiederherstellungskopie.</translation>
-    </message>
     <message>
         <source>%1 is a file, not a folder.</source>
         <translation>%1 ist eine Datei, kein Ordner.</translation>
@@ -647,6 +659,18 @@ Es wurde nichts geschrieben.
     <message>
         <source>Its two files do not belong together (damaged or cut short).</source>
         <translation>Ihre beiden Dateien passen nicht zusammen (beschädigt oder abgeschnitten).</translation>
+    </message>
+    <message>
+        <source>Its file %1 cannot be read: %2</source>
+        <translation>Ihre Datei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Its file %1 is missing.</source>
+        <translation>Ihre Datei %1 fehlt.</translation>
+    </message>
+    <message>
+        <source>Its file %1 is far too big to be part of a recovery copy.</source>
+        <translation>Ihre Datei %1 ist viel zu groß, um zu einer Wiederherstellungskopie zu gehören.</translation>
     </message>
 </context>
 <context>
@@ -674,6 +698,10 @@ Es wurde nichts geschrieben.
     <message>
         <source>Merge</source>
         <translation>Zusammenführen</translation>
+    </message>
+    <message>
+        <source>Open link</source>
+        <translation>Link öffnen</translation>
     </message>
 </context>
 <context>
@@ -765,6 +793,41 @@ Ctrl+Z undoes, Ctrl+Shift+Z or Ctrl+Y redoes.</source>
         <translation>Klicken Sie auf eine Zelle, um sie ein- oder auszuschalten, oder ziehen Sie, um zu malen.
 Tasten: Pfeile bewegen, Leertaste schaltet, Umschalt+Pfeile malen, Pos1/Ende springen an die Enden der Zeile.
 Strg+Z macht rückgängig, Strg+Umschalt+Z oder Strg+Y stellt wieder her.</translation>
+    </message>
+</context>
+<context>
+    <name>SequenceLink</name>
+    <message>
+        <source>The link is damaged: it is too short or too long, as if cut off or run together with other text.</source>
+        <translation>Der Link ist beschädigt: Er ist zu kurz oder zu lang, als wäre er abgeschnitten oder mit anderem Text zusammengeraten.</translation>
+    </message>
+    <message>
+        <source>The link is damaged: it holds bits that no version of Strobix writes.</source>
+        <translation>Der Link ist beschädigt: Er enthält Bits, die keine Version von Strobix schreibt.</translation>
+    </message>
+    <message>
+        <source>The link is damaged: %1 is %2.</source>
+        <translation>Der Link ist beschädigt: %1 ist %2.</translation>
+    </message>
+    <message>
+        <source>This is not a link to a sequence: it has no &quot;#seq=&quot; part.</source>
+        <translation>Das ist kein Link auf eine Sequenz: Ihm fehlt der Teil „#seq=“.</translation>
+    </message>
+    <message>
+        <source>The link is damaged: &quot;%1&quot; cannot be part of it.</source>
+        <translation>Der Link ist beschädigt: „%1“ kann nicht darin vorkommen.</translation>
+    </message>
+    <message>
+        <source>The link is damaged: its check characters do not match the rest, so something in it was changed.</source>
+        <translation>Der Link ist beschädigt: Seine Prüfzeichen passen nicht zum Rest, also wurde etwas daran geändert.</translation>
+    </message>
+    <message>
+        <source>The link was made by a newer version of Strobix (link format %1; this version reads format %2). Open it with a newer version.</source>
+        <translation>Der Link wurde von einer neueren Version von Strobix erstellt (Linkformat %1; diese Version liest Format %2). Öffnen Sie ihn mit einer neueren Version.</translation>
+    </message>
+    <message>
+        <source>The link is damaged: it names no format of Strobix&apos;s links.</source>
+        <translation>Der Link ist beschädigt: Er nennt kein Format der Links von Strobix.</translation>
     </message>
 </context>
 <context>

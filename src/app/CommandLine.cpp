@@ -2,10 +2,13 @@
 #include "CommandLine.h"
 
 #include "PortLocator.h"
+#include "SequenceLink.h"
 #include "SystemSerialPort.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
+
+#include <utility>
 
 namespace {
 
@@ -26,6 +29,15 @@ struct Options {
     QCommandLineOption print{QStringLiteral("print"),
                              QStringLiteral("Print the sequence of <file> as text and exit."),
                              QStringLiteral("file")};
+    QCommandLineOption printLink{
+        QStringLiteral("print-link"),
+        QStringLiteral("Print the sequence of <file> as a link (#seq=...) and exit."),
+        QStringLiteral("file")};
+    QCommandLineOption linkBase{
+        QStringLiteral("link-base"),
+        QStringLiteral("With --print-link: the address of the browser edition, to print the "
+                       "whole link."),
+        QStringLiteral("url")};
     QCommandLineOption download{
         QStringLiteral("download"),
         QStringLiteral("Program the device with <file> without opening a window; needs --port "
@@ -75,11 +87,13 @@ struct Options {
         parser.setApplicationDescription(
             QStringLiteral("Editor and programmer for the STROBIX LED sequencer. Without options "
                            "it opens the editor window, with [file] loaded."));
-        parser.addOptions(
-            {help, version, print, download, port, device, yes, exportAnimation, size, stick});
-        parser.addPositionalArgument(QStringLiteral("file"),
-                                     QStringLiteral("A sequence data file (*.dat) to open."),
-                                     QStringLiteral("[file]"));
+        parser.addOptions({help, version, print, printLink, linkBase, download, port, device, yes,
+                           exportAnimation, size, stick});
+        parser.addPositionalArgument(
+            QStringLiteral("file"),
+            QStringLiteral("A sequence data file (*.dat) to open, or a link to a sequence "
+                           "(https://.../#seq=... or #seq=...), opened as a new, unsaved one."),
+            QStringLiteral("[file]"));
     }
 };
 
@@ -108,6 +122,12 @@ QString misplacedOption(const QCommandLineParser& parser, const Options& options
         return QStringLiteral("--yes goes with --download.");
     if (parser.isSet(options.device) && mode == Mode::Print)
         return QStringLiteral("--device does not go with --print.");
+    if (parser.isSet(options.device) && mode == Mode::PrintLink)
+        return QStringLiteral("--device does not go with --print-link.");
+    if (parser.isSet(options.linkBase) && mode != Mode::PrintLink)
+        return QStringLiteral("--link-base goes with --print-link.");
+    if (parser.isSet(options.linkBase) && parser.value(options.linkBase).isEmpty())
+        return QStringLiteral("--link-base needs an address.");
     if ((parser.isSet(options.size) || parser.isSet(options.stick))
         && mode != Mode::ExportAnimation)
         return QStringLiteral("--size and --stick go with --export-animation.");
@@ -182,16 +202,20 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         return only(Mode::Help);
     if (parser.isSet(options.version))
         return only(Mode::Version);
-    if (parser.isSet(options.print) + parser.isSet(options.download)
-            + parser.isSet(options.exportAnimation)
+    if (parser.isSet(options.print) + parser.isSet(options.printLink)
+            + parser.isSet(options.download) + parser.isSet(options.exportAnimation)
         > 1)
-        return invalid(
-            QStringLiteral("--print, --download and --export-animation do not go together."));
+        return invalid(QStringLiteral(
+            "--print, --print-link, --download and --export-animation do not go together."));
 
     CommandLine line;
     if (parser.isSet(options.print)) {
         line.mode = Mode::Print;
         line.file = parser.value(options.print);
+    } else if (parser.isSet(options.printLink)) {
+        line.mode = Mode::PrintLink;
+        line.file = parser.value(options.printLink);
+        line.linkBase = parser.value(options.linkBase);
     } else if (parser.isSet(options.download)) {
         line.mode = Mode::Download;
         line.file = parser.value(options.download);
@@ -200,6 +224,8 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         line.file = parser.value(options.exportAnimation);
     } else {
         line.file = parser.positionalArguments().value(0);
+        if (SequenceLink::isLink(line.file))
+            line.link = std::exchange(line.file, QString());
     }
     if (const QString problem = misplacedOption(parser, options, line.mode); !problem.isEmpty())
         return invalid(problem);
@@ -233,10 +259,12 @@ QString CommandLine::helpText(const QString& program)
                  "\nExamples:\n"
                  "  %1 show.dat                               open show.dat in the editor\n"
                  "  %1 --print show.dat                       print it as a grid\n"
+                 "  %1 --print-link show.dat                  print it as a link (#seq=...)\n"
+                 "  %1 '#seq=...'                             open such a link in the editor\n"
                  "  %1 --download show.dat --port 1           program the device on port 1\n"
                  "  %1 --download show.dat --device /dev/pts/3 --yes\n"
                  "  %1 --export-animation show.dat show.gif  draw its visual test as a GIF\n"
-                 "\nExit status of --print, --download and --export-animation:\n"
+                 "\nExit status of --print, --print-link, --download and --export-animation:\n"
                  "  %2  success\n"
                  "  %3  wrong usage (unknown option, missing argument, --port with --device, ...)\n"
                  "  %4  the data file cannot be read or is not a valid sequence file; nothing "

@@ -20,13 +20,15 @@ constexpr int NotWritten = 6;    // the picture cannot be written (nothing is le
 // application object exists, because the window needs a display and the other
 // modes must run without one.
 struct CommandLine {
-    enum class Mode { Window, Help, Version, Print, Download, ExportAnimation, Invalid };
+    enum class Mode { Window, Help, Version, Print, PrintLink, Download, ExportAnimation, Invalid };
 
     static constexpr int MinPictureWidth = 16;
     static constexpr int MaxPictureWidth = 2000;
 
     Mode mode = Mode::Window;
     QString file;         // Window: the file to open (may be empty); others: the data file
+    QString link;         // Window: a link to a sequence to open instead (...#seq=...)
+    QString linkBase;     // PrintLink: the address the link starts with; empty: "#seq=..." alone
     QString output;       // ExportAnimation: the picture to write
     int pictureWidth = 0; // --size in pixels; 0: the window's own size
     int stickZone = -1;   // --stick: 0..3; -1: where the most LEDs light

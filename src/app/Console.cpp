@@ -5,6 +5,7 @@
 #include "LedSequence.h"
 #include "ProgramSettings.h"
 #include "SequenceFileReader.h"
+#include "SequenceLink.h"
 #include "SequencePrinter.h"
 
 #include <QCoreApplication>
@@ -42,7 +43,8 @@ void write(std::FILE* stream, QString text)
     // A console shows its own code page, not the system's: hand it the text as such.
     if (isTerminal(stream)) {
         std::fflush(stream);
-        const HANDLE console = GetStdHandle(stream == stdout ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
+        const HANDLE console =
+            GetStdHandle(stream == stdout ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
         DWORD written = 0;
         if (WriteConsoleW(console, text.utf16(), DWORD(text.size()), &written, nullptr))
             return;
@@ -102,6 +104,17 @@ int printSequence(const QString& path)
                       QCoreApplication::translate("Console", "Nothing was printed.")))
         return ExitCode::BadFile;
     out(SequencePrinter::text(sequence, settings));
+    return ExitCode::Success;
+}
+
+int printLink(const QString& path, const QString& base)
+{
+    LedSequence sequence;
+    ProgramSettings settings;
+    if (!loadSequence(path, sequence, settings,
+                      QCoreApplication::translate("Console", "No link was printed.")))
+        return ExitCode::BadFile;
+    out(SequenceLink::link(SequenceFile::capture(sequence, settings), base) + QLatin1Char('\n'));
     return ExitCode::Success;
 }
 

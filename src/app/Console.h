@@ -24,5 +24,8 @@ bool loadSequence(const QString& path, LedSequence& sequence, ProgramSettings& s
 
 // --print: the sequence of a data file as text on standard output.
 int printSequence(const QString& path);
+// --print-link: the sequence of a data file as a link; base: the address it
+// starts with, or empty for "#seq=..." alone.
+int printLink(const QString& path, const QString& base);
 
 } // namespace Console

@@ -49,8 +49,8 @@ PortResolver portResolverFor(const CommandLine& line)
     return line.device.isEmpty() ? PortResolver::system() : PortResolver::oneDevice(line.device);
 }
 
-// Help, version, --print and --download: QtCore only, so they run where there
-// is no display at all.
+// Help, version, --print, --print-link and --download: QtCore only, so they
+// run where there is no display at all.
 int runWithoutWindow(int argc, char* argv[], const CommandLine& line)
 {
     QCoreApplication app(argc, argv);
@@ -65,6 +65,8 @@ int runWithoutWindow(int argc, char* argv[], const CommandLine& line)
         return ExitCode::Success;
     case CommandLine::Mode::Print:
         return Console::printSequence(line.file);
+    case CommandLine::Mode::PrintLink:
+        return Console::printLink(line.file, line.linkBase);
     case CommandLine::Mode::Download: {
         const PortResolver ports = portResolverFor(line);
         return HeadlessDownload(line, ports).run();
@@ -110,15 +112,17 @@ int runWindow(int argc, char* argv[], const CommandLine& line)
     // Once the window is up, so that a question or a message has it behind.
     // Absolute, as the file dialog would give it: Save offers it later.
     const QString file = line.file.isEmpty() ? QString() : QFileInfo(line.file).absoluteFilePath();
-    QTimer::singleShot(0, &window, [&window, &recovery, file] {
-        // Restored work stays in the undo history of a file opened next.
+    QTimer::singleShot(0, &window, [&window, &recovery, file, link = line.link] {
+        // Restored work stays in the undo history of a file or link opened next.
         recovery.offerLeftCopies();
-        if (!file.isEmpty()) {
+        if (!link.isEmpty())
+            window.fileCommands()->openLink(link);
+        else if (!file.isEmpty())
             window.fileCommands()->openFile(file);
+        if (!file.isEmpty() || !link.isEmpty())
             qCInfo(startupLog).noquote()
                 << "caption:" << window.windowTitle()
                 << "| last event:" << window.document().sequence().lastEvent();
-        }
 #ifdef STROBIX_SCRIPTED_EDITS
         ScriptedEdits::startIfAsked(window.document());
 #endif

@@ -173,6 +173,21 @@ void SequenceDocument::mergeFile(const SequenceFile& file, const QString& path,
     });
 }
 
+void SequenceDocument::openUnsaved(const SequenceFile& file, const QString& caption)
+{
+    if (m_readOnly)
+        return;
+    if (m_undoStack->count() == 0 && isClean()) {
+        restoreRecovered(file, {}, caption);
+        return;
+    }
+    replaceWhole(tr("Open link"), [&] {
+        file.openInto(m_sequence, m_settings);
+        m_rememberedFile.clear();
+        setCaption(caption);
+    });
+}
+
 void SequenceDocument::markSaved(const QString& path, const QString& caption)
 {
     m_rememberedFile = path;

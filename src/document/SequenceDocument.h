@@ -67,6 +67,10 @@ public:
     // the remembered file, named in the caption.
     void openFile(const SequenceFile& file, const QString& path, const QString& caption);
     void mergeFile(const SequenceFile& file, const QString& path, const QString& caption);
+    // A sequence that comes from no file (a link): untitled and unsaved, as if
+    // made here. The history starts with it, unless Undo must still reach
+    // work already in the window.
+    void openUnsaved(const SequenceFile& file, const QString& caption);
     // After a successful Save: the file is remembered and the stack is clean.
     void markSaved(const QString& path, const QString& caption);
     // Work brought back after a crash: the history starts here, and the

@@ -26,6 +26,7 @@ constexpr qint64 MaxSidecarBytes = 64 * 1024;
 
 const QString DataSuffix = QStringLiteral(".dat");
 const QString SidecarSuffix = QStringLiteral(".json");
+const QString LockSuffix = QStringLiteral(".lock");
 
 QString hashOf(const QByteArray& data)
 {
@@ -57,14 +58,19 @@ QJsonObject stateFor(const RecoveryStore::Copy& copy)
 
 QByteArray readSmall(const QString& path, qint64 limit, QString* problem)
 {
+    // A copy is two files: say which one is at fault.
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *problem = file.errorString();
+        *problem =
+            QFileInfo::exists(path)
+                ? RecoveryStore::tr("Its file %1 cannot be read: %2").arg(path, file.errorString())
+                : RecoveryStore::tr("Its file %1 is missing.").arg(path);
         return {};
     }
     QByteArray bytes = file.read(limit + 1);
     if (bytes.size() > limit)
-        *problem = RecoveryStore::tr("The file is far too big to be a recovery copy.");
+        *problem = RecoveryStore::tr("Its file %1 is far too big to be part of a recovery copy.")
+                       .arg(path);
     return bytes;
 }
 
@@ -116,7 +122,7 @@ QString RecoveryStore::sidecarPath(const QString& id) const
 
 QString RecoveryStore::lockPath(const QString& id) const
 {
-    return m_folder + QLatin1Char('/') + id + QStringLiteral(".lock");
+    return m_folder + QLatin1Char('/') + id + LockSuffix;
 }
 
 QString RecoveryStore::claim()
@@ -192,8 +198,12 @@ std::vector<RecoveryStore::LeftCopy> RecoveryStore::takeLeftCopies()
 {
     const QDir dir(m_folder);
     QStringList ids;
-    for (const QString& name : dir.entryList(
-             {QLatin1Char('*') + DataSuffix, QLatin1Char('*') + SidecarSuffix}, QDir::Files)) {
+    // A lock alone is left by a program that died before its first copy, or
+    // after its work was saved: it goes with the copies never finished.
+    for (const QString& name :
+         dir.entryList({QLatin1Char('*') + DataSuffix, QLatin1Char('*') + SidecarSuffix,
+                        QLatin1Char('*') + LockSuffix},
+                       QDir::Files)) {
         const QString id = QFileInfo(name).completeBaseName();
         if (isCopyId(id) && id != m_id && !ids.contains(id))
             ids << id;
@@ -220,7 +230,9 @@ RecoveryStore::Reading RecoveryStore::read(const LeftCopy& left) const
     Reading reading;
     QString problem;
     const QByteArray data = readSmall(dataPath(left.id), SequenceFileReader::MaxBytes, &problem);
-    const QByteArray sidecarBytes = readSmall(sidecarPath(left.id), MaxSidecarBytes, &problem);
+    const QByteArray sidecarBytes = problem.isEmpty()
+                                        ? readSmall(sidecarPath(left.id), MaxSidecarBytes, &problem)
+                                        : QByteArray();
     if (!problem.isEmpty()) {
         reading.problem = problem;
         return reading;

@@ -76,7 +76,8 @@ public:
 
     // Copies of programs that no longer run, newest first, each now held by
     // this program until adopted, discarded, kept or set aside. Copies begun
-    // but never finished (no data yet) are removed on the way.
+    // but never finished (no data yet) and the locks such programs left
+    // alone are removed on the way.
     std::vector<LeftCopy> takeLeftCopies();
     Reading read(const LeftCopy& left) const;
     // Becomes this program's copy: it stays on disk until the next write.

@@ -4,6 +4,25 @@
 #include "LedSequence.h"
 #include "ProgramSettings.h"
 
+#include <limits>
+
+SequenceFile::Range SequenceFile::valueRange(int position)
+{
+    constexpr int Int16Min = std::numeric_limits<std::int16_t>::min();
+    constexpr int Int16Max = std::numeric_limits<std::int16_t>::max();
+    if (position < FirstColor)
+        return {Int16Min, Int16Max};
+    if (position < FirstSpareColor)
+        return {0, ColorTable::Count - 1};
+    if (position < LastEventIndex)
+        return {Int16Min, Int16Max};
+    if (position == LastEventIndex)
+        return {0, EventCount - 1};
+    if (position < PicSpeedIndex)
+        return {NoServoChoice, ServoControl::Count - 1};
+    return {ProgramSettings::MinSpeed, ProgramSettings::MaxSpeed};
+}
+
 SequenceFile SequenceFile::capture(const LedSequence& sequence, const ProgramSettings& settings)
 {
     SequenceFile file;

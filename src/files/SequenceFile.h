@@ -6,6 +6,8 @@
 #include "ProgramSettings.h"
 #include "ServoControl.h"
 
+#include <QtGlobal>
+
 #include <array>
 #include <cstdint>
 
@@ -30,6 +32,17 @@ struct SequenceFile {
     static_assert(ValueCount == PcSpeedIndex + 1, "the test speed is the last value");
 
     using Values = std::array<int, ValueCount>;
+
+    struct Range {
+        int min;
+        int max;
+        bool contains(qint64 value) const { return value >= min && value <= max; }
+    };
+    // What a data file may hold at a 0-based position; the reader refuses
+    // anything else. A servo-control choice of -1 means "none chosen" and is
+    // read as NONE.
+    static Range valueRange(int position);
+    static constexpr int NoServoChoice = -1;
 
     // An event value outside 0..15 is kept as read; it lights no cell.
     std::array<int, EventCount> events{};

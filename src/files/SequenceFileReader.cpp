@@ -8,39 +8,11 @@
 
 #include <limits>
 
-namespace {
-
-struct ValueRange {
-    int min;
-    int max;
-};
-
-constexpr int Int16Min = std::numeric_limits<std::int16_t>::min();
-constexpr int Int16Max = std::numeric_limits<std::int16_t>::max();
-// A servo-control choice of -1 stands for "no entry chosen".
-constexpr int NoServoChoice = -1;
-
-ValueRange rangeAt(int position)
+// Events are counted from 1, as the window counts them.
+QString SequenceFileReader::describeValue(int position)
 {
-    if (position < SequenceFile::FirstColor)
-        return {Int16Min, Int16Max};
-    if (position < SequenceFile::FirstSpareColor)
-        return {0, ColorTable::Count - 1};
-    if (position < SequenceFile::LastEventIndex)
-        return {Int16Min, Int16Max};
-    if (position == SequenceFile::LastEventIndex)
-        return {0, SequenceFile::EventCount - 1};
-    if (position < SequenceFile::PicSpeedIndex)
-        return {NoServoChoice, ServoControl::Count - 1};
-    return {ProgramSettings::MinSpeed, ProgramSettings::MaxSpeed};
-}
-
-// What the value at a 0-based position is, for messages. Events are counted
-// from 1, as the window counts them.
-QString describe(int position)
-{
-    const ValueRange range = rangeAt(position);
-    const QString bounds = SequenceFileReader::tr(" (%1 to %2)").arg(range.min).arg(range.max);
+    const SequenceFile::Range range = SequenceFile::valueRange(position);
+    const QString bounds = tr(" (%1 to %2)").arg(range.min).arg(range.max);
     if (position < SequenceFile::FirstColor)
         return SequenceFileReader::tr("the value of event %1").arg(position + 1) + bounds;
     if (position < SequenceFile::FirstSpareColor)
@@ -65,6 +37,8 @@ QString describe(int position)
     return SequenceFileReader::tr("the test speed") + bounds;
 }
 
+namespace {
+
 // A field's text as it can be shown in a message: short, printable.
 QString quoteFound(const QByteArray& text)
 {
@@ -84,7 +58,7 @@ QString problemAt(int line, int position, const QString& found)
         .arg(line)
         .arg(position + 1)
         .arg(SequenceFile::ValueCount)
-        .arg(describe(position), found);
+        .arg(SequenceFileReader::describeValue(position), found);
 }
 
 // A whole number with an optional sign and nothing else.
@@ -129,8 +103,7 @@ SequenceFileReader::Result SequenceFileReader::parse(const QByteArray& bytes, bo
                               quoteFound(field.text) + tr(" followed by other text"))};
         }
         const std::optional<qint64> number = toWholeNumber(field.text);
-        const ValueRange range = rangeAt(position);
-        if (!number || *number < range.min || *number > range.max) {
+        if (!number || !SequenceFile::valueRange(position).contains(*number)) {
             const QString found = field.text.isEmpty() ? tr("nothing") : quoteFound(field.text);
             return {std::nullopt, problemAt(field.line, position, found)};
         }
@@ -140,7 +113,7 @@ SequenceFileReader::Result SequenceFileReader::parse(const QByteArray& bytes, bo
     }
     for (int led = 0; led < SequenceFile::LedCount; ++led) {
         int& servo = values[SequenceFile::FirstServoMode + led];
-        if (servo == NoServoChoice)
+        if (servo == SequenceFile::NoServoChoice)
             servo = ServoControl::None;
     }
     return {SequenceFile::fromValues(values), {}};

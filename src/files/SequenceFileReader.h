@@ -43,5 +43,7 @@ public:
     // before opening it: a pipe or device would block the caller.
     static Result read(const QString& path, const Progress& progress = {});
     static QString notRegularFileProblem();
+    // What the value at a 0-based position is and its range, for messages.
+    static QString describeValue(int position);
     static QString valuesBeyondLimitProblem();
 };

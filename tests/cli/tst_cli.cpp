@@ -3,6 +3,7 @@
 #include "DownloadStream.h"
 #include "FileFixtures.h"
 #include "SequenceFileWriter.h"
+#include "SequenceLink.h"
 #include "VirtualDevice.h"
 
 #include <QProcess>
@@ -29,11 +30,15 @@ private slots:
     void powerUpPrompt_data();
     void powerUpPrompt();
     void terminatedWhileSending();
-    void fileOpensInWindow();
+    void opensInWindow_data();
+    void opensInWindow();
 
 private:
+    QString fill(QString text) const;
+
     QTemporaryDir m_dir;
-    QString m_example; // the worked example: LEDs 1 and 3 at event 0, LED 2 at event 1
+    QString m_example;     // the worked example: LEDs 1 and 3 at event 0, LED 2 at event 1
+    QString m_exampleLink; // its "seq=" value
     QString m_garbage;
 };
 
@@ -106,13 +111,22 @@ void CliTest::initTestCase()
     file.lastEvent = 1;
     m_example = m_dir.filePath(QStringLiteral("example.dat"));
     QVERIFY(SequenceFileWriter().save(m_example, file).ok);
+    m_exampleLink = SequenceLink::encode(file);
     m_garbage = FileFixtures::writeFile(m_dir.filePath(QStringLiteral("garbage.dat")),
                                         QByteArray("not a sequence\r\n"));
 }
 
+// %1: the example, %2: the garbage file, %3: the example's link value.
+QString CliTest::fill(QString text) const
+{
+    return text.replace(QStringLiteral("%1"), m_example)
+        .replace(QStringLiteral("%2"), m_garbage)
+        .replace(QStringLiteral("%3"), m_exampleLink);
+}
+
 void CliTest::withoutWindow_data()
 {
-    QTest::addColumn<QStringList>("arguments"); // %1: the example, %2: the garbage file
+    QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QStringList>("out");
     QTest::addColumn<QStringList>("err");
@@ -140,6 +154,19 @@ void CliTest::withoutWindow_data()
         << QStringList{"Cannot read %2\nLine 1: expected value 1 of 65"};
     QTest::newRow("print a missing file") << QStringList{"--print", "%1.missing"} << 2
                                           << QStringList{} << QStringList{"Cannot read %1.missing"};
+    QTest::newRow("print link") << QStringList{"--print-link", "%1"} << 0
+                                << QStringList{"\n#seq=%3\n"} << QStringList{};
+    QTest::newRow("print whole link")
+        << QStringList{"--print-link", "%1", "--link-base", "https://example.org/strobix/"} << 0
+        << QStringList{"\nhttps://example.org/strobix/#seq=%3\n"} << QStringList{};
+    QTest::newRow("print link of a bad file")
+        << QStringList{"--print-link", "%2", "--link-base", "https://example.org/"} << 2
+        << QStringList{} << QStringList{"Cannot read %2\nLine 1:", "No link was printed."};
+    QTest::newRow("print link without a file") << QStringList{"--print-link"} << 1 << QStringList{}
+                                               << QStringList{"Missing value after '--print-link'"};
+    QTest::newRow("link base without print link")
+        << QStringList{"--print", "%1", "--link-base", "https://example.org/"} << 1 << QStringList{}
+        << QStringList{"--link-base goes with --print-link"};
     QTest::newRow("unknown option") << QStringList{"--bogus"} << 1 << QStringList{}
                                     << QStringList{"Unknown option 'bogus'", "strobix --help"};
     QTest::newRow("download with port and device")
@@ -154,16 +181,12 @@ void CliTest::withoutWindow()
     QFETCH(QStringList, out);
     QFETCH(QStringList, err);
 
-    const auto fill = [this](QString text) {
-        return text.replace(QStringLiteral("%1"), m_example)
-            .replace(QStringLiteral("%2"), m_garbage);
-    };
     for (QString& argument : arguments)
         argument = fill(argument);
     const Run run = runStrobix(arguments);
     QCOMPARE(run.exitCode, exitCode);
-    for (const QString& part : out)
-        QVERIFY2(run.out.contains(fill(part)), qPrintable(run.out));
+    for (const QString& part : out) // a line of its own where it starts with a line end
+        QVERIFY2((u'\n' + run.out).contains(fill(part)), qPrintable(run.out));
     for (const QString& part : err)
         QVERIFY2(run.err.contains(fill(part)), qPrintable(run.err));
     if (out.isEmpty())
@@ -299,8 +322,21 @@ void CliTest::terminatedWhileSending()
     QVERIFY(reception.bytes.size() < DownloadStream::ByteCount);
 }
 
-void CliTest::fileOpensInWindow()
+void CliTest::opensInWindow_data()
 {
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("caption");
+    const QString product = QStringLiteral("STROBIX  -  Programmable LED Sequencer/Flasher");
+    QTest::newRow("file") << "%1" << product + QStringLiteral(" - example.dat");
+    // A link is a new sequence, named after no file.
+    QTest::newRow("whole link") << "https://example.org/strobix/#seq=%3" << product;
+    QTest::newRow("fragment") << "#seq=%3" << product;
+}
+
+void CliTest::opensInWindow()
+{
+    QFETCH(QString, argument);
+    QFETCH(QString, caption);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("QT_LOGGING_RULES"),
@@ -308,16 +344,15 @@ void CliTest::fileOpensInWindow()
     QProcess process;
     process.setWorkingDirectory(m_dir.path()); // its LED.cfg
     process.setReadChannel(QProcess::StandardError);
-    start(process, {m_example}, environment);
+    start(process, {fill(argument)}, environment);
     QString log;
-    while (!log.contains(QStringLiteral("last event")) && process.waitForReadyRead(RunTimeoutMs))
+    while ((!log.contains(QStringLiteral("last event")) || !log.endsWith(u'\n'))
+           && process.waitForReadyRead(RunTimeoutMs))
         log += QString::fromLocal8Bit(process.readAllStandardError());
     process.kill();
     process.waitForFinished();
-    QVERIFY2(log.contains(QStringLiteral(
-                 "caption: STROBIX  -  Programmable LED Sequencer/Flasher - example.dat")),
+    QVERIFY2(log.contains(QStringLiteral("caption: %1 | last event: 1\n").arg(caption)),
              qPrintable(log));
-    QVERIFY2(log.contains(QStringLiteral("last event: 1")), qPrintable(log));
 }
 
 QTEST_GUILESS_MAIN(CliTest)

@@ -45,6 +45,12 @@ void CommandLineTest::parse_data()
                              << false << none;
     QTest::newRow("print") << QStringList{"--print", "a.dat"} << Mode::Print << "a.dat" << 0 << none
                            << false << none;
+    QTest::newRow("print a link") << QStringList{"--print-link", "a.dat", "--link-base",
+                                                 "https://h/"}
+                                  << Mode::PrintLink << "a.dat" << 0 << none << false << none;
+    // Opened as a link, not looked for as a file of that name.
+    QTest::newRow("a link for the window")
+        << QStringList{"https://h/#seq=AB"} << Mode::Window << none << 0 << none << false << none;
     QTest::newRow("download by port") << QStringList{"--download", "a.dat", "--port", "3"}
                                       << Mode::Download << "a.dat" << 3 << none << false << none;
     QTest::newRow("download to a device, no questions")
@@ -70,6 +76,10 @@ void CommandLineTest::parse_data()
     };
     wrong("unknown option", {"--bogus"}, "Unknown option 'bogus'");
     wrong("print without a file", {"--print"}, "Missing value after '--print'");
+    wrong("print-link without a file", {"--print-link"}, "Missing value after '--print-link'");
+    wrong("link base without print-link", {"--link-base", "https://h/", "a.dat"},
+          "--link-base goes with --print-link");
+    wrong("empty link base", {"--print-link", "a.dat", "--link-base", ""}, "needs an address");
     wrong("download without a target", {"--download", "a.dat"}, "either --port or --device");
     wrong("download with both targets",
           {"--download", "a.dat", "--port", "1", "--device", "/dev/x"},

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "SequenceFileReader.h"
 #include "SequenceFileWriter.h"
+#include "SequenceLink.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -12,7 +13,8 @@
 #include <vector>
 
 // The gallery's examples: each is a file the program writes byte for byte,
-// and each shows the lighting convention its name promises.
+// each shows the lighting convention its name promises, and the manual links
+// each to the browser edition.
 class ExamplesTest : public QObject {
     Q_OBJECT
 
@@ -245,6 +247,14 @@ void ExamplesTest::example()
     for (int event = loop.events(); event < SequenceFile::EventCount; ++event)
         QCOMPARE(loop.file.events[std::size_t(event)], 0);
     checks().at(name)(loop);
+
+    // The manual's gallery opens it in the browser edition (beside the manual on the web site).
+    QFile manual(QStringLiteral(STROBIX_MANUAL));
+    QVERIFY(manual.open(QIODevice::ReadOnly));
+    const QString link = SequenceLink::link(*read.file, QStringLiteral("../index.html"));
+    QVERIFY2(QString::fromUtf8(manual.readAll())
+                 .contains(QStringLiteral("href=\"") + link + QLatin1Char('"')),
+             qPrintable(link));
 }
 
 QTEST_GUILESS_MAIN(ExamplesTest)

@@ -10,6 +10,7 @@
 #include "ScriptedPrompts.h"
 #include "SequenceFileReader.h"
 #include "SequenceFileWriter.h"
+#include "SequenceLink.h"
 #include "TestWindow.h"
 #include "TimeAxisWidget.h"
 
@@ -20,6 +21,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QUndoStack>
 
 #include <optional>
 
@@ -120,6 +122,8 @@ private slots:
     void rejectedFileChangesNothing_data();
     void rejectedFileChangesNothing();
     void mergeShowsFileAndProgress();
+    void openLink_data();
+    void openLink();
 };
 
 void TestFileCommands::dialogSettings_data()
@@ -549,6 +553,67 @@ void TestFileCommands::mergeShowsFileAndProgress()
     QVERIFY(progress.alwaysVisible);
     QVERIFY(window->progressBar()->isHidden());
     QVERIFY(window.prompts().messages.isEmpty());
+}
+
+void TestFileCommands::openLink_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<bool>("restoredBefore"); // work brought back after a crash
+    QTest::addColumn<QString>("problem");     // empty: opened
+    const QString link = SequenceLink::link(richFile(), QStringLiteral("https://example.org/s/"));
+    QTest::newRow("link") << link << false << "";
+    QTest::newRow("fragment, after restored work") << link.mid(link.indexOf(u'#')) << true << "";
+    QString changed = link;
+    changed[link.size() - 9] = changed[link.size() - 9] == u'Q' ? u'R' : u'Q';
+    QTest::newRow("damaged") << changed << false << "The link is damaged: its check characters";
+    QTest::newRow("damaged, after restored work") << link.chopped(1) << true << "is damaged";
+    // Version 2 around the bytes "later", with its checksum.
+    QTest::newRow("newer") << "#seq=AmxhdGVylgM" << false << "made by a newer version";
+}
+
+// A link opens as a new sequence that is not saved yet: no file name, Save
+// asks for one. Undo goes back only to work that was there before.
+void TestFileCommands::openLink()
+{
+    QFETCH(QString, link);
+    QFETCH(bool, restoredBefore);
+    QFETCH(QString, problem);
+    TestWindow window;
+    SequenceFile restored;
+    restored.events[7] = 9;
+    if (restoredBefore)
+        window->document().restoreRecovered(restored, QStringLiteral("/work/a.dat"),
+                                            QStringLiteral("restored"));
+    const Snapshot before = Snapshot::of(window.window());
+    if (!problem.isEmpty())
+        window.prompts().nextAnswer(Answer::Ok);
+
+    window->fileCommands()->openLink(link);
+
+    QCOMPARE(window->document().undoStack().canUndo(), restoredBefore && problem.isEmpty());
+    QCOMPARE(window->document().isClean(), !restoredBefore && !problem.isEmpty());
+    if (!problem.isEmpty()) {
+        const UserPrompts::Message message = window.prompts().messages.value(0);
+        QCOMPARE(message.icon, UserPrompts::Icon::Exclamation);
+        QVERIFY2(message.text.startsWith(QStringLiteral("Cannot open the link ") + link.left(20)),
+                 qPrintable(message.text));
+        QVERIFY2(message.text.contains(problem), qPrintable(message.text));
+        QVERIFY2(message.text.endsWith(QStringLiteral("\rNothing was changed.")),
+                 qPrintable(message.text));
+        QVERIFY(Snapshot::of(window.window()) == before);
+        return;
+    }
+    QCOMPARE(window->windowTitle(), AppInfo::productName());
+    QCOMPARE(window->document().rememberedFile(), QString());
+    const QString saved = window.dirPath() + QStringLiteral("/shared.dat");
+    window.prompts().nextFile(saved);
+    trigger(window.window(), Command::Save);
+    QCOMPARE(window.prompts().fileRequests.value(0).initialName, QString());
+    QCOMPARE(contentOf(saved), SequenceFileWriter::encode(richFile()));
+    if (restoredBefore) {
+        window->document().undoStack().undo();
+        QVERIFY(Snapshot::of(window.window()) == before);
+    }
 }
 
 QTEST_MAIN(TestFileCommands)

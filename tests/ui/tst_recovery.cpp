@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 using Answer = UserPrompts::Answer;
+Q_DECLARE_METATYPE(QList<UserPrompts::Answer>)
 using RecoveryFixtures::sameCopy;
 
 class RecoveryTest : public QObject {
@@ -27,6 +28,9 @@ private slots:
     void answersToTheQuestion();
     void badCopies_data();
     void badCopies();
+    void locksOfDeadProgramsGo();
+    void copiesOfSeveralWindows_data();
+    void copiesOfSeveralWindows();
     void copyFollowsTheDocument();
     void noCopiesPossibleSaidOnce_data();
     void noCopiesPossibleSaidOnce();
@@ -60,6 +64,22 @@ QStringList filesIn(const QString& folder, const QString& pattern)
     return QDir(folder).entryList({pattern}, QDir::Files);
 }
 
+// A program that writes its copy and dies, its lock left behind; `saved`: its
+// work was saved first, so only the lock is left.
+bool leaveCopy(const QString& folder, const RecoveryStore::Copy& copy, bool saved = false)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        RecoveryStore store(folder);
+        const bool written = store.write(copy).isEmpty();
+        if (saved)
+            store.removeOwn();
+        ::_exit(written ? 0 : 1);
+    }
+    int status = -1;
+    return ::waitpid(child, &status, 0) == child && status == 0;
+}
+
 } // namespace
 
 void RecoveryTest::answersToTheQuestion_data()
@@ -75,11 +95,7 @@ void RecoveryTest::answersToTheQuestion()
     QFETCH(Answer, answer);
     std::mt19937_64 random(30);
     const RecoveryStore::Copy left = RecoveryFixtures::randomCopy(random);
-    const pid_t child = ::fork(); // a program that dies after its copy: the lock stays
-    if (child == 0)
-        ::_exit(RecoveryStore(folder()).write(left).isEmpty() ? 0 : 1);
-    int status = -1;
-    QVERIFY(::waitpid(child, &status, 0) == child && status == 0);
+    QVERIFY(leaveCopy(folder(), left));
     {
         Start start(folder());
         start.prompts.nextAnswer(answer);
@@ -108,6 +124,7 @@ void RecoveryTest::badCopies_data()
 {
     QTest::addColumn<QByteArray>("data"); // empty: no data file
     QTest::addColumn<QByteArray>("sidecar");
+    QTest::addColumn<QString>("says"); // in the message; the copy is in the folder as copy-5-6-c
     std::mt19937_64 random(31);
     const QByteArray good = SequenceFileWriter::encode(RecoveryFixtures::randomFile(random));
     const QByteArray bad = "\"99999\"\r\n" + good.mid(good.indexOf('\n') + 1); // out of range
@@ -115,14 +132,19 @@ void RecoveryTest::badCopies_data()
         return R"({"format": )" + QByteArray::number(format) + R"(, "states": [{"sha256": ")"
                + QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex() + R"("}]})";
     };
-    QTest::newRow("data cut short") << good.left(100) << sidecar(good, 1);
-    QTest::newRow("data of another state") << good << sidecar(bad, 1);
-    QTest::newRow("garbage") << QByteArray(300, '\x7f') << QByteArray(50, '\x01');
-    QTest::newRow("matching, invalid data") << bad << sidecar(bad, 1);
-    QTest::newRow("newer version") << good << sidecar(good, RecoveryStore::FormatVersion + 1);
-    QTest::newRow("no sidecar") << good << QByteArray();
-    QTest::newRow("huge data") << QByteArray(200 * 1024, '7') << sidecar(good, 1);
-    QTest::newRow("never finished") << QByteArray() << sidecar(good, 1);
+    QTest::newRow("data cut short")
+        << good.left(100) << sidecar(good, 1) << "do not belong together";
+    QTest::newRow("data of another state") << good << sidecar(bad, 1) << "do not belong together";
+    QTest::newRow("garbage") << QByteArray(300, '\x7f') << QByteArray(50, '\x01')
+                             << "do not belong together";
+    QTest::newRow("matching, invalid data")
+        << bad << sidecar(bad, 1) << "Line 1: expected value 1 of 65";
+    QTest::newRow("newer version")
+        << good << sidecar(good, RecoveryStore::FormatVersion + 1) << "newer version of Strobix";
+    QTest::newRow("no sidecar") << good << QByteArray() << "/copy-5-6-c.json is missing";
+    QTest::newRow("huge data") << QByteArray(200 * 1024, '7') << sidecar(good, 1)
+                               << "/copy-5-6-c.dat is far too big";
+    QTest::newRow("never finished") << QByteArray() << sidecar(good, 1) << "";
 }
 
 // Never offered, never fatal: said once and put aside under a name that says
@@ -131,6 +153,7 @@ void RecoveryTest::badCopies()
 {
     QFETCH(QByteArray, data);
     QFETCH(QByteArray, sidecar);
+    QFETCH(QString, says);
     QVERIFY(QDir().mkpath(folder()));
     const QString id = folder() + QStringLiteral("/copy-5-6-c");
     if (!data.isEmpty())
@@ -143,12 +166,78 @@ void RecoveryTest::badCopies()
             start.prompts.nextAnswer(Answer::Ok);
         start.controller.offerLeftCopies();
         QVERIFY(start.document.isClean());
+        if (round == 0 && !data.isEmpty())
+            QVERIFY2(start.prompts.messages[0].text.contains(says),
+                     qPrintable(start.prompts.messages[0].text));
     }
     const QStringList aside = filesIn(folder(), QStringLiteral("*-unreadable-*.dat"));
     QCOMPARE(aside.size(), data.isEmpty() ? 0 : 1);
     if (!data.isEmpty())
         QCOMPARE(FileFixtures::contentOf(folder() + u'/' + aside[0]), data);
     QVERIFY(filesIn(folder(), QStringLiteral("copy-5-6-c.*")).isEmpty());
+}
+
+// A program that died with no copy on disk (before its first, or after its
+// work was saved) leaves only its lock: the next start clears it quietly, and
+// leaves a running program's alone.
+void RecoveryTest::locksOfDeadProgramsGo()
+{
+    std::mt19937_64 random(33);
+    RecoveryStore running(folder());
+    QCOMPARE(running.write(RecoveryFixtures::randomCopy(random)), QString());
+    running.removeOwn();
+    QVERIFY(leaveCopy(folder(), RecoveryFixtures::randomCopy(random), true));
+    QCOMPARE(filesIn(folder(), QStringLiteral("*.lock")).size(), 2);
+    {
+        Start start(folder());
+        start.controller.offerLeftCopies();
+    }
+    QCOMPARE(QDir(folder()).entryList(QDir::Files),
+             QStringList{running.ownId() + QStringLiteral(".lock")});
+}
+
+void RecoveryTest::copiesOfSeveralWindows_data()
+{
+    QTest::addColumn<int>("copies");
+    QTest::addColumn<QList<Answer>>("answers");
+    QTest::addColumn<QStringList>("notes"); // of each question; empty: none
+    QTest::addColumn<int>("waiting");       // copies left for the next start
+    QTest::newRow("two, Yes") << 2 << QList{Answer::Yes} << QStringList{"another window"} << 1;
+    QTest::newRow("two, No then Yes")
+        << 2 << QList{Answer::No, Answer::Yes} << QStringList{"another window", ""} << 0;
+    QTest::newRow("three, Cancel then Yes")
+        << 3 << QList{Answer::Cancel, Answer::Yes}
+        << QStringList{"2 other windows", "another window"} << 2;
+    QTest::newRow("two, none restored")
+        << 2 << QList{Answer::Cancel, Answer::No} << QStringList{"another window", ""} << 1;
+}
+
+// One window takes one copy: the question says that others wait, and what
+// becomes of them.
+void RecoveryTest::copiesOfSeveralWindows()
+{
+    QFETCH(int, copies);
+    QFETCH(QList<Answer>, answers);
+    QFETCH(QStringList, notes);
+    QFETCH(int, waiting);
+    std::mt19937_64 random(34);
+    for (int copy = 0; copy < copies; ++copy)
+        QVERIFY(leaveCopy(folder(), RecoveryFixtures::randomCopy(random)));
+    {
+        Start start(folder());
+        for (const Answer answer : answers)
+            start.prompts.nextAnswer(answer);
+        start.controller.offerLeftCopies();
+        QCOMPARE(start.prompts.messages.size(), notes.size());
+        for (int index = 0; index < notes.size(); ++index) {
+            const QString text = start.prompts.messages[index].text;
+            QVERIFY2(notes[index].isEmpty()
+                         ? !text.contains(QStringLiteral("kept too"))
+                         : text.contains(notes[index] + QStringLiteral(" was kept too")),
+                     qPrintable(text));
+        }
+    }
+    QCOMPARE(RecoveryStore(folder()).takeLeftCopies().size(), size_t(waiting));
 }
 
 // Seeded random edits, saves, New/Clear, undo and redo: the copy on disk is

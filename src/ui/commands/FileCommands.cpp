@@ -6,6 +6,7 @@
 #include "ProgressBarShown.h"
 #include "SequenceDocument.h"
 #include "SequenceFileReader.h"
+#include "SequenceLink.h"
 #include "TestPlayback.h"
 
 #include <QAction>
@@ -88,6 +89,23 @@ void FileCommands::openFile(const QString& path)
 {
     m_playback.stop();
     loadChosen(path, &SequenceDocument::openFile);
+}
+
+void FileCommands::openLink(const QString& link)
+{
+    m_playback.stop();
+    const SequenceLink::Decoded decoded = SequenceLink::decode(link);
+    if (!decoded.ok()) {
+        // A link run together with a page of text would make the box as wide.
+        constexpr int MaxShown = 80;
+        QString shown = link.trimmed();
+        if (shown.size() > MaxShown)
+            shown = shown.left(MaxShown - 3) + QStringLiteral("...");
+        showProblem(
+            tr("Cannot open the link %1\r%2\rNothing was changed.").arg(shown, decoded.text));
+        return;
+    }
+    m_document.openUnsaved(*decoded.file, AppInfo::productName());
 }
 
 void FileCommands::loadChosen(const QString& path, ApplyFile apply)

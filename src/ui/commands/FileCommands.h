@@ -47,6 +47,10 @@ public:
     // Open without the file dialog: a file named on the command line or dropped
     // on the window.
     void openFile(const QString& path);
+    // A sequence given as a link (...#seq=...) on the command line: untitled
+    // and unsaved, so Save asks for a name. A link that is not whole changes
+    // nothing and says why.
+    void openLink(const QString& link);
 
 private:
     enum class RunningTest { Stop, KeepPlaying };

@@ -10,6 +10,9 @@
 #include <QLoggingCategory>
 #include <QUndoStack>
 
+#include <algorithm>
+#include <functional>
+
 namespace {
 
 // Off unless asked for (QT_LOGGING_RULES="strobix.recovery.info=true"): what
@@ -71,16 +74,26 @@ void RecoveryController::setDelays(int quietMs, int longestWaitMs)
     m_longestWait.setInterval(longestWaitMs);
 }
 
-QString RecoveryController::restoreQuestion(const QDateTime& written, const QString& rememberedFile)
+QString RecoveryController::restoreQuestion(const QDateTime& written, const QString& rememberedFile,
+                                            int waiting)
 {
     const QString name = rememberedFile.isEmpty() ? tr("a sequence not saved yet")
                                                   : QFileInfo(rememberedFile).fileName();
+    QString others;
+    if (waiting == 1)
+        others = tr("\r\rUnsaved work of another window was kept too. After Yes it waits for the "
+                    "next start; after No or Cancel Strobix offers it now.");
+    else if (waiting > 1)
+        others = tr("\r\rUnsaved work of %1 other windows was kept too. After Yes it waits for "
+                    "the next start; after No or Cancel Strobix offers the next one now.")
+                     .arg(waiting);
     //: %1 when the copy was written, %2 the file name or "a sequence not saved yet"
     return tr("Strobix was not closed normally. Unsaved work was kept from %1:\r\r   %2\r\r"
               "Yes restores it in this window; it stays unsaved until you save it.\r"
               "No discards it for good.\r"
               "Cancel keeps it for later: Strobix asks again at the next start.")
-        .arg(QLocale().toString(written, QLocale::ShortFormat), name);
+               .arg(QLocale().toString(written, QLocale::ShortFormat), name)
+           + others;
 }
 
 QString RecoveryController::unreadableMessage(const QString& problem, const QString& asidePath)
@@ -182,24 +195,33 @@ void RecoveryController::writeFinished(const QString& error)
 
 void RecoveryController::offerLeftCopies()
 {
+    std::vector<RecoveryStore::LeftCopy> copies = m_store->takeLeftCopies();
+    // All read first: the question says how many wait behind the one it offers.
+    std::vector<RecoveryStore::Reading> readings;
+    for (const RecoveryStore::LeftCopy& left : copies)
+        readings.push_back(m_store->read(left));
     bool restored = false;
-    for (RecoveryStore::LeftCopy& left : m_store->takeLeftCopies()) {
-        const RecoveryStore::Reading reading = m_store->read(left);
-        if (!reading.ok())
-            setAside(std::move(left), reading.problem);
-        else if (restored) // one window holds one sequence; the others wait
-            m_store->keep(std::move(left));
-        else
-            restored = offer(std::move(left), reading);
+    for (std::size_t index = 0; index < copies.size(); ++index) {
+        if (!readings[index].ok()) {
+            setAside(std::move(copies[index]), readings[index].problem);
+        } else if (restored) { // one window holds one sequence; the others wait
+            m_store->keep(std::move(copies[index]));
+        } else {
+            const auto waiting =
+                std::count_if(readings.begin() + qsizetype(index) + 1, readings.end(),
+                              std::mem_fn(&RecoveryStore::Reading::ok));
+            restored = offer(std::move(copies[index]), readings[index], int(waiting));
+        }
     }
 }
 
-bool RecoveryController::offer(RecoveryStore::LeftCopy left, const RecoveryStore::Reading& reading)
+bool RecoveryController::offer(RecoveryStore::LeftCopy left, const RecoveryStore::Reading& reading,
+                               int waiting)
 {
     qCInfo(recoveryLog).noquote() << "offering" << left.id;
-    const UserPrompts::Answer answer =
-        m_prompts.ask({QString(), restoreQuestion(left.written, reading.copy->rememberedFile),
-                       UserPrompts::Icon::Question, UserPrompts::Buttons::YesNoCancel});
+    const UserPrompts::Answer answer = m_prompts.ask(
+        {QString(), restoreQuestion(left.written, reading.copy->rememberedFile, waiting),
+         UserPrompts::Icon::Question, UserPrompts::Buttons::YesNoCancel});
     switch (answer) {
     case UserPrompts::Answer::Yes:
         m_document.restoreRecovered(*reading.file, reading.copy->rememberedFile,

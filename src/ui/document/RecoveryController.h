@@ -37,7 +37,9 @@ public:
 
     const RecoveryStore& store() const { return *m_store; }
 
-    static QString restoreQuestion(const QDateTime& written, const QString& rememberedFile);
+    // waiting: how many more readable copies there are; one window takes one.
+    static QString restoreQuestion(const QDateTime& written, const QString& rememberedFile,
+                                   int waiting = 0);
     static QString unreadableMessage(const QString& problem, const QString& asidePath);
     static QString unavailableMessage(const QString& folder, const QString& reason);
 
@@ -55,7 +57,7 @@ private:
     void documentChanged();
     void removeCopy();
     void writeFinished(const QString& error);
-    bool offer(RecoveryStore::LeftCopy left, const RecoveryStore::Reading& reading);
+    bool offer(RecoveryStore::LeftCopy left, const RecoveryStore::Reading& reading, int waiting);
     void setAside(RecoveryStore::LeftCopy left, const QString& problem);
     RecoveryStore::Copy currentCopy() const;
 
