@@ -485,7 +485,7 @@ Es wurde nichts geschrieben.
     </message>
     <message>
         <source>Servo Control</source>
-        <translation>Servosteuerung</translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Heading of the servo-control lists</source>
@@ -493,7 +493,7 @@ Es wurde nichts geschrieben.
     </message>
     <message>
         <source>Variable Speed</source>
-        <translation>Variables Tempo</translation>
+        <translation>Var. Tempo</translation>
     </message>
     <message>
         <source>Not used</source>
@@ -581,7 +581,7 @@ Es wurde nichts geschrieben.
     </message>
     <message>
         <source>(Use Mouse or Left + Right Arrow key to change servo position)</source>
-        <translation>(Servostellung mit der Maus oder den Pfeiltasten links/rechts ändern)</translation>
+        <translation>(Servostellung mit Maus oder Pfeiltasten links/rechts ändern)</translation>
     </message>
     <message>
         <source>Use the Mouse or Left + Right Arrow key to change servo position...</source>
@@ -713,7 +713,7 @@ Es wurde nichts geschrieben.
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <translation>Abbruch</translation>
     </message>
 </context>
 <context>
