@@ -86,8 +86,12 @@ echo "installing $(basename "$setup")"
 wine "$setup" /S || fail "the installer exited with $?"
 wineserver -w
 
+qt_texts=()
+for language in $("$(dirname "$0")/languages.sh"); do
+    qt_texts+=("translations/qtbase_$language.qm")
+done
 for file in strobix.exe strobixw.exe strobix.ico uninstall.exe Qt6Core.dll platforms/qwindows.dll \
-        translations/qtbase_de.qm manual/index.html; do
+        "${qt_texts[@]}" manual/index.html manual/de/index.html; do
     [[ -f "$instdir/$file" ]] || fail "$instdir_win has no $file"
 done
 compgen -G "$instdir/examples/*.dat" >/dev/null || fail "$instdir_win has no examples"
