@@ -13,6 +13,7 @@
 #include <QTranslator>
 
 #include <climits>
+#include <tuple>
 
 namespace {
 
@@ -37,69 +38,72 @@ QString shown(QString text)
         .replace(u'\x1', u'&');
 }
 
-struct Misfit {
-    QString text;
-    QSize needed;
-    QSize room;
-};
+// The texts that need more room than their widget gives them, and the one-line
+// text with the least room to spare (a wrapped one counts when its lines fit).
+struct Fit {
+    QStringList problems;
+    int closest = INT_MAX;
+    QString closestText;
 
-struct Closest {
-    int margin = INT_MAX;
-    QString text;
-};
-
-// Each text of widget that needs more room than the widget gives it, measured
-// in font: the one the English window has there, so a caption the layout set
-// smaller to squeeze it in is caught too. closest keeps the one-line text
-// with the least room to spare.
-QList<Misfit> misfits(QWidget* widget, const QFont& font, Closest& closest)
-{
-    const QFontMetrics metrics(font);
-    QList<Misfit> found;
-    const auto oneLine = [&](const QString& text, int room) {
-        const int width = metrics.horizontalAdvance(text);
-        if (!text.isEmpty() && room - width < closest.margin)
-            closest = {room - width, widget->objectName() + QStringLiteral(" \"") + text + u'"'};
-        if (!text.isEmpty() && width > room)
-            found.append({text, QSize(width, metrics.height()), QSize(room, metrics.height())});
-    };
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        const QRect room = label->contentsRect().adjusted(qMax(label->indent(), 0), 0, 0, 0);
-        if (!label->wordWrap()) {
-            oneLine(label->text(), room.width());
-        } else if (!label->text().isEmpty()) {
-            const QSize needed =
-                metrics.boundingRect(room, Qt::TextWordWrap | label->alignment(), label->text())
-                    .size();
-            if (needed.width() > room.width() || needed.height() > room.height())
-                found.append({label->text(), needed, room.size()});
-        }
-    } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
-        const QStyle* style = box->style();
-        oneLine(shown(box->text()), box->width() - style->pixelMetric(QStyle::PM_IndicatorWidth)
-                                        - style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing));
-    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
-        oneLine(shown(button->text()), button->width() - 8); // the style's frame and margins
-    } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
-        oneLine(frame->title(), frame->width() - 16); // the title's indent on either side
-    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-        QStyleOptionComboBox option;
-        option.initFrom(combo);
-        const int room =
-            combo->style()
-                ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
-                .width();
-        for (int row = 0; row < combo->count(); ++row)
-            oneLine(combo->itemText(row), room);
-    } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
-        // Inside the frame, less the entries' own margins; a hidden list's
-        // viewport has not followed a zoom yet.
-        const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
-        for (int row = 0; row < list->count(); ++row)
-            oneLine(list->item(row)->text(), list->contentsRect().width() - 2 * margin);
+    void check(const QWidget* widget, const QString& text, QSize needed, QSize room)
+    {
+        const QString what = widget->objectName() + QStringLiteral(" \"") + text + u'"';
+        if (needed.height() <= room.height() && room.width() - needed.width() < closest)
+            std::tie(closest, closestText) = std::pair(room.width() - needed.width(), what);
+        const auto size = [](QSize size) {
+            return size.height() ? QStringLiteral("%1x%2 px").arg(size.width()).arg(size.height())
+                                 : QStringLiteral("%1 px").arg(size.width());
+        };
+        if (needed.width() > room.width() || needed.height() > room.height())
+            problems << what + QStringLiteral(" needs ") + size(needed) + QStringLiteral(", has ")
+                            + size(room);
     }
-    return found;
-}
+
+    // Measured in font: the one the English window has there, so a caption the
+    // layout set smaller to squeeze it in is caught too.
+    void check(QWidget* widget, const QFont& font)
+    {
+        const QFontMetrics metrics(font);
+        const auto oneLine = [&](const QString& text, int room) {
+            if (!text.isEmpty())
+                check(widget, text, QSize(metrics.horizontalAdvance(text), 0), QSize(room, 0));
+        };
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            const QRect room = label->contentsRect().adjusted(qMax(label->indent(), 0), 0, 0, 0);
+            if (!label->wordWrap())
+                oneLine(label->text(), room.width());
+            else if (!label->text().isEmpty())
+                check(
+                    label, label->text(),
+                    metrics.boundingRect(room, Qt::TextWordWrap | label->alignment(), label->text())
+                        .size(),
+                    room.size());
+        } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+            const QStyle* style = box->style();
+            oneLine(shown(box->text()), box->width() - style->pixelMetric(QStyle::PM_IndicatorWidth)
+                                            - style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing));
+        } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            oneLine(shown(button->text()), button->width() - 8); // the style's frame and margins
+        } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+            oneLine(frame->title(), frame->width() - 16); // the title's indent on either side
+        } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            QStyleOptionComboBox option;
+            option.initFrom(combo);
+            const int room = combo->style()
+                                 ->subControlRect(QStyle::CC_ComboBox, &option,
+                                                  QStyle::SC_ComboBoxEditField, combo)
+                                 .width();
+            for (int row = 0; row < combo->count(); ++row)
+                oneLine(combo->itemText(row), room);
+        } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+            // Inside the frame, less the entries' own margins; a hidden list's
+            // viewport has not followed a zoom yet.
+            const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+            for (int row = 0; row < list->count(); ++row)
+                oneLine(list->item(row)->text(), list->contentsRect().width() - 2 * margin);
+        }
+    }
+};
 
 void speak(const QString& language)
 {
@@ -148,18 +152,13 @@ private slots:
         window->setZoomPercent(percent);
         const QList<QWidget*> widgets = controls(window.window());
         QCOMPARE(widgets.size(), fonts.size());
-        QStringList problems;
-        Closest closest;
+        Fit fit;
         for (qsizetype index = 0; index < widgets.size(); ++index)
-            for (const Misfit& misfit : misfits(widgets[index], fonts[index], closest))
-                problems << QStringLiteral("%1: %2 \"%3\" needs %4x%5 px, has %6x%7")
-                                .arg(language, widgets[index]->objectName(), misfit.text)
-                                .arg(misfit.needed.width())
-                                .arg(misfit.needed.height())
-                                .arg(misfit.room.width())
-                                .arg(misfit.room.height());
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
-        qInfo("closest: %s, %d px to spare", qPrintable(closest.text), closest.margin);
+            fit.check(widgets[index], fonts[index]);
+        QVERIFY2(fit.problems.isEmpty(),
+                 qPrintable(language + QStringLiteral(": ")
+                            + fit.problems.join(u'\n' + language + QStringLiteral(": "))));
+        qInfo("closest: %s, %d px to spare", qPrintable(fit.closestText), fit.closest);
     }
 };
 
