@@ -40,13 +40,10 @@ void describeApplication(const QString& language)
 {
     QCoreApplication::setApplicationName(QStringLiteral("Strobix"));
     QCoreApplication::setApplicationVersion(QStringLiteral(STROBIX_VERSION));
-    if (language.isEmpty()) {
-        Translations::install(*QCoreApplication::instance());
-        return;
-    }
-    // Dates and numbers too, as the desktop's language would.
-    QLocale::setDefault(QLocale(language));
-    Translations::install(*QCoreApplication::instance(), QLocale(language));
+    const QLocale locale = language.isEmpty() ? QLocale::system() : QLocale(language);
+    // Dates and numbers follow the chosen language too, as the desktop's would.
+    QLocale::setDefault(locale);
+    Translations::install(*QCoreApplication::instance(), locale);
 }
 
 // Which device a port number reaches, for the whole run: --device names one

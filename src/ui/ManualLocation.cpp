@@ -36,10 +36,12 @@ QString found(const QString& executableDir, const QString& name)
 QString indexFile(const QString& executableDir, const QString& language)
 {
     // A translation of the manual sits in a folder named after its language.
-    const QString translated =
-        found(executableDir, QStringLiteral("manual/%1/index.html").arg(language));
-    if (!language.isEmpty() && QFileInfo::exists(translated))
-        return translated;
+    if (!language.isEmpty()) {
+        const QString translated =
+            found(executableDir, QStringLiteral("manual/%1/index.html").arg(language));
+        if (QFileInfo::exists(translated))
+            return translated;
+    }
     return found(executableDir, QStringLiteral("manual/index.html"));
 }
 

@@ -52,7 +52,7 @@ QStringList Translations::languages()
 {
     QStringList codes{QStringLiteral("en")};
     const QString prefix = QStringLiteral("strobix_");
-    for (QString name :
+    for (const QString& name :
          QDir(Folder).entryList({prefix + QStringLiteral("*.qm")}, QDir::Files, QDir::Name))
         codes << name.mid(prefix.size()).chopped(3);
     return codes;
