@@ -762,7 +762,7 @@ Nic nebylo zapsáno.
     <message>
         <source>Strobix was not closed normally. Unsaved work was kept from %1:<byte value="xd"/><byte value="xd"/>   %2<byte value="xd"/><byte value="xd"/>Yes restores it in this window; it stays unsaved until you save it.<byte value="xd"/>No discards it for good.<byte value="xd"/>Cancel keeps it for later: Strobix asks again at the next start.</source>
         <extracomment>%1 when the copy was written, %2 the file name or &quot;a sequence not saved yet&quot;</extracomment>
-        <translation>Strobix nebyl ukončen normálně. Byla zachována neuložená práce z %1:<byte value="xd"/><byte value="xd"/>   %2<byte value="xd"/><byte value="xd"/>Ano ji obnoví v tomto okně; zůstane neuložená, dokud ji neuložíte.<byte value="xd"/>Ne ji natrvalo zahodí.<byte value="xd"/>Zrušit ji ponechá na později: Strobix se zeptá znovu při příštím spuštění.</translation>
+        <translation>Strobix nebyl ukončen normálně. Byla zachována neuložená práce z %1:<byte value="xd"/><byte value="xd"/>   %2<byte value="xd"/><byte value="xd"/>„Ano“ ji obnoví v tomto okně; zůstane neuložená, dokud ji neuložíte.<byte value="xd"/>„Ne“ ji natrvalo zahodí.<byte value="xd"/>„Zrušit“ ji ponechá na později: Strobix se zeptá znovu při příštím spuštění.</translation>
     </message>
     <message>
         <source>A recovery copy of unsaved work cannot be read:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>It was put aside as<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Strobix starts without it. If it still holds a sequence, open it with Open; otherwise delete it.</source>

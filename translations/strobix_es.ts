@@ -762,7 +762,7 @@ No se escribió nada.
     <message>
         <source>Strobix was not closed normally. Unsaved work was kept from %1:<byte value="xd"/><byte value="xd"/>   %2<byte value="xd"/><byte value="xd"/>Yes restores it in this window; it stays unsaved until you save it.<byte value="xd"/>No discards it for good.<byte value="xd"/>Cancel keeps it for later: Strobix asks again at the next start.</source>
         <extracomment>%1 when the copy was written, %2 the file name or &quot;a sequence not saved yet&quot;</extracomment>
-        <translation>Strobix no se cerró con normalidad. Se conservó trabajo sin guardar del %1:<byte value="xd"/><byte value="xd"/>   %2<byte value="xd"/><byte value="xd"/>Sí lo restaura en esta ventana; sigue sin guardar hasta que lo guarde.<byte value="xd"/>No lo descarta para siempre.<byte value="xd"/>Cancelar lo guarda para más tarde: Strobix volverá a preguntar en el próximo inicio.</translation>
+        <translation>Strobix no se cerró con normalidad. Se conservó trabajo sin guardar del %1:<byte value="xd"/><byte value="xd"/>   %2<byte value="xd"/><byte value="xd"/>«Sí» lo restaura en esta ventana; sigue sin guardar hasta que lo guarde.<byte value="xd"/>«No» lo descarta para siempre.<byte value="xd"/>«Cancelar» lo guarda para más tarde: Strobix volverá a preguntar en el próximo inicio.</translation>
     </message>
     <message>
         <source>A recovery copy of unsaved work cannot be read:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>It was put aside as<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Strobix starts without it. If it still holds a sequence, open it with Open; otherwise delete it.</source>

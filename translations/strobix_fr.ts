@@ -762,7 +762,7 @@ Rien n&apos;a été écrit.
     <message>
         <source>Strobix was not closed normally. Unsaved work was kept from %1:<byte value="xd"/><byte value="xd"/>   %2<byte value="xd"/><byte value="xd"/>Yes restores it in this window; it stays unsaved until you save it.<byte value="xd"/>No discards it for good.<byte value="xd"/>Cancel keeps it for later: Strobix asks again at the next start.</source>
         <extracomment>%1 when the copy was written, %2 the file name or &quot;a sequence not saved yet&quot;</extracomment>
-        <translation>Strobix n&apos;a pas été fermé normalement. Un travail non enregistré du %1 a été conservé :<byte value="xd"/><byte value="xd"/>   %2<byte value="xd"/><byte value="xd"/>Oui le restaure dans cette fenêtre ; il reste non enregistré jusqu&apos;à ce que vous l&apos;enregistriez.<byte value="xd"/>Non le supprime définitivement.<byte value="xd"/>Annuler le garde pour plus tard : Strobix redemandera au prochain démarrage.</translation>
+        <translation>Strobix n&apos;a pas été fermé normalement. Un travail non enregistré du %1 a été conservé :<byte value="xd"/><byte value="xd"/>   %2<byte value="xd"/><byte value="xd"/>« Oui » le restaure dans cette fenêtre ; il reste non enregistré jusqu&apos;à ce que vous l&apos;enregistriez.<byte value="xd"/>« Non » le supprime définitivement.<byte value="xd"/>« Annuler » le garde pour plus tard : Strobix redemandera au prochain démarrage.</translation>
     </message>
     <message>
         <source>A recovery copy of unsaved work cannot be read:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>It was put aside as<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Strobix starts without it. If it still holds a sequence, open it with Open; otherwise delete it.</source>

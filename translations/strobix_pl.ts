@@ -762,7 +762,7 @@ Nic nie zapisano.
     <message>
         <source>Strobix was not closed normally. Unsaved work was kept from %1:<byte value="xd"/><byte value="xd"/>   %2<byte value="xd"/><byte value="xd"/>Yes restores it in this window; it stays unsaved until you save it.<byte value="xd"/>No discards it for good.<byte value="xd"/>Cancel keeps it for later: Strobix asks again at the next start.</source>
         <extracomment>%1 when the copy was written, %2 the file name or &quot;a sequence not saved yet&quot;</extracomment>
-        <translation>Strobix nie został zamknięty normalnie. Zachowano niezapisaną pracę z %1:<byte value="xd"/><byte value="xd"/>   %2<byte value="xd"/><byte value="xd"/>Tak przywraca ją w tym oknie; pozostaje niezapisana, dopóki jej nie zapiszesz.<byte value="xd"/>Nie usuwa ją na zawsze.<byte value="xd"/>Anuluj zostawia ją na później: Strobix zapyta ponownie przy następnym uruchomieniu.</translation>
+        <translation>Strobix nie został zamknięty normalnie. Zachowano niezapisaną pracę z %1:<byte value="xd"/><byte value="xd"/>   %2<byte value="xd"/><byte value="xd"/>„Tak” przywraca ją w tym oknie; pozostaje niezapisana, dopóki jej nie zapiszesz.<byte value="xd"/>„Nie” usuwa ją na zawsze.<byte value="xd"/>„Anuluj” zostawia ją na później: Strobix zapyta ponownie przy następnym uruchomieniu.</translation>
     </message>
     <message>
         <source>A recovery copy of unsaved work cannot be read:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>It was put aside as<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Strobix starts without it. If it still holds a sequence, open it with Open; otherwise delete it.</source>
