@@ -485,7 +485,7 @@ Non è stato scritto nulla.
     </message>
     <message>
         <source>Servo Control</source>
-        <translation>Ctrl servo</translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Heading of the servo-control lists</source>
