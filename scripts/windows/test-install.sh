@@ -140,6 +140,12 @@ echo "  $output"
 help="$(cd "$work/run" && LC_ALL=de_DE.UTF-8 wine "$instdir/strobix.exe" --help 2>&1 | tr -d '\r')" \
     || fail "strobix.exe --help exited with $?"
 grep -q '^Aufruf: ' <<<"$help" || fail "Qt's German strings were not found: $(head -n 3 <<<"$help")"
+# --language chooses another of the program's languages, Qt's part of it too,
+# and the help names the program as it does in English.
+help="$(cd "$work/run" && wine "$instdir/strobix.exe" --language fr --help 2>&1 | tr -d '\r')" \
+    || fail "strobix.exe --language fr --help exited with $?"
+grep -q '^Utilisation : strobix ' <<<"$help" && grep -q 'programmateur du s' <<<"$help" \
+    || fail "--language fr did not speak French: $(head -n 3 <<<"$help")"
 
 # Draws with QtGui and QtWidgets on the offscreen platform: the deployed Qt
 # and its plugin load, for both programs.
