@@ -329,7 +329,7 @@ Nic nebylo zapsáno.
     </message>
     <message>
         <source>The download to %1 was cancelled after %2 of %3 records; the port is closed.<byte value="xd"/><byte value="xd"/>The device has not been programmed completely. Download again.</source>
-        <translation>Odesílání do %1 bylo zrušeno po %2 z %3 záznamů; port je zavřený.<byte value="xd"/><byte value="xd"/>Zařízení nebylo naprogramováno celé. Odešlete znovu.</translation>
+        <translation>Odesílání bylo zrušeno po %2 z %3 záznamů (%1); port je zavřený.<byte value="xd"/><byte value="xd"/>Zařízení nebylo naprogramováno celé. Odešlete znovu.</translation>
     </message>
 </context>
 <context>

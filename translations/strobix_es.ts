@@ -289,11 +289,11 @@ No se escribió nada.
     <message>
         <source>serial device %1</source>
         <extracomment>Also starts a sentence, with its first letter in capitals</extracomment>
-        <translation>dispositivo serie %1</translation>
+        <translation>el dispositivo serie %1</translation>
     </message>
     <message>
         <source>serial port %1 (%2)</source>
-        <translation>puerto serie %1 (%2)</translation>
+        <translation>el puerto serie %1 (%2)</translation>
     </message>
     <message>
         <source><byte value="xd"/><byte value="xd"/>Nothing was sent to the device.</source>
@@ -313,7 +313,7 @@ No se escribió nada.
     </message>
     <message>
         <source>%1 could not be opened:<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>%3</source>
-        <translation>No se pudo abrir %1:<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>%3</translation>
+        <translation>%1 no se pudo abrir:<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>%3</translation>
     </message>
     <message>
         <source>the start marker</source>
@@ -329,7 +329,7 @@ No se escribió nada.
     </message>
     <message>
         <source>The download to %1 was cancelled after %2 of %3 records; the port is closed.<byte value="xd"/><byte value="xd"/>The device has not been programmed completely. Download again.</source>
-        <translation>La transferencia a %1 se canceló tras %2 de %3 registros; el puerto está cerrado.<byte value="xd"/><byte value="xd"/>El módulo no se ha programado por completo. Vuelva a transferir.</translation>
+        <translation>Se canceló la transferencia hacia %1 tras %2 de %3 registros; el puerto está cerrado.<byte value="xd"/><byte value="xd"/>El módulo no se ha programado por completo. Vuelva a transferir.</translation>
     </message>
 </context>
 <context>

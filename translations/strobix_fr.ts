@@ -289,11 +289,11 @@ Rien n&apos;a été écrit.
     <message>
         <source>serial device %1</source>
         <extracomment>Also starts a sentence, with its first letter in capitals</extracomment>
-        <translation>périphérique série %1</translation>
+        <translation>le périphérique série %1</translation>
     </message>
     <message>
         <source>serial port %1 (%2)</source>
-        <translation>port série %1 (%2)</translation>
+        <translation>le port série %1 (%2)</translation>
     </message>
     <message>
         <source><byte value="xd"/><byte value="xd"/>Nothing was sent to the device.</source>
@@ -325,7 +325,7 @@ Rien n&apos;a été écrit.
     </message>
     <message>
         <source>The download stopped at %1 on %2:<byte value="xd"/>%3<byte value="xd"/><byte value="xd"/>The device has not been programmed completely. Check the programming cable and its adapter, then download again.</source>
-        <translation>Le transfert s&apos;est arrêté à %1 sur %2 :<byte value="xd"/>%3<byte value="xd"/><byte value="xd"/>Le module n&apos;a pas été entièrement programmé. Vérifiez le câble de programmation et son adaptateur, puis transférez à nouveau.</translation>
+        <translation>Le transfert vers %2 s&apos;est arrêté à %1 :<byte value="xd"/>%3<byte value="xd"/><byte value="xd"/>Le module n&apos;a pas été entièrement programmé. Vérifiez le câble de programmation et son adaptateur, puis transférez à nouveau.</translation>
     </message>
     <message>
         <source>The download to %1 was cancelled after %2 of %3 records; the port is closed.<byte value="xd"/><byte value="xd"/>The device has not been programmed completely. Download again.</source>

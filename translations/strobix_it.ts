@@ -289,11 +289,11 @@ Non è stato scritto nulla.
     <message>
         <source>serial device %1</source>
         <extracomment>Also starts a sentence, with its first letter in capitals</extracomment>
-        <translation>dispositivo seriale %1</translation>
+        <translation>il dispositivo seriale %1</translation>
     </message>
     <message>
         <source>serial port %1 (%2)</source>
-        <translation>porta seriale %1 (%2)</translation>
+        <translation>la porta seriale %1 (%2)</translation>
     </message>
     <message>
         <source><byte value="xd"/><byte value="xd"/>Nothing was sent to the device.</source>
@@ -313,23 +313,23 @@ Non è stato scritto nulla.
     </message>
     <message>
         <source>%1 could not be opened:<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>%3</source>
-        <translation>Impossibile aprire %1:<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>%3</translation>
+        <translation>%1 non si può aprire:<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>%3</translation>
     </message>
     <message>
         <source>the start marker</source>
-        <translation>il marcatore di inizio</translation>
+        <translation>marcatore di inizio</translation>
     </message>
     <message>
         <source>record %1 of %2</source>
-        <translation>il record %1 di %2</translation>
+        <translation>record %1 di %2</translation>
     </message>
     <message>
         <source>The download stopped at %1 on %2:<byte value="xd"/>%3<byte value="xd"/><byte value="xd"/>The device has not been programmed completely. Check the programming cable and its adapter, then download again.</source>
-        <translation>Il trasferimento si è interrotto a %1 su %2:<byte value="xd"/>%3<byte value="xd"/><byte value="xd"/>Il modulo non è stato programmato del tutto. Controllate il cavo di programmazione e il suo adattatore, poi trasferite di nuovo.</translation>
+        <translation>Il trasferimento verso %2 si è interrotto (%1):<byte value="xd"/>%3<byte value="xd"/><byte value="xd"/>Il modulo non è stato programmato del tutto. Controllate il cavo di programmazione e il suo adattatore, poi trasferite di nuovo.</translation>
     </message>
     <message>
         <source>The download to %1 was cancelled after %2 of %3 records; the port is closed.<byte value="xd"/><byte value="xd"/>The device has not been programmed completely. Download again.</source>
-        <translation>Il trasferimento a %1 è stato annullato dopo %2 record su %3; la porta è chiusa.<byte value="xd"/><byte value="xd"/>Il modulo non è stato programmato del tutto. Trasferite di nuovo.</translation>
+        <translation>Il trasferimento verso %1 è stato annullato dopo %2 record su %3; la porta è chiusa.<byte value="xd"/><byte value="xd"/>Il modulo non è stato programmato del tutto. Trasferite di nuovo.</translation>
     </message>
 </context>
 <context>

@@ -289,11 +289,11 @@ Er is niets geschreven.
     <message>
         <source>serial device %1</source>
         <extracomment>Also starts a sentence, with its first letter in capitals</extracomment>
-        <translation>serieel apparaat %1</translation>
+        <translation>het seriële apparaat %1</translation>
     </message>
     <message>
         <source>serial port %1 (%2)</source>
-        <translation>seriële poort %1 (%2)</translation>
+        <translation>de seriële poort %1 (%2)</translation>
     </message>
     <message>
         <source><byte value="xd"/><byte value="xd"/>Nothing was sent to the device.</source>

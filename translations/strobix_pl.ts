@@ -313,7 +313,7 @@ Nic nie zapisano.
     </message>
     <message>
         <source>%1 could not be opened:<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>%3</source>
-        <translation>Nie można otworzyć %1:<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>%3</translation>
+        <translation>%1 — nie można otworzyć:<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>%3</translation>
     </message>
     <message>
         <source>the start marker</source>
@@ -329,7 +329,7 @@ Nic nie zapisano.
     </message>
     <message>
         <source>The download to %1 was cancelled after %2 of %3 records; the port is closed.<byte value="xd"/><byte value="xd"/>The device has not been programmed completely. Download again.</source>
-        <translation>Wysyłanie do %1 anulowano po %2 z %3 rekordów; port jest zamknięty.<byte value="xd"/><byte value="xd"/>Urządzenie nie zostało w pełni zaprogramowane. Wyślij ponownie.</translation>
+        <translation>Wysyłanie anulowano po %2 z %3 rekordów (%1); port jest zamknięty.<byte value="xd"/><byte value="xd"/>Urządzenie nie zostało w pełni zaprogramowane. Wyślij ponownie.</translation>
     </message>
 </context>
 <context>
