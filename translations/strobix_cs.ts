@@ -879,7 +879,7 @@ Nic nebylo zapsáno.
     <message>
         <source>Line %1: expected value %2 of %3, %4, found %5.</source>
         <extracomment>%1 line, %2 value number, %3 count of values, %4 what the value is, %5 what was there</extracomment>
-        <translation>Řádek %1: očekávána hodnota %2 z %3, %4, nalezeno %5.</translation>
+        <translation>Řádek %1: očekávána hodnota %2 z %3, %4; nalezeno: %5.</translation>
     </message>
     <message>
         <source>the end of the file</source>
