@@ -248,8 +248,8 @@ QString CommandLine::helpText(const QString& program)
     QCommandLineParser parser;
     Options().addTo(parser);
     QString text = parser.helpText();
-    // Qt names the program after the running executable, in a first line its
-    // own translation words; put the given name in its place.
+    // Qt names the program after the running executable, in a first line that
+    // its own translation words; put the given name in its place.
     const QString executable = QCoreApplication::arguments().value(0);
     const qsizetype at = executable.isEmpty() ? -1 : text.indexOf(executable);
     if (at >= 0 && at < text.indexOf(u'\n'))
