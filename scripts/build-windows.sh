@@ -16,6 +16,12 @@ scripts/install-deps.sh --windows
 
 qt=$(scripts/windows/build-qt.sh | tail -n 1)
 giflib=$(scripts/windows/build-giflib.sh | tail -n 1)
+# Qt's own texts in each language the program speaks, where Qt looks for them
+# when the tests run from the build. Here rather than in build-qt.sh: a Qt
+# built and cached before a language was added gets it too.
+for language in $(scripts/windows/languages.sh); do
+    cp /usr/share/qt6/translations/qtbase_"$language".qm "$qt/translations/"
+done
 export STROBIX_WINDOWS_PREFIXES="$qt;$giflib"
 jobs="$(nproc)"
 

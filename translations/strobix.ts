@@ -55,6 +55,143 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the sequence of &lt;file&gt; as text and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program the device with &lt;file&gt; without opening a window; needs --port or --device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download through serial port number &lt;n&gt; (1 to 8).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download to the serial device &lt;path&gt; instead of the one the port number reaches (also in the window).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draw the visual test of &lt;file&gt; as an animated GIF picture &lt;out.gif&gt; and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --export-animation: the picture&apos;s width in pixels (%1 to %2). Below the window&apos;s own width only the lamps are drawn; from there on also the grid and the time axis.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --export-animation: the servo stick&apos;s zone, 0 (1000-1240 us) to 3 (1750-1990 us); by default the zone in which the most LEDs light.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --download: do not wait for Enter after the power-up instructions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speak the language &lt;code&gt; instead of the desktop&apos;s (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Editor and programmer for the STROBIX LED sequencer. Without options it opens the editor window, with [file] loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sequence data file (*.dat) to open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--port goes with --download (the window takes its port from Settings).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--yes goes with --download.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--device does not go with --print.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--size and --stick go with --export-animation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--device does not go with --export-animation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--export-animation needs the picture to write (one name).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only one file can be opened: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--download needs either --port or --device (not both).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--device needs a path.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--port takes a number from 1 to %1, not &apos;%2&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 takes a number from %2 to %3, not &apos;%4&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--print, --download and --export-animation do not go together.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--language takes one of %1, not &apos;%2&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Examples:
+  %1 show.dat                               open show.dat in the editor
+  %1 --print show.dat                       print it as a grid
+  %1 --download show.dat --port 1           program the device on port 1
+  %1 --download show.dat --device /dev/pts/3 --yes
+  %1 --export-animation show.dat show.gif  draw its visual test as a GIF
+
+Exit status of --print, --download and --export-animation:
+  %2  success
+  %3  wrong usage (unknown option, missing argument, --port with --device, ...)
+  %4  the data file cannot be read or is not a valid sequence file; nothing was sent
+  %5  the serial port cannot be opened (no such device, busy, no permission)
+  %6  the line failed while sending (the message names the record)
+  %7  cancelled: no or end of input at the power-up prompt, Ctrl+C or SIGTERM
+  %8  the picture cannot be written (no such folder, no permission, disk full); nothing is left behind
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos;.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Console</name>
     <message>
         <source>Cannot read %1

@@ -55,6 +55,161 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version and exit.</source>
+        <translation>Die Version des Programms zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Print the sequence of &lt;file&gt; as text and exit.</source>
+        <translation>Die Sequenz aus &lt;file&gt; als Text ausgeben und beenden.</translation>
+    </message>
+    <message>
+        <source>Program the device with &lt;file&gt; without opening a window; needs --port or --device.</source>
+        <translation>Das Gerät mit &lt;file&gt; programmieren, ohne ein Fenster zu öffnen; braucht --port oder --device.</translation>
+    </message>
+    <message>
+        <source>Download through serial port number &lt;n&gt; (1 to 8).</source>
+        <translation>Über die serielle Schnittstelle Nummer &lt;n&gt; (1 bis 8) übertragen.</translation>
+    </message>
+    <message>
+        <source>Download to the serial device &lt;path&gt; instead of the one the port number reaches (also in the window).</source>
+        <translation>Zum seriellen Gerät &lt;path&gt; übertragen statt zu dem, das die Schnittstellennummer erreicht (auch im Fenster).</translation>
+    </message>
+    <message>
+        <source>Draw the visual test of &lt;file&gt; as an animated GIF picture &lt;out.gif&gt; and exit.</source>
+        <translation>Den visuellen Test von &lt;file&gt; als animiertes GIF-Bild &lt;out.gif&gt; zeichnen und beenden.</translation>
+    </message>
+    <message>
+        <source>With --export-animation: the picture&apos;s width in pixels (%1 to %2). Below the window&apos;s own width only the lamps are drawn; from there on also the grid and the time axis.</source>
+        <translation>Mit --export-animation: die Breite des Bildes in Pixeln (%1 bis %2). Unter der Breite des Fensters werden nur die Lampen gezeichnet, ab da auch das Raster und die Zeitachse.</translation>
+    </message>
+    <message>
+        <source>With --export-animation: the servo stick&apos;s zone, 0 (1000-1240 us) to 3 (1750-1990 us); by default the zone in which the most LEDs light.</source>
+        <translation>Mit --export-animation: die Zone des Servoknüppels, 0 (1000-1240 us) bis 3 (1750-1990 us); ohne Angabe die Zone, in der die meisten LEDs leuchten.</translation>
+    </message>
+    <message>
+        <source>With --download: do not wait for Enter after the power-up instructions.</source>
+        <translation>Mit --download: nach den Anweisungen zum Einschalten nicht auf die Eingabetaste warten.</translation>
+    </message>
+    <message>
+        <source>Speak the language &lt;code&gt; instead of the desktop&apos;s (%1).</source>
+        <translation>Die Sprache &lt;code&gt; sprechen statt der des Desktops (%1).</translation>
+    </message>
+    <message>
+        <source>Editor and programmer for the STROBIX LED sequencer. Without options it opens the editor window, with [file] loaded.</source>
+        <translation>Editor und Programmiergerät für den LED-Sequenzer STROBIX. Ohne Optionen öffnet es das Editorfenster, mit [file] geladen.</translation>
+    </message>
+    <message>
+        <source>A sequence data file (*.dat) to open.</source>
+        <translation>Eine Sequenzdatei (*.dat) zum Öffnen.</translation>
+    </message>
+    <message>
+        <source>--port goes with --download (the window takes its port from Settings).</source>
+        <translation>--port gehört zu --download (das Fenster nimmt die Schnittstelle aus den Einstellungen).</translation>
+    </message>
+    <message>
+        <source>--yes goes with --download.</source>
+        <translation>--yes gehört zu --download.</translation>
+    </message>
+    <message>
+        <source>--device does not go with --print.</source>
+        <translation>--device passt nicht zu --print.</translation>
+    </message>
+    <message>
+        <source>--size and --stick go with --export-animation.</source>
+        <translation>--size und --stick gehören zu --export-animation.</translation>
+    </message>
+    <message>
+        <source>--device does not go with --export-animation.</source>
+        <translation>--device passt nicht zu --export-animation.</translation>
+    </message>
+    <message>
+        <source>--export-animation needs the picture to write (one name).</source>
+        <translation>--export-animation braucht das zu schreibende Bild (einen Namen).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation>Unerwartetes Argument: %1</translation>
+    </message>
+    <message>
+        <source>Only one file can be opened: %1</source>
+        <translation>Es kann nur eine Datei geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>--download needs either --port or --device (not both).</source>
+        <translation>--download braucht entweder --port oder --device (nicht beide).</translation>
+    </message>
+    <message>
+        <source>--device needs a path.</source>
+        <translation>--device braucht einen Pfad.</translation>
+    </message>
+    <message>
+        <source>--port takes a number from 1 to %1, not &apos;%2&apos;.</source>
+        <translation>--port nimmt eine Zahl von 1 bis %1, nicht &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>--%1 takes a number from %2 to %3, not &apos;%4&apos;.</source>
+        <translation>--%1 nimmt eine Zahl von %2 bis %3, nicht &apos;%4&apos;.</translation>
+    </message>
+    <message>
+        <source>--print, --download and --export-animation do not go together.</source>
+        <translation>--print, --download und --export-animation passen nicht zusammen.</translation>
+    </message>
+    <message>
+        <source>--language takes one of %1, not &apos;%2&apos;.</source>
+        <translation>--language nimmt eine von %1, nicht &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>
+Examples:
+  %1 show.dat                               open show.dat in the editor
+  %1 --print show.dat                       print it as a grid
+  %1 --download show.dat --port 1           program the device on port 1
+  %1 --download show.dat --device /dev/pts/3 --yes
+  %1 --export-animation show.dat show.gif  draw its visual test as a GIF
+
+Exit status of --print, --download and --export-animation:
+  %2  success
+  %3  wrong usage (unknown option, missing argument, --port with --device, ...)
+  %4  the data file cannot be read or is not a valid sequence file; nothing was sent
+  %5  the serial port cannot be opened (no such device, busy, no permission)
+  %6  the line failed while sending (the message names the record)
+  %7  cancelled: no or end of input at the power-up prompt, Ctrl+C or SIGTERM
+  %8  the picture cannot be written (no such folder, no permission, disk full); nothing is left behind
+</source>
+        <translation>
+Beispiele:
+  %1 show.dat                               show.dat im Editor öffnen
+  %1 --print show.dat                       sie als Raster ausgeben
+  %1 --download show.dat --port 1           das Gerät an Schnittstelle 1 programmieren
+  %1 --download show.dat --device /dev/pts/3 --yes
+  %1 --export-animation show.dat show.gif  ihren visuellen Test als GIF zeichnen
+
+Rückgabewert von --print, --download und --export-animation:
+  %2  Erfolg
+  %3  falscher Aufruf (unbekannte Option, fehlendes Argument, --port mit --device, ...)
+  %4  die Datendatei ist nicht lesbar oder keine gültige Sequenzdatei; nichts wurde gesendet
+  %5  die serielle Schnittstelle lässt sich nicht öffnen (kein solches Gerät, belegt, keine Berechtigung)
+  %6  die Leitung versagte beim Senden (die Meldung nennt den Datensatz)
+  %7  abgebrochen: Nein oder Ende der Eingabe bei der Einschalt-Abfrage, Strg+C oder SIGTERM
+  %8  das Bild lässt sich nicht schreiben (kein solcher Ordner, keine Berechtigung, Datenträger voll); nichts bleibt zurück
+</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos;.
+</source>
+        <translation>%1: %2
+Hilfe mit &apos;%1 --help&apos;.
+</translation>
+    </message>
+</context>
+<context>
     <name>Console</name>
     <message>
         <source>Cannot read %1
@@ -338,7 +493,7 @@ Es wurde nichts geschrieben.
     </message>
     <message>
         <source>Servo Control</source>
-        <translation>Servosteuerung</translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Heading of the servo-control lists</source>
@@ -346,7 +501,7 @@ Es wurde nichts geschrieben.
     </message>
     <message>
         <source>Variable Speed</source>
-        <translation>Variables Tempo</translation>
+        <translation>Var. Tempo</translation>
     </message>
     <message>
         <source>Not used</source>
@@ -434,7 +589,7 @@ Es wurde nichts geschrieben.
     </message>
     <message>
         <source>(Use Mouse or Left + Right Arrow key to change servo position)</source>
-        <translation>(Servostellung mit der Maus oder den Pfeiltasten links/rechts ändern)</translation>
+        <translation>(Servostellung mit Maus oder Pfeiltasten links/rechts ändern)</translation>
     </message>
     <message>
         <source>Use the Mouse or Left + Right Arrow key to change servo position...</source>
@@ -566,7 +721,7 @@ Es wurde nichts geschrieben.
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <translation>Abbruch</translation>
     </message>
 </context>
 <context>

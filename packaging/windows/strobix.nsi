@@ -58,8 +58,35 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "The Strobix developers"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+; The installer speaks the user's display language where it is one of the
+; program's, English otherwise; NSIS chooses it by itself, without asking.
 !insertmacro MUI_LANGUAGE "English"
 !insertmacro MUI_LANGUAGE "German"
+!insertmacro MUI_LANGUAGE "French"
+!insertmacro MUI_LANGUAGE "Spanish"
+!insertmacro MUI_LANGUAGE "Italian"
+!insertmacro MUI_LANGUAGE "Dutch"
+!insertmacro MUI_LANGUAGE "Polish"
+!insertmacro MUI_LANGUAGE "Czech"
+
+; What the Start-menu entry says of itself (its tool tip), and the name
+; Explorer shows for the file type, in the installer's language.
+LangString SHORTCUT_COMMENT ${LANG_ENGLISH} "Draw, test and download light sequences for the STROBIX LED sequencer"
+LangString SHORTCUT_COMMENT ${LANG_GERMAN} "Lichtsequenzen für den STROBIX-LED-Sequenzer zeichnen, testen und übertragen"
+LangString SHORTCUT_COMMENT ${LANG_FRENCH} "Dessiner, tester et transférer des séquences lumineuses pour le séquenceur LED STROBIX"
+LangString SHORTCUT_COMMENT ${LANG_SPANISH} "Dibujar, probar y transferir secuencias de luces para el secuenciador LED STROBIX"
+LangString SHORTCUT_COMMENT ${LANG_ITALIAN} "Disegnare, provare e trasferire sequenze luminose per il sequenziatore LED STROBIX"
+LangString SHORTCUT_COMMENT ${LANG_DUTCH} "Lichtsequenties tekenen, testen en verzenden voor de STROBIX LED-sequencer"
+LangString SHORTCUT_COMMENT ${LANG_POLISH} "Rysowanie, testowanie i wysyłanie sekwencji świetlnych do sekwencera LED STROBIX"
+LangString SHORTCUT_COMMENT ${LANG_CZECH} "Kreslení, zkoušení a odesílání světelných sekvencí pro sekvencér LED STROBIX"
+LangString FILE_TYPE ${LANG_ENGLISH} "Strobix LED sequence"
+LangString FILE_TYPE ${LANG_GERMAN} "Strobix-LED-Sequenz"
+LangString FILE_TYPE ${LANG_FRENCH} "Séquence LED Strobix"
+LangString FILE_TYPE ${LANG_SPANISH} "Secuencia LED de Strobix"
+LangString FILE_TYPE ${LANG_ITALIAN} "Sequenza LED di Strobix"
+LangString FILE_TYPE ${LANG_DUTCH} "Strobix LED-sequentie"
+LangString FILE_TYPE ${LANG_POLISH} "Sekwencja LED Strobix"
+LangString FILE_TYPE ${LANG_CZECH} "Sekvence LED Strobix"
 
 ; The program keeps LED.cfg in its working folder, which must be one the user
 ; can write and finds again: their Documents folder, never the program folder.
@@ -94,7 +121,8 @@ Section "Install"
 
     ; A shortcut's working folder is the output path when it is created.
     SetOutPath "$DOCUMENTS"
-    CreateShortcut "${SHORTCUT}" "$INSTDIR\${EXE}" "" "$INSTDIR\strobix.ico"
+    CreateShortcut "${SHORTCUT}" "$INSTDIR\${EXE}" "" "$INSTDIR\strobix.ico" 0 SW_SHOWNORMAL \
+        "" "$(SHORTCUT_COMMENT)"
     SetOutPath "$INSTDIR"
 
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${APP}"
@@ -114,7 +142,7 @@ Section "Install"
     WriteRegStr HKCU "${APPLICATION_KEY}" "FriendlyAppName" "${APP}"
     WriteRegStr HKCU "${APPLICATION_KEY}\shell\open\command" "" '"$INSTDIR\${EXE}" "%1"'
     WriteRegStr HKCU "${APPLICATION_KEY}\SupportedTypes" ".dat" ""
-    WriteRegStr HKCU "${PROGID_KEY}" "" "${APP} sequence"
+    WriteRegStr HKCU "${PROGID_KEY}" "" "$(FILE_TYPE)"
     WriteRegStr HKCU "${PROGID_KEY}\DefaultIcon" "" "$INSTDIR\strobix.ico"
     WriteRegStr HKCU "${PROGID_KEY}\shell\open\command" "" '"$INSTDIR\${EXE}" "%1"'
     WriteRegNone HKCU "${DAT_KEY}\OpenWithProgids" "${PROGID}"

@@ -4,7 +4,8 @@
 # the way windeployqt would (Debian has none): the program (strobix.exe and,
 # from beside it, strobixw.exe), every DLL it loads
 # (followed through their imports, recursively), Qt's plugins for the screen
-# and the widget style, Qt's own German strings, the icon, the manual, the
+# and the widget style, Qt's own strings in the program's languages, the icon,
+# the manuals, the
 # examples and the licenses. Binaries are stripped.
 #
 # A DLL is taken from Qt's bin folder or from the MinGW runtime. A DLL found in
@@ -93,11 +94,14 @@ for plugin in platforms/qwindows.dll platforms/qoffscreen.dll styles/qwindowsvis
 done
 
 # With Qt6Core.dll next to the program and no qt.conf, Qt takes the program
-# folder as its prefix and looks for its translations in translations/.
-[[ -f "$translations/qtbase_de.qm" ]] \
-    || die "cannot find $translations/qtbase_de.qm (Debian package qt6-translations-l10n)"
+# folder as its prefix and looks for its translations in translations/: Qt's
+# own texts in each language the program speaks.
 mkdir -p "$stage/translations"
-install -m 0644 "$translations/qtbase_de.qm" "$stage/translations/"
+for language in $("$root/scripts/windows/languages.sh"); do
+    [[ -f "$translations/qtbase_$language.qm" ]] \
+        || die "cannot find $translations/qtbase_$language.qm (Debian package qt6-translations-l10n)"
+    install -m 0644 "$translations/qtbase_$language.qm" "$stage/translations/"
+done
 
 # For the Start-menu entry, the file type and the list of installed programs,
 # whether or not the program carries an icon of its own.

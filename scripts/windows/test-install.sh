@@ -86,8 +86,12 @@ echo "installing $(basename "$setup")"
 wine "$setup" /S || die "FAIL: the installer exited with $?"
 wineserver -w
 
+qt_texts=()
+for language in $("$(dirname "$0")/languages.sh"); do
+    qt_texts+=("translations/qtbase_$language.qm")
+done
 for file in strobix.exe strobixw.exe strobix.ico uninstall.exe Qt6Core.dll platforms/qwindows.dll \
-        translations/qtbase_de.qm manual/index.html; do
+        "${qt_texts[@]}" manual/index.html manual/de/index.html; do
     [[ -f "$instdir/$file" ]] || die "FAIL: $instdir_win has no $file"
 done
 compgen -G "$instdir/examples/*.dat" >/dev/null || die "FAIL: $instdir_win has no examples"
@@ -136,6 +140,12 @@ echo "  $output"
 help="$(cd "$work/run" && LC_ALL=de_DE.UTF-8 wine "$instdir/strobix.exe" --help 2>&1 | tr -d '\r')" \
     || die "FAIL: strobix.exe --help exited with $?"
 grep -q '^Aufruf: ' <<<"$help" || die "FAIL: Qt's German strings were not found: $(head -n 3 <<<"$help")"
+# --language chooses another of the program's languages, Qt's part of it too,
+# and the help names the program as it does in English.
+help="$(cd "$work/run" && wine "$instdir/strobix.exe" --language fr --help 2>&1 | tr -d '\r')" \
+    || die "FAIL: strobix.exe --language fr --help exited with $?"
+grep -q '^Utilisation : strobix ' <<<"$help" && grep -q 'programmateur du s' <<<"$help" \
+    || die "FAIL: --language fr did not speak French: $(head -n 3 <<<"$help")"
 
 # Draws with QtGui and QtWidgets on the offscreen platform: the deployed Qt
 # and its plugin load, for both programs.

@@ -56,7 +56,8 @@ $cxx -g -mwindows -o strobixw.exe main.cpp qt/bin/Qt6Core.dll
 "$scripts/deploy.sh" strobix.exe qt stage >/dev/null
 for file in strobix.exe strobixw.exe Qt6Core.dll Qt6Gui.dll libstdc++-6.dll libgcc_s_seh-1.dll \
         libwinpthread-1.dll platforms/qwindows.dll platforms/qoffscreen.dll \
-        translations/qtbase_de.qm manual/index.html LICENSE.txt licenses/Qt.txt; do
+        translations/qtbase_de.qm translations/qtbase_fr.qm translations/qtbase_cs.qm \
+        manual/index.html manual/de/index.html LICENSE.txt licenses/Qt.txt; do
     [[ -f "stage/$file" ]] || die "FAIL: deploy.sh left out $file"
 done
 compgen -G "stage/examples/*.dat" >/dev/null || die "FAIL: deploy.sh left out the examples"

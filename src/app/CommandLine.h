@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +21,9 @@ constexpr int NotWritten = 6;    // the picture cannot be written (nothing is le
 // application object exists, because the window needs a display and the other
 // modes must run without one.
 struct CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
+public:
     enum class Mode { Window, Help, Version, Print, PrintLink, Download, ExportAnimation, Invalid };
 
     static constexpr int MinPictureWidth = 16;
@@ -35,7 +39,12 @@ struct CommandLine {
     int port = 0;         // --port: 1..8; 0 when not given
     QString device;       // --device: a serial device path, in place of the port number's
     bool assumeYes = false;
-    QString error; // Invalid: what is wrong with the arguments
+    QString language; // --language: one of languages(); empty: the desktop's
+    QString error;    // Invalid: what is wrong with the arguments
+
+    // The codes --language takes: English and those the program is translated to,
+    // which main() adds before parsing.
+    static QStringList& languages();
 
     // arguments: as main() gets them, the program's name first.
     static CommandLine parse(const QStringList& arguments);

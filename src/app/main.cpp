@@ -34,12 +34,16 @@ QStringList argumentsOf(int argc, char* argv[])
     return arguments;
 }
 
-// Also puts the texts in the user's language, with or without a window.
-void describeApplication()
+// Also puts the texts in the user's language, or the one --language names,
+// with or without a window.
+void describeApplication(const QString& language)
 {
     QCoreApplication::setApplicationName(QStringLiteral("Strobix"));
     QCoreApplication::setApplicationVersion(QStringLiteral(STROBIX_VERSION));
-    Translations::install(*QCoreApplication::instance());
+    const QLocale locale = language.isEmpty() ? QLocale::system() : QLocale(language);
+    // Dates and numbers follow the chosen language too, as the desktop's would.
+    QLocale::setDefault(locale);
+    Translations::install(*QCoreApplication::instance(), locale);
 }
 
 // Which device a port number reaches, for the whole run: --device names one
@@ -54,7 +58,7 @@ PortResolver portResolverFor(const CommandLine& line)
 int runWithoutWindow(int argc, char* argv[], const CommandLine& line)
 {
     QCoreApplication app(argc, argv);
-    describeApplication();
+    describeApplication(line.language);
     switch (line.mode) {
     case CommandLine::Mode::Help:
         Console::out(CommandLine::helpText(ProgramName));
@@ -76,7 +80,9 @@ int runWithoutWindow(int argc, char* argv[], const CommandLine& line)
     case CommandLine::Mode::ExportAnimation:
         break;
     }
-    Console::err(QStringLiteral("%1: %2\nTry '%1 --help'.\n").arg(ProgramName, line.error));
+    // Parsed again now that the texts speak the user's language.
+    const QString error = CommandLine::parse(argumentsOf(argc, argv)).error;
+    Console::err(CommandLine::tr("%1: %2\nTry '%1 --help'.\n").arg(ProgramName, error));
     return ExitCode::Usage;
 }
 
@@ -90,7 +96,7 @@ int runExport(char* program, const CommandLine& line)
     int argc = 1;
     char* argv[] = {program, nullptr};
     QApplication app(argc, argv);
-    describeApplication();
+    describeApplication(line.language);
     return AnimationExport::run(line.file, line.output, {line.pictureWidth, line.stickZone});
 }
 
@@ -98,7 +104,7 @@ int runWindow(int argc, char* argv[], const CommandLine& line)
 {
     Console::releaseForWindow();
     QApplication app(argc, argv);
-    describeApplication();
+    describeApplication(line.language);
     // Lets the desktop match the windows to the installed menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("strobix"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(STROBIX_ICON)));
@@ -134,6 +140,7 @@ int runWindow(int argc, char* argv[], const CommandLine& line)
 
 int main(int argc, char* argv[])
 {
+    CommandLine::languages() = Translations::languages();
     const CommandLine line = CommandLine::parse(argumentsOf(argc, argv));
     if (line.mode == CommandLine::Mode::Window)
         return runWindow(argc, argv, line);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ManualLocation.h"
 
+#include "Translations.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -14,14 +16,13 @@ constexpr auto BuildTreeRelative = "../../share/strobix/";
 // A program folder of its own (the Windows installer and zip) holds them beside the program.
 constexpr auto BesideProgram = "";
 
-QString resolved(const QString& executableDir, const char* relative, const char* name)
+QString resolved(const QString& executableDir, const char* relative, const QString& name)
 {
-    return QDir::cleanPath(
-        QDir(executableDir).filePath(QLatin1String(relative) + QLatin1String(name)));
+    return QDir::cleanPath(QDir(executableDir).filePath(QLatin1String(relative) + name));
 }
 
 // The first place that holds it; the installed place when none does.
-QString found(const QString& executableDir, const char* name)
+QString found(const QString& executableDir, const QString& name)
 {
     for (const char* relative : {InstalledRelative, BesideProgram, BuildTreeRelative}) {
         const QString candidate = resolved(executableDir, relative, name);
@@ -32,14 +33,21 @@ QString found(const QString& executableDir, const char* name)
 }
 } // namespace
 
-QString indexFile(const QString& executableDir)
+QString indexFile(const QString& executableDir, const QString& language)
 {
-    return found(executableDir, "manual/index.html");
+    // A translation of the manual sits in a folder named after its language.
+    if (!language.isEmpty()) {
+        const QString translated =
+            found(executableDir, QStringLiteral("manual/%1/index.html").arg(language));
+        if (QFileInfo::exists(translated))
+            return translated;
+    }
+    return found(executableDir, QStringLiteral("manual/index.html"));
 }
 
 QString indexFile()
 {
-    return indexFile(QCoreApplication::applicationDirPath());
+    return indexFile(QCoreApplication::applicationDirPath(), Translations::current());
 }
 
 QUrl url()
@@ -49,7 +57,7 @@ QUrl url()
 
 QString examplesFolder(const QString& executableDir)
 {
-    const QString folder = found(executableDir, "examples");
+    const QString folder = found(executableDir, QStringLiteral("examples"));
     return QFileInfo(folder).isDir() ? folder : QString();
 }
 

@@ -12,12 +12,13 @@
 // a build path compiled into the program.
 namespace ManualLocation {
 
-// The manual's page for a program in executableDir. When it is in none of the
+// The manual's page for a program in executableDir, in language ("de") where
+// the manual has a translation, in English otherwise. When it is in none of the
 // places looked at, the installed place is returned, so the address shown is
 // still where an installation puts it.
-QString indexFile(const QString& executableDir);
+QString indexFile(const QString& executableDir, const QString& language = QString());
 
-// The manual of this running program.
+// The manual of this running program, in the language it speaks.
 QString indexFile();
 QUrl url();
 

@@ -2,10 +2,14 @@
 #include "Translations.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 namespace {
+
+const QString Folder = QStringLiteral(":/i18n");
+QString chosen = QStringLiteral("en");
 
 bool installOne(QCoreApplication& app, const QLocale& language, const QString& name,
                 const QString& folder)
@@ -32,12 +36,29 @@ bool Translations::install(QCoreApplication& app, const QLocale& locale)
     for (const QString& name : locale.uiLanguages()) {
         const QLocale language(name);
         if (isSourceLanguage(language))
-            return false;
-        if (installOne(app, language, QStringLiteral("strobix"), QStringLiteral(":/i18n"))) {
+            break;
+        if (installOne(app, language, QStringLiteral("strobix"), Folder)) {
             installOne(app, language, QStringLiteral("qtbase"),
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+            chosen = QLocale::languageToCode(language.language());
             return true;
         }
     }
+    chosen = QStringLiteral("en");
     return false;
+}
+
+QStringList Translations::languages()
+{
+    QStringList codes{QStringLiteral("en")};
+    const QString prefix = QStringLiteral("strobix_");
+    for (const QString& name :
+         QDir(Folder).entryList({prefix + QStringLiteral("*.qm")}, QDir::Files, QDir::Name))
+        codes << name.mid(prefix.size()).chopped(3);
+    return codes;
+}
+
+QString Translations::current()
+{
+    return chosen;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QLocale>
+#include <QStringList>
 
 class QCoreApplication;
 
@@ -12,5 +13,11 @@ namespace Translations {
 // Installs the translators for locale's languages into app, which owns them.
 // Returns whether the program's own translation was found.
 bool install(QCoreApplication& app, const QLocale& locale = QLocale::system());
+
+// The language codes the program speaks: "en" first, then its translations.
+QStringList languages();
+
+// The code of the language install() chose ("en" when none of its own).
+QString current();
 
 } // namespace Translations

@@ -169,6 +169,22 @@ void CliTest::withoutWindow_data()
         << QStringList{"--link-base goes with --print-link"};
     QTest::newRow("unknown option") << QStringList{"--bogus"} << 1 << QStringList{}
                                     << QStringList{"Unknown option 'bogus'", "strobix --help"};
+    // --language: the help, Qt's part of it and the complaints speak it, and
+    // name the program as the English help does; the report stays English.
+    QTest::newRow("help in German")
+        << QStringList{"--language", "de", "--help"} << 0
+        << QStringList{"Aufruf: strobix [", "Editor und Programmiergerät",
+                       "3  die serielle Schnittstelle"}
+        << QStringList{};
+    QTest::newRow("usage error in French")
+        << QStringList{"--language", "fr", "--port", "2"} << 1 << QStringList{}
+        << QStringList{"--port va avec --download", "Essayez « strobix --help »"};
+    QTest::newRow("the report in any language")
+        << QStringList{"--language", "pl", "--print", "%1"} << 0
+        << QStringList{"LED#1   colour White    servo mode  0 OFF"} << QStringList{};
+    QTest::newRow("unknown language")
+        << QStringList{"--language", "xx"} << 1 << QStringList{}
+        << QStringList{"--language takes one of en, cs, de, es, fr, it, nl, pl, not 'xx'"};
     QTest::newRow("download with port and device")
         << QStringList{"--download", "%1", "--port", "1", "--device", "/dev/null"} << 1
         << QStringList{} << QStringList{"either --port or --device"};

@@ -96,6 +96,10 @@ void CommandLineTest::parse_data()
           "--device does not go with --print");
     wrong("a file besides print", {"--print", "a.dat", "b.dat"}, "Unexpected argument: b.dat");
     wrong("two files for the window", {"a.dat", "b.dat"}, "Only one file");
+    wrong("unknown language", {"--language", "xx", "--print", "a.dat"}, "one of en, not 'xx'");
+    QTest::newRow("a language with any mode")
+        << QStringList{"--language", "en", "--print", "a.dat"} << Mode::Print << "a.dat" << 0
+        << none << false << none;
 }
 
 void CommandLineTest::parse()

@@ -4,6 +4,7 @@
 #include "FileFixtures.h"
 #include "LedConfig.h"
 #include "MainWindow.h"
+#include "ManualLocation.h"
 #include "ScriptedPrompts.h"
 #include "SequencePrinter.h"
 #include "SettingsCommand.h"
@@ -158,6 +159,14 @@ private slots:
         QCOMPARE(window.prompts().messages.size(), 1);
         QVERIFY2(window.prompts().messages[0].text.contains(QStringLiteral("Wirklich beenden")),
                  qPrintable(window.prompts().messages[0].text));
+    }
+
+    // Help › Users' Manual opens the German manual of the build tree's layout.
+    void manualIsTheGermanOne()
+    {
+        QVERIFY2(ManualLocation::url().toLocalFile().endsWith(
+                     QLatin1String("/share/strobix/manual/de/index.html")),
+                 qPrintable(ManualLocation::url().toString()));
     }
 
     // Qt's own translation: the buttons of every message box and the file dialog.

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QProcess>
@@ -84,9 +85,15 @@ QString describe(const QString& key)
         .replace(u'\r', QStringLiteral("\\r"));
 }
 
-QString catalogue(const char* name)
+// The template and every language's catalogue, each a row of its own.
+void addCatalogueRows(bool withTemplate)
 {
-    return QStringLiteral(STROBIX_TS_DIR "/") + QLatin1String(name);
+    QTest::addColumn<QString>("path");
+    const QDir folder(QStringLiteral(STROBIX_TS_DIR));
+    for (const QString& name :
+         folder.entryList({QStringLiteral("strobix*.ts")}, QDir::Files, QDir::Name))
+        if (withTemplate || name != QLatin1String("strobix.ts"))
+            QTest::newRow(qPrintable(name)) << folder.filePath(name);
 }
 
 // Placeholders in order of number, so a translation may move them.
@@ -115,6 +122,59 @@ QStringList filePatterns(const QString& text)
 int mnemonics(const QString& text)
 {
     return int(QString(text).remove(QStringLiteral("&&")).count(u'&'));
+}
+
+QChar accessKey(const QString& text)
+{
+    const QString plain = QString(text).remove(QStringLiteral("&&"));
+    const qsizetype at = plain.indexOf(u'&');
+    return at >= 0 && at + 1 < plain.size() ? plain.at(at + 1).toLower() : QChar();
+}
+
+int lineBreaks(const QString& text)
+{
+    return int(text.count(u'\r') + text.count(u'\n'));
+}
+
+QString mainWindowKey(const char* source)
+{
+    return QStringLiteral("MainWindow\x4") + QLatin1String(source) + u'\x4';
+}
+
+// The captions whose access keys work at the same time: the menu bar with the
+// window's buttons (Alt+key), and each menu's items.
+const QList<QList<const char*>> KeyGroups{
+    {"&File", "&Test", "&Download", "S&ettings", "&Help", "&Open File...", "&Save File...",
+     "E&xit"},
+    {"&New/Clear", "&Open...", "&Merge...", "&Save...", "E&xit"},
+    {"&About", "&Users' Manual..."}};
+// Buttons that leave their key to the menu bar's command of the same name.
+const QList<QPair<const char*, const char*>> SharedKeys{
+    {"&Test", "&Test"}, {"&DOWNLOAD", "&Download"}, {"S&ettings...", "S&ettings"}};
+
+QStringList accessKeyProblems(const QHash<QString, Entry>& entries)
+{
+    const auto keyOf = [&entries](const char* source) {
+        return accessKey(entries.value(mainWindowKey(source)).translation);
+    };
+    QStringList problems;
+    for (const auto& group : KeyGroups) {
+        QHash<QChar, const char*> taken;
+        for (const char* source : group) {
+            const QChar key = keyOf(source);
+            if (key.isNull())
+                continue; // reported as a mnemonic that differs
+            if (taken.contains(key) && qstrcmp(taken.value(key), source) != 0)
+                problems << QStringLiteral("%1 and %2 share the access key %3")
+                                .arg(QLatin1String(taken.value(key)), QLatin1String(source), key);
+            taken.insert(key, source);
+        }
+    }
+    for (const auto& [button, command] : SharedKeys)
+        if (keyOf(button) != keyOf(command))
+            problems << QStringLiteral("%1 and %2 have different access keys")
+                            .arg(QLatin1String(button), QLatin1String(command));
+    return problems;
 }
 
 QString edge(const QString& text, bool leading)
@@ -153,12 +213,7 @@ private slots:
     // Texts missing from a catalogue would stay English; texts no source
     // has any more would be shipped for nothing. Run the update_translations
     // target, then translate what it added.
-    void cataloguesMatchTheSources_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::newRow("template") << catalogue("strobix.ts");
-        QTest::newRow("German") << catalogue("strobix_de.ts");
-    }
+    void cataloguesMatchTheSources_data() { addCatalogueRows(true); }
     void cataloguesMatchTheSources()
     {
         QFETCH(QString, path);
@@ -176,13 +231,16 @@ private slots:
 
     // A translation must fit where the English text goes: the same
     // placeholders (or .arg() fills the wrong ones), the same blanks and line
-    // breaks at the ends (pieces are joined to others), the same number of
-    // keyboard mnemonics, the same file name patterns.
-    void germanIsCompleteAndKeepsTheShape()
+    // breaks at the ends (pieces are joined to others), as many line breaks
+    // (message boxes are laid out by them), the same number of keyboard
+    // mnemonics, none shared within a menu, the same file name patterns.
+    void translationsAreCompleteAndKeepTheShape_data() { addCatalogueRows(false); }
+    void translationsAreCompleteAndKeepTheShape()
     {
-        QStringList problems;
-        const QHash<QString, Entry> german = readCatalogue(catalogue("strobix_de.ts"));
-        for (auto it = german.cbegin(); it != german.cend(); ++it) {
+        QFETCH(QString, path);
+        const QHash<QString, Entry> entries = readCatalogue(path);
+        QStringList problems = accessKeyProblems(entries);
+        for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
             const Entry& entry = it.value();
             const QString what = describe(it.key()) + QStringLiteral(": ");
             if (!entry.finished || entry.translation.isEmpty()) {
@@ -191,6 +249,8 @@ private slots:
             }
             if (placeholders(entry.source) != placeholders(entry.translation))
                 problems << what + QStringLiteral("placeholders differ");
+            if (lineBreaks(entry.source) != lineBreaks(entry.translation))
+                problems << what + QStringLiteral("number of line breaks differs");
             if (edge(entry.source, true) != edge(entry.translation, true)
                 || edge(entry.source, false) != edge(entry.translation, false))
                 problems << what + QStringLiteral("blanks or line breaks at the ends differ");

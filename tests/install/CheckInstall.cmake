@@ -61,18 +61,21 @@ expect_text(${metainfo} "<mediatype>application/x-strobix-sequence</mediatype>")
 expect_file(share/doc/strobix/copyright)
 expect_text(share/doc/strobix/copyright "License: Expat")
 
-# The manual where the program looks for it, with every picture it shows, and
-# nothing left in the documentation folder that systems may strip.
+# The manuals where the program looks for them (English, and German in its
+# language's folder), with every picture they show, and nothing left in the
+# documentation folder that systems may strip.
 set(manual share/strobix/manual)
-expect_file(${manual}/index.html)
-file(READ "${STAGE_DIR}/${manual}/index.html" page)
-string(REGEX MATCHALL "images/[A-Za-z0-9_@./-]+\\.(png|svg|gif)" pictures "${page}")
-if(NOT pictures)
-    message(FATAL_ERROR "the manual shows no pictures")
-endif()
-list(REMOVE_DUPLICATES pictures)
-foreach(picture IN LISTS pictures)
-    expect_file(${manual}/${picture})
+foreach(folder ${manual} ${manual}/de)
+    expect_file(${folder}/index.html)
+    file(READ "${STAGE_DIR}/${folder}/index.html" page)
+    string(REGEX MATCHALL "[./]*images/[A-Za-z0-9_@./-]+\\.(png|svg|gif)" pictures "${page}")
+    if(NOT pictures)
+        message(FATAL_ERROR "the manual ${folder} shows no pictures")
+    endif()
+    list(REMOVE_DUPLICATES pictures)
+    foreach(picture IN LISTS pictures)
+        expect_file(${folder}/${picture})
+    endforeach()
 endforeach()
 if(EXISTS "${STAGE_DIR}/share/doc/strobix/manual")
     message(FATAL_ERROR "the manual is still installed under share/doc")

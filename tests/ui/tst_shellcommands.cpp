@@ -328,23 +328,30 @@ void ShellCommandsTest::manualLocation_data()
     QTest::addColumn<QStringList>("present");
     QTest::addColumn<QString>("executableDir");
     QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("language");
     const QString page = QStringLiteral("share/strobix/manual/index.html");
-    QTest::newRow("installed") << QStringList{page} << QStringLiteral("bin") << page;
+    const QString german = QStringLiteral("share/strobix/manual/de/index.html");
+    QTest::newRow("installed") << QStringList{page} << QStringLiteral("bin") << page << QString();
     QTest::newRow("none: still names the installed place")
-        << QStringList{} << QStringLiteral("bin") << page;
+        << QStringList{} << QStringLiteral("bin") << page << QString();
     QTest::newRow("build tree, program one deep")
-        << QStringList{page} << QStringLiteral("src") << page;
+        << QStringList{page} << QStringLiteral("src") << page << QString();
     QTest::newRow("build tree, program two deep")
-        << QStringList{page} << QStringLiteral("tests/ui") << page;
+        << QStringList{page} << QStringLiteral("tests/ui") << page << QString();
     QTest::newRow("nearer copy wins")
         << QStringList{page, QStringLiteral("tests/share/strobix/manual/index.html")}
-        << QStringLiteral("tests/ui") << QStringLiteral("tests/share/strobix/manual/index.html");
+        << QStringLiteral("tests/ui") << QStringLiteral("tests/share/strobix/manual/index.html")
+        << QString();
     QTest::newRow("program folder of its own (Windows)")
         << QStringList{QStringLiteral("Strobix/manual/index.html")} << QStringLiteral("Strobix")
-        << QStringLiteral("Strobix/manual/index.html");
+        << QStringLiteral("Strobix/manual/index.html") << QString();
     QTest::newRow("old documentation place is not used")
         << QStringList{QStringLiteral("share/doc/strobix/manual/index.html")}
-        << QStringLiteral("bin") << page;
+        << QStringLiteral("bin") << page << QString();
+    QTest::newRow("the program's language")
+        << QStringList{page, german} << QStringLiteral("bin") << german << QStringLiteral("de");
+    QTest::newRow("a language without a manual of its own: English")
+        << QStringList{page, german} << QStringLiteral("bin") << page << QStringLiteral("fr");
 }
 
 void ShellCommandsTest::manualLocation()
@@ -352,12 +359,13 @@ void ShellCommandsTest::manualLocation()
     QFETCH(QStringList, present);
     QFETCH(QString, executableDir);
     QFETCH(QString, expected);
+    QFETCH(QString, language);
     QTemporaryDir prefix;
     for (const QString& file : present)
         QVERIFY(touchFile(prefix.filePath(file)));
     const QString bin = prefix.filePath(executableDir);
     QVERIFY(QDir().mkpath(bin));
-    QCOMPARE(ManualLocation::indexFile(bin), prefix.filePath(expected));
+    QCOMPARE(ManualLocation::indexFile(bin, language), prefix.filePath(expected));
 }
 
 void ShellCommandsTest::closingAsksOnlyWithUnsavedEdits_data()

@@ -3,8 +3,11 @@
 // and two device pixels per pixel, so the manual's pictures always show the
 // program as it is built now.
 //
-//   strobix-screenshots <images folder> [<copy of the main window picture>
-//                       [<examples folder>]]
+//   strobix-screenshots [--language CODE] <images folder>
+//                       [<copy of the main window picture> [<examples folder>]]
+//
+// --language draws the windows in that language (a translated manual's
+// pictures); English otherwise, whatever the desktop speaks.
 //
 // With an examples folder it also draws each example's visual test as an
 // animated picture, images/gallery/<example>.gif, as --export-animation does.
@@ -18,6 +21,7 @@
 #include "ServoControl.h"
 #include "SettingsCommand.h"
 #include "SettingsDialog.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -185,8 +189,15 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (argc > 2 && qstrcmp(argv[1], "--language") == 0) {
+        Translations::install(app, QLocale(QString::fromLocal8Bit(argv[2])));
+        argv += 2;
+        argc -= 2;
+    }
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s <images folder> [<main window copy> [<examples folder>]]\n",
+        std::fprintf(stderr,
+                     "usage: %s [--language CODE] <images folder> [<main window copy> "
+                     "[<examples folder>]]\n",
                      argv[0]);
         return 2;
     }
