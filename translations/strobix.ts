@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>BrowserEdition</name>
+    <message>
+        <source>This browser does not keep this page&apos;s data (%1).<byte value="xd"/>The port number, the zoom and the copies of unsaved work last only until the tab is closed.<byte value="xd"/>Save your sequences to files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CloseGuard</name>
     <message>
         <source>A download to STROBIX is still going on.<byte value="xd"/><byte value="xd"/>Click OK to stop it and close: STROBIX will not be programmed.<byte value="xd"/>Click Cancel to let the download finish.</source>
@@ -105,10 +112,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A sequence data file (*.dat) to open.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>--port goes with --download (the window takes its port from Settings).</source>
         <translation type="unfinished"></translation>
     </message>
@@ -157,11 +160,41 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--print, --download and --export-animation do not go together.</source>
+        <source>--language takes one of %1, not &apos;%2&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--language takes one of %1, not &apos;%2&apos;.</source>
+        <source>%1: %2
+Try &apos;%1 --help&apos;.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the sequence of &lt;file&gt; as a link (#seq=...) and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --print-link: the address of the browser edition, to print the whole link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sequence data file (*.dat) to open, or a link to a sequence (https://.../#seq=... or #seq=...), opened as a new, unsaved one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--device does not go with --print-link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--link-base goes with --print-link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--link-base needs an address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--print, --print-link, --download and --export-animation do not go together.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -169,11 +202,13 @@
 Examples:
   %1 show.dat                               open show.dat in the editor
   %1 --print show.dat                       print it as a grid
+  %1 --print-link show.dat                  print it as a link (#seq=...)
+  %1 &apos;#seq=...&apos;                             open such a link in the editor
   %1 --download show.dat --port 1           program the device on port 1
   %1 --download show.dat --device /dev/pts/3 --yes
   %1 --export-animation show.dat show.gif  draw its visual test as a GIF
 
-Exit status of --print, --download and --export-animation:
+Exit status of --print, --print-link, --download and --export-animation:
   %2  success
   %3  wrong usage (unknown option, missing argument, --port with --device, ...)
   %4  the data file cannot be read or is not a valid sequence file; nothing was sent
@@ -181,12 +216,6 @@ Exit status of --print, --download and --export-animation:
   %6  the line failed while sending (the message names the record)
   %7  cancelled: no or end of input at the power-up prompt, Ctrl+C or SIGTERM
   %8  the picture cannot be written (no such folder, no permission, disk full); nothing is left behind
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: %2
-Try &apos;%1 --help&apos;.
 </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1118,6 +1147,26 @@ Ctrl+Z undoes, Ctrl+Shift+Z or Ctrl+Y redoes.</source>
     <name>SystemSerialPort</name>
     <message>
         <source>The serial port took only %1 of %2 bytes in %3 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>browsers let only pages from https:// addresses or from this computer use serial ports, and this page has neither</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this browser has no Web Serial; Chrome and Edge have it, Firefox and Safari do not (Save still works in every browser)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no port was chosen in the browser&apos;s list of serial ports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the browser no longer lets this page use that port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the serial port went away (was the adapter unplugged?)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>BrowserEdition</name>
+    <message>
+        <source>This browser does not keep this page&apos;s data (%1).<byte value="xd"/>The port number, the zoom and the copies of unsaved work last only until the tab is closed.<byte value="xd"/>Save your sequences to files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CloseGuard</name>
     <message>
         <source>A download to STROBIX is still going on.<byte value="xd"/><byte value="xd"/>Click OK to stop it and close: STROBIX will not be programmed.<byte value="xd"/>Click Cancel to let the download finish.</source>
@@ -105,10 +112,6 @@
         <translation>Editor und Programmiergerät für den LED-Sequenzer STROBIX. Ohne Optionen öffnet es das Editorfenster, mit [file] geladen.</translation>
     </message>
     <message>
-        <source>A sequence data file (*.dat) to open.</source>
-        <translation>Eine Sequenzdatei (*.dat) zum Öffnen.</translation>
-    </message>
-    <message>
         <source>--port goes with --download (the window takes its port from Settings).</source>
         <translation>--port gehört zu --download (das Fenster nimmt die Schnittstelle aus den Einstellungen).</translation>
     </message>
@@ -157,48 +160,8 @@
         <translation>--%1 nimmt eine Zahl von %2 bis %3, nicht &apos;%4&apos;.</translation>
     </message>
     <message>
-        <source>--print, --download and --export-animation do not go together.</source>
-        <translation>--print, --download und --export-animation passen nicht zusammen.</translation>
-    </message>
-    <message>
         <source>--language takes one of %1, not &apos;%2&apos;.</source>
         <translation>--language nimmt eine von %1, nicht &apos;%2&apos;.</translation>
-    </message>
-    <message>
-        <source>
-Examples:
-  %1 show.dat                               open show.dat in the editor
-  %1 --print show.dat                       print it as a grid
-  %1 --download show.dat --port 1           program the device on port 1
-  %1 --download show.dat --device /dev/pts/3 --yes
-  %1 --export-animation show.dat show.gif  draw its visual test as a GIF
-
-Exit status of --print, --download and --export-animation:
-  %2  success
-  %3  wrong usage (unknown option, missing argument, --port with --device, ...)
-  %4  the data file cannot be read or is not a valid sequence file; nothing was sent
-  %5  the serial port cannot be opened (no such device, busy, no permission)
-  %6  the line failed while sending (the message names the record)
-  %7  cancelled: no or end of input at the power-up prompt, Ctrl+C or SIGTERM
-  %8  the picture cannot be written (no such folder, no permission, disk full); nothing is left behind
-</source>
-        <translation>
-Beispiele:
-  %1 show.dat                               show.dat im Editor öffnen
-  %1 --print show.dat                       sie als Raster ausgeben
-  %1 --download show.dat --port 1           das Gerät an Schnittstelle 1 programmieren
-  %1 --download show.dat --device /dev/pts/3 --yes
-  %1 --export-animation show.dat show.gif  ihren visuellen Test als GIF zeichnen
-
-Rückgabewert von --print, --download und --export-animation:
-  %2  Erfolg
-  %3  falscher Aufruf (unbekannte Option, fehlendes Argument, --port mit --device, ...)
-  %4  die Datendatei ist nicht lesbar oder keine gültige Sequenzdatei; nichts wurde gesendet
-  %5  die serielle Schnittstelle lässt sich nicht öffnen (kein solches Gerät, belegt, keine Berechtigung)
-  %6  die Leitung versagte beim Senden (die Meldung nennt den Datensatz)
-  %7  abgebrochen: Nein oder Ende der Eingabe bei der Einschalt-Abfrage, Strg+C oder SIGTERM
-  %8  das Bild lässt sich nicht schreiben (kein solcher Ordner, keine Berechtigung, Datenträger voll); nichts bleibt zurück
-</translation>
     </message>
     <message>
         <source>%1: %2
@@ -207,6 +170,56 @@ Try &apos;%1 --help&apos;.
         <translation>%1: %2
 Hilfe mit &apos;%1 --help&apos;.
 </translation>
+    </message>
+    <message>
+        <source>Print the sequence of &lt;file&gt; as a link (#seq=...) and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --print-link: the address of the browser edition, to print the whole link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sequence data file (*.dat) to open, or a link to a sequence (https://.../#seq=... or #seq=...), opened as a new, unsaved one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--device does not go with --print-link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--link-base goes with --print-link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--link-base needs an address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--print, --print-link, --download and --export-animation do not go together.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Examples:
+  %1 show.dat                               open show.dat in the editor
+  %1 --print show.dat                       print it as a grid
+  %1 --print-link show.dat                  print it as a link (#seq=...)
+  %1 &apos;#seq=...&apos;                             open such a link in the editor
+  %1 --download show.dat --port 1           program the device on port 1
+  %1 --download show.dat --device /dev/pts/3 --yes
+  %1 --export-animation show.dat show.gif  draw its visual test as a GIF
+
+Exit status of --print, --print-link, --download and --export-animation:
+  %2  success
+  %3  wrong usage (unknown option, missing argument, --port with --device, ...)
+  %4  the data file cannot be read or is not a valid sequence file; nothing was sent
+  %5  the serial port cannot be opened (no such device, busy, no permission)
+  %6  the line failed while sending (the message names the record)
+  %7  cancelled: no or end of input at the power-up prompt, Ctrl+C or SIGTERM
+  %8  the picture cannot be written (no such folder, no permission, disk full); nothing is left behind
+</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1150,6 +1163,26 @@ Strg+Z macht rückgängig, Strg+Umschalt+Z oder Strg+Y stellt wieder her.</trans
     <message>
         <source>The serial port took only %1 of %2 bytes in %3 seconds.</source>
         <translation>Die serielle Schnittstelle hat in %3 Sekunden nur %1 von %2 Bytes angenommen.</translation>
+    </message>
+    <message>
+        <source>browsers let only pages from https:// addresses or from this computer use serial ports, and this page has neither</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this browser has no Web Serial; Chrome and Edge have it, Firefox and Safari do not (Save still works in every browser)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no port was chosen in the browser&apos;s list of serial ports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the browser no longer lets this page use that port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the serial port went away (was the adapter unplugged?)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

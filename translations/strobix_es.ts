@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>BrowserEdition</name>
+    <message>
+        <source>This browser does not keep this page&apos;s data (%1).<byte value="xd"/>The port number, the zoom and the copies of unsaved work last only until the tab is closed.<byte value="xd"/>Save your sequences to files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CloseGuard</name>
     <message>
         <source>A download to STROBIX is still going on.<byte value="xd"/><byte value="xd"/>Click OK to stop it and close: STROBIX will not be programmed.<byte value="xd"/>Click Cancel to let the download finish.</source>
@@ -105,10 +112,6 @@
         <translation>Editor y programador del secuenciador LED STROBIX. Sin opciones abre la ventana del editor, con [file] cargado.</translation>
     </message>
     <message>
-        <source>A sequence data file (*.dat) to open.</source>
-        <translation>Un archivo de secuencia (*.dat) para abrir.</translation>
-    </message>
-    <message>
         <source>--port goes with --download (the window takes its port from Settings).</source>
         <translation>--port va con --download (la ventana toma su puerto de los Ajustes).</translation>
     </message>
@@ -157,48 +160,8 @@
         <translation>--%1 admite un número de %2 a %3, no &apos;%4&apos;.</translation>
     </message>
     <message>
-        <source>--print, --download and --export-animation do not go together.</source>
-        <translation>--print, --download y --export-animation no van juntos.</translation>
-    </message>
-    <message>
         <source>--language takes one of %1, not &apos;%2&apos;.</source>
         <translation>--language admite uno de %1, no &apos;%2&apos;.</translation>
-    </message>
-    <message>
-        <source>
-Examples:
-  %1 show.dat                               open show.dat in the editor
-  %1 --print show.dat                       print it as a grid
-  %1 --download show.dat --port 1           program the device on port 1
-  %1 --download show.dat --device /dev/pts/3 --yes
-  %1 --export-animation show.dat show.gif  draw its visual test as a GIF
-
-Exit status of --print, --download and --export-animation:
-  %2  success
-  %3  wrong usage (unknown option, missing argument, --port with --device, ...)
-  %4  the data file cannot be read or is not a valid sequence file; nothing was sent
-  %5  the serial port cannot be opened (no such device, busy, no permission)
-  %6  the line failed while sending (the message names the record)
-  %7  cancelled: no or end of input at the power-up prompt, Ctrl+C or SIGTERM
-  %8  the picture cannot be written (no such folder, no permission, disk full); nothing is left behind
-</source>
-        <translation>
-Ejemplos:
-  %1 show.dat                               abrir show.dat en el editor
-  %1 --print show.dat                       mostrarla como cuadrícula
-  %1 --download show.dat --port 1           programar el módulo en el puerto 1
-  %1 --download show.dat --device /dev/pts/3 --yes
-  %1 --export-animation show.dat show.gif  dibujar su prueba visual como GIF
-
-Código de salida de --print, --download y --export-animation:
-  %2  éxito
-  %3  uso incorrecto (opción desconocida, falta un argumento, --port con --device, ...)
-  %4  el archivo de datos no se puede leer o no es un archivo de secuencia válido; no se envió nada
-  %5  el puerto serie no se puede abrir (no existe el dispositivo, ocupado, sin permiso)
-  %6  la línea falló durante el envío (el mensaje indica el registro)
-  %7  cancelado: no o fin de la entrada en la pregunta de encendido, Ctrl+C o SIGTERM
-  %8  la imagen no se puede escribir (no existe la carpeta, sin permiso, disco lleno); no queda nada
-</translation>
     </message>
     <message>
         <source>%1: %2
@@ -207,6 +170,56 @@ Try &apos;%1 --help&apos;.
         <translation>%1: %2
 Pruebe &apos;%1 --help&apos;.
 </translation>
+    </message>
+    <message>
+        <source>Print the sequence of &lt;file&gt; as a link (#seq=...) and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --print-link: the address of the browser edition, to print the whole link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sequence data file (*.dat) to open, or a link to a sequence (https://.../#seq=... or #seq=...), opened as a new, unsaved one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--device does not go with --print-link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--link-base goes with --print-link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--link-base needs an address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--print, --print-link, --download and --export-animation do not go together.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Examples:
+  %1 show.dat                               open show.dat in the editor
+  %1 --print show.dat                       print it as a grid
+  %1 --print-link show.dat                  print it as a link (#seq=...)
+  %1 &apos;#seq=...&apos;                             open such a link in the editor
+  %1 --download show.dat --port 1           program the device on port 1
+  %1 --download show.dat --device /dev/pts/3 --yes
+  %1 --export-animation show.dat show.gif  draw its visual test as a GIF
+
+Exit status of --print, --print-link, --download and --export-animation:
+  %2  success
+  %3  wrong usage (unknown option, missing argument, --port with --device, ...)
+  %4  the data file cannot be read or is not a valid sequence file; nothing was sent
+  %5  the serial port cannot be opened (no such device, busy, no permission)
+  %6  the line failed while sending (the message names the record)
+  %7  cancelled: no or end of input at the power-up prompt, Ctrl+C or SIGTERM
+  %8  the picture cannot be written (no such folder, no permission, disk full); nothing is left behind
+</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -244,6 +257,10 @@ Nothing was written.
 %2
 No se escribió nada.
 </translation>
+    </message>
+    <message>
+        <source>No link was printed.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -369,6 +386,10 @@ No se escribió nada.
     <message>
         <source>Cannot save %1<byte value="xd"/>%2<byte value="xd"/>%3</source>
         <translation>No se puede guardar %1<byte value="xd"/>%2<byte value="xd"/>%3</translation>
+    </message>
+    <message>
+        <source>Cannot open the link %1<byte value="xd"/>%2<byte value="xd"/>Nothing was changed.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -772,13 +793,17 @@ No se escribió nada.
         <source>Strobix cannot keep a recovery copy of your unsaved work in<byte value="xd"/>%1<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>It goes on working without one until it is started again: save your work often. To have recovery copies again, free some disk space or make that folder writable.</source>
         <translation>Strobix no puede guardar una copia de recuperación de su trabajo sin guardar en<byte value="xd"/>%1<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Sigue trabajando sin ella hasta que se vuelva a iniciar: guarde a menudo. Para volver a tener copias de recuperación, libere espacio en disco o haga que esa carpeta admita escritura.</translation>
     </message>
+    <message>
+        <source><byte value="xd"/><byte value="xd"/>Unsaved work of another window was kept too. After Yes it waits for the next start; after No or Cancel Strobix offers it now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/><byte value="xd"/>Unsaved work of %1 other windows was kept too. After Yes it waits for the next start; after No or Cancel Strobix offers the next one now.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RecoveryStore</name>
-    <message>
-        <source>The file is far too big to be a recovery copy.</source>
-        <translation>El archivo es demasiado grande para ser una copia de recuperación.</translation>
-    </message>
     <message>
         <source>%1 is a file, not a folder.</source>
         <translation>%1 es un archivo, no una carpeta.</translation>
@@ -802,6 +827,18 @@ No se escribió nada.
     <message>
         <source>Its two files do not belong together (damaged or cut short).</source>
         <translation>Sus dos archivos no se corresponden (dañados o cortados).</translation>
+    </message>
+    <message>
+        <source>Its file %1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its file %1 is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its file %1 is far too big to be part of a recovery copy.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -829,6 +866,10 @@ No se escribió nada.
     <message>
         <source>Merge</source>
         <translation>Combinar</translation>
+    </message>
+    <message>
+        <source>Open link</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -920,6 +961,41 @@ Ctrl+Z undoes, Ctrl+Shift+Z or Ctrl+Y redoes.</source>
         <translation>Pulse una celda para encenderla o apagarla, o arrastre para pintar.
 Teclas: las flechas mueven, Espacio cambia, Mayús+flechas pintan, Inicio/Fin van a los extremos de la fila.
 Ctrl+Z deshace, Ctrl+Mayús+Z o Ctrl+Y rehace.</translation>
+    </message>
+</context>
+<context>
+    <name>SequenceLink</name>
+    <message>
+        <source>The link is damaged: it is too short or too long, as if cut off or run together with other text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link is damaged: it holds bits that no version of Strobix writes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link is damaged: %1 is %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not a link to a sequence: it has no &quot;#seq=&quot; part.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link is damaged: &quot;%1&quot; cannot be part of it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link is damaged: its check characters do not match the rest, so something in it was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link was made by a newer version of Strobix (link format %1; this version reads format %2). Open it with a newer version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link is damaged: it names no format of Strobix&apos;s links.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1087,6 +1163,26 @@ Ctrl+Z deshace, Ctrl+Mayús+Z o Ctrl+Y rehace.</translation>
     <message>
         <source>The serial port took only %1 of %2 bytes in %3 seconds.</source>
         <translation>El puerto serie solo aceptó %1 de %2 bytes en %3 segundos.</translation>
+    </message>
+    <message>
+        <source>browsers let only pages from https:// addresses or from this computer use serial ports, and this page has neither</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this browser has no Web Serial; Chrome and Edge have it, Firefox and Safari do not (Save still works in every browser)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no port was chosen in the browser&apos;s list of serial ports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the browser no longer lets this page use that port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the serial port went away (was the adapter unplugged?)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>BrowserEdition</name>
+    <message>
+        <source>This browser does not keep this page&apos;s data (%1).<byte value="xd"/>The port number, the zoom and the copies of unsaved work last only until the tab is closed.<byte value="xd"/>Save your sequences to files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CloseGuard</name>
     <message>
         <source>A download to STROBIX is still going on.<byte value="xd"/><byte value="xd"/>Click OK to stop it and close: STROBIX will not be programmed.<byte value="xd"/>Click Cancel to let the download finish.</source>
@@ -105,10 +112,6 @@
         <translation>Editor e programmatore per il sequenziatore LED STROBIX. Senza opzioni apre la finestra dell&apos;editor, con [file] caricato.</translation>
     </message>
     <message>
-        <source>A sequence data file (*.dat) to open.</source>
-        <translation>Un file di sequenza (*.dat) da aprire.</translation>
-    </message>
-    <message>
         <source>--port goes with --download (the window takes its port from Settings).</source>
         <translation>--port va con --download (la finestra prende la porta dalle Impostazioni).</translation>
     </message>
@@ -157,48 +160,8 @@
         <translation>--%1 accetta un numero da %2 a %3, non &apos;%4&apos;.</translation>
     </message>
     <message>
-        <source>--print, --download and --export-animation do not go together.</source>
-        <translation>--print, --download ed --export-animation non vanno insieme.</translation>
-    </message>
-    <message>
         <source>--language takes one of %1, not &apos;%2&apos;.</source>
         <translation>--language accetta uno tra %1, non &apos;%2&apos;.</translation>
-    </message>
-    <message>
-        <source>
-Examples:
-  %1 show.dat                               open show.dat in the editor
-  %1 --print show.dat                       print it as a grid
-  %1 --download show.dat --port 1           program the device on port 1
-  %1 --download show.dat --device /dev/pts/3 --yes
-  %1 --export-animation show.dat show.gif  draw its visual test as a GIF
-
-Exit status of --print, --download and --export-animation:
-  %2  success
-  %3  wrong usage (unknown option, missing argument, --port with --device, ...)
-  %4  the data file cannot be read or is not a valid sequence file; nothing was sent
-  %5  the serial port cannot be opened (no such device, busy, no permission)
-  %6  the line failed while sending (the message names the record)
-  %7  cancelled: no or end of input at the power-up prompt, Ctrl+C or SIGTERM
-  %8  the picture cannot be written (no such folder, no permission, disk full); nothing is left behind
-</source>
-        <translation>
-Esempi:
-  %1 show.dat                               apre show.dat nell&apos;editor
-  %1 --print show.dat                       la stampa come griglia
-  %1 --download show.dat --port 1           programma il modulo sulla porta 1
-  %1 --download show.dat --device /dev/pts/3 --yes
-  %1 --export-animation show.dat show.gif  disegna il suo test visivo come GIF
-
-Codice di uscita di --print, --download ed --export-animation:
-  %2  successo
-  %3  uso errato (opzione sconosciuta, argomento mancante, --port con --device, ...)
-  %4  il file di dati non si può leggere o non è un file di sequenza valido; non è stato inviato nulla
-  %5  la porta seriale non si può aprire (dispositivo inesistente, occupato, permesso negato)
-  %6  la linea si è interrotta durante l&apos;invio (il messaggio indica il record)
-  %7  annullato: no o fine dell&apos;input alla richiesta di accensione, Ctrl+C o SIGTERM
-  %8  l&apos;immagine non si può scrivere (cartella inesistente, permesso negato, disco pieno); non resta nulla
-</translation>
     </message>
     <message>
         <source>%1: %2
@@ -207,6 +170,56 @@ Try &apos;%1 --help&apos;.
         <translation>%1: %2
 Provate &apos;%1 --help&apos;.
 </translation>
+    </message>
+    <message>
+        <source>Print the sequence of &lt;file&gt; as a link (#seq=...) and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --print-link: the address of the browser edition, to print the whole link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sequence data file (*.dat) to open, or a link to a sequence (https://.../#seq=... or #seq=...), opened as a new, unsaved one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--device does not go with --print-link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--link-base goes with --print-link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--link-base needs an address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--print, --print-link, --download and --export-animation do not go together.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Examples:
+  %1 show.dat                               open show.dat in the editor
+  %1 --print show.dat                       print it as a grid
+  %1 --print-link show.dat                  print it as a link (#seq=...)
+  %1 &apos;#seq=...&apos;                             open such a link in the editor
+  %1 --download show.dat --port 1           program the device on port 1
+  %1 --download show.dat --device /dev/pts/3 --yes
+  %1 --export-animation show.dat show.gif  draw its visual test as a GIF
+
+Exit status of --print, --print-link, --download and --export-animation:
+  %2  success
+  %3  wrong usage (unknown option, missing argument, --port with --device, ...)
+  %4  the data file cannot be read or is not a valid sequence file; nothing was sent
+  %5  the serial port cannot be opened (no such device, busy, no permission)
+  %6  the line failed while sending (the message names the record)
+  %7  cancelled: no or end of input at the power-up prompt, Ctrl+C or SIGTERM
+  %8  the picture cannot be written (no such folder, no permission, disk full); nothing is left behind
+</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -244,6 +257,10 @@ Nothing was written.
 %2
 Non è stato scritto nulla.
 </translation>
+    </message>
+    <message>
+        <source>No link was printed.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -369,6 +386,10 @@ Non è stato scritto nulla.
     <message>
         <source>Cannot save %1<byte value="xd"/>%2<byte value="xd"/>%3</source>
         <translation>Impossibile salvare %1<byte value="xd"/>%2<byte value="xd"/>%3</translation>
+    </message>
+    <message>
+        <source>Cannot open the link %1<byte value="xd"/>%2<byte value="xd"/>Nothing was changed.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -772,13 +793,17 @@ Non è stato scritto nulla.
         <source>Strobix cannot keep a recovery copy of your unsaved work in<byte value="xd"/>%1<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>It goes on working without one until it is started again: save your work often. To have recovery copies again, free some disk space or make that folder writable.</source>
         <translation>Strobix non può tenere una copia di ripristino del lavoro non salvato in<byte value="xd"/>%1<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Continua a funzionare senza finché non viene riavviato: salvate spesso. Per riavere le copie di ripristino, liberate spazio su disco o rendete scrivibile quella cartella.</translation>
     </message>
+    <message>
+        <source><byte value="xd"/><byte value="xd"/>Unsaved work of another window was kept too. After Yes it waits for the next start; after No or Cancel Strobix offers it now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/><byte value="xd"/>Unsaved work of %1 other windows was kept too. After Yes it waits for the next start; after No or Cancel Strobix offers the next one now.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RecoveryStore</name>
-    <message>
-        <source>The file is far too big to be a recovery copy.</source>
-        <translation>Il file è troppo grande per essere una copia di ripristino.</translation>
-    </message>
     <message>
         <source>%1 is a file, not a folder.</source>
         <translation>%1 è un file, non una cartella.</translation>
@@ -802,6 +827,18 @@ Non è stato scritto nulla.
     <message>
         <source>Its two files do not belong together (damaged or cut short).</source>
         <translation>I suoi due file non corrispondono (danneggiati o troncati).</translation>
+    </message>
+    <message>
+        <source>Its file %1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its file %1 is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its file %1 is far too big to be part of a recovery copy.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -829,6 +866,10 @@ Non è stato scritto nulla.
     <message>
         <source>Merge</source>
         <translation>Unisci</translation>
+    </message>
+    <message>
+        <source>Open link</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -920,6 +961,41 @@ Ctrl+Z undoes, Ctrl+Shift+Z or Ctrl+Y redoes.</source>
         <translation>Fate clic su una cella per accenderla o spegnerla, o trascinate per dipingere.
 Tasti: le frecce spostano, Spazio inverte, Maiusc+frecce dipingono, Home/Fine vanno agli estremi della riga.
 Ctrl+Z annulla, Ctrl+Maiusc+Z o Ctrl+Y ripete.</translation>
+    </message>
+</context>
+<context>
+    <name>SequenceLink</name>
+    <message>
+        <source>The link is damaged: it is too short or too long, as if cut off or run together with other text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link is damaged: it holds bits that no version of Strobix writes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link is damaged: %1 is %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not a link to a sequence: it has no &quot;#seq=&quot; part.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link is damaged: &quot;%1&quot; cannot be part of it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link is damaged: its check characters do not match the rest, so something in it was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link was made by a newer version of Strobix (link format %1; this version reads format %2). Open it with a newer version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link is damaged: it names no format of Strobix&apos;s links.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1087,6 +1163,26 @@ Ctrl+Z annulla, Ctrl+Maiusc+Z o Ctrl+Y ripete.</translation>
     <message>
         <source>The serial port took only %1 of %2 bytes in %3 seconds.</source>
         <translation>La porta seriale ha accettato solo %1 byte su %2 in %3 secondi.</translation>
+    </message>
+    <message>
+        <source>browsers let only pages from https:// addresses or from this computer use serial ports, and this page has neither</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this browser has no Web Serial; Chrome and Edge have it, Firefox and Safari do not (Save still works in every browser)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no port was chosen in the browser&apos;s list of serial ports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the browser no longer lets this page use that port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the serial port went away (was the adapter unplugged?)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>BrowserEdition</name>
+    <message>
+        <source>This browser does not keep this page&apos;s data (%1).<byte value="xd"/>The port number, the zoom and the copies of unsaved work last only until the tab is closed.<byte value="xd"/>Save your sequences to files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CloseGuard</name>
     <message>
         <source>A download to STROBIX is still going on.<byte value="xd"/><byte value="xd"/>Click OK to stop it and close: STROBIX will not be programmed.<byte value="xd"/>Click Cancel to let the download finish.</source>
@@ -105,10 +112,6 @@
         <translation>Editor en programmeur voor de STROBIX LED-sequencer. Zonder opties opent hij het editorvenster, met [file] geladen.</translation>
     </message>
     <message>
-        <source>A sequence data file (*.dat) to open.</source>
-        <translation>Een sequentiebestand (*.dat) om te openen.</translation>
-    </message>
-    <message>
         <source>--port goes with --download (the window takes its port from Settings).</source>
         <translation>--port hoort bij --download (het venster neemt de poort uit de Instellingen).</translation>
     </message>
@@ -157,48 +160,8 @@
         <translation>--%1 neemt een getal van %2 tot %3, niet &apos;%4&apos;.</translation>
     </message>
     <message>
-        <source>--print, --download and --export-animation do not go together.</source>
-        <translation>--print, --download en --export-animation gaan niet samen.</translation>
-    </message>
-    <message>
         <source>--language takes one of %1, not &apos;%2&apos;.</source>
         <translation>--language neemt een van %1, niet &apos;%2&apos;.</translation>
-    </message>
-    <message>
-        <source>
-Examples:
-  %1 show.dat                               open show.dat in the editor
-  %1 --print show.dat                       print it as a grid
-  %1 --download show.dat --port 1           program the device on port 1
-  %1 --download show.dat --device /dev/pts/3 --yes
-  %1 --export-animation show.dat show.gif  draw its visual test as a GIF
-
-Exit status of --print, --download and --export-animation:
-  %2  success
-  %3  wrong usage (unknown option, missing argument, --port with --device, ...)
-  %4  the data file cannot be read or is not a valid sequence file; nothing was sent
-  %5  the serial port cannot be opened (no such device, busy, no permission)
-  %6  the line failed while sending (the message names the record)
-  %7  cancelled: no or end of input at the power-up prompt, Ctrl+C or SIGTERM
-  %8  the picture cannot be written (no such folder, no permission, disk full); nothing is left behind
-</source>
-        <translation>
-Voorbeelden:
-  %1 show.dat                               show.dat openen in de editor
-  %1 --print show.dat                       als raster afdrukken
-  %1 --download show.dat --port 1           het apparaat op poort 1 programmeren
-  %1 --download show.dat --device /dev/pts/3 --yes
-  %1 --export-animation show.dat show.gif  de visuele test als GIF tekenen
-
-Afsluitcode van --print, --download en --export-animation:
-  %2  gelukt
-  %3  verkeerd gebruik (onbekende optie, ontbrekend argument, --port met --device, ...)
-  %4  het gegevensbestand is onleesbaar of geen geldig sequentiebestand; er is niets verzonden
-  %5  de seriële poort kan niet worden geopend (geen apparaat, bezet, geen toestemming)
-  %6  de verbinding viel weg tijdens het verzenden (de melding noemt het record)
-  %7  geannuleerd: nee of einde van de invoer bij de inschakelvraag, Ctrl+C of SIGTERM
-  %8  de afbeelding kan niet worden geschreven (geen map, geen toestemming, schijf vol); er blijft niets achter
-</translation>
     </message>
     <message>
         <source>%1: %2
@@ -207,6 +170,56 @@ Try &apos;%1 --help&apos;.
         <translation>%1: %2
 Probeer &apos;%1 --help&apos;.
 </translation>
+    </message>
+    <message>
+        <source>Print the sequence of &lt;file&gt; as a link (#seq=...) and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --print-link: the address of the browser edition, to print the whole link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sequence data file (*.dat) to open, or a link to a sequence (https://.../#seq=... or #seq=...), opened as a new, unsaved one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--device does not go with --print-link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--link-base goes with --print-link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--link-base needs an address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--print, --print-link, --download and --export-animation do not go together.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Examples:
+  %1 show.dat                               open show.dat in the editor
+  %1 --print show.dat                       print it as a grid
+  %1 --print-link show.dat                  print it as a link (#seq=...)
+  %1 &apos;#seq=...&apos;                             open such a link in the editor
+  %1 --download show.dat --port 1           program the device on port 1
+  %1 --download show.dat --device /dev/pts/3 --yes
+  %1 --export-animation show.dat show.gif  draw its visual test as a GIF
+
+Exit status of --print, --print-link, --download and --export-animation:
+  %2  success
+  %3  wrong usage (unknown option, missing argument, --port with --device, ...)
+  %4  the data file cannot be read or is not a valid sequence file; nothing was sent
+  %5  the serial port cannot be opened (no such device, busy, no permission)
+  %6  the line failed while sending (the message names the record)
+  %7  cancelled: no or end of input at the power-up prompt, Ctrl+C or SIGTERM
+  %8  the picture cannot be written (no such folder, no permission, disk full); nothing is left behind
+</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -244,6 +257,10 @@ Nothing was written.
 %2
 Er is niets geschreven.
 </translation>
+    </message>
+    <message>
+        <source>No link was printed.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -369,6 +386,10 @@ Er is niets geschreven.
     <message>
         <source>Cannot save %1<byte value="xd"/>%2<byte value="xd"/>%3</source>
         <translation>Kan %1 niet opslaan<byte value="xd"/>%2<byte value="xd"/>%3</translation>
+    </message>
+    <message>
+        <source>Cannot open the link %1<byte value="xd"/>%2<byte value="xd"/>Nothing was changed.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -772,13 +793,17 @@ Er is niets geschreven.
         <source>Strobix cannot keep a recovery copy of your unsaved work in<byte value="xd"/>%1<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>It goes on working without one until it is started again: save your work often. To have recovery copies again, free some disk space or make that folder writable.</source>
         <translation>Strobix kan geen herstelkopie van uw niet-opgeslagen werk bewaren in<byte value="xd"/>%1<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Het werkt zonder verder tot het opnieuw wordt gestart: sla uw werk vaak op. Om weer herstelkopieën te hebben, maakt u schijfruimte vrij of maakt u die map beschrijfbaar.</translation>
     </message>
+    <message>
+        <source><byte value="xd"/><byte value="xd"/>Unsaved work of another window was kept too. After Yes it waits for the next start; after No or Cancel Strobix offers it now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/><byte value="xd"/>Unsaved work of %1 other windows was kept too. After Yes it waits for the next start; after No or Cancel Strobix offers the next one now.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RecoveryStore</name>
-    <message>
-        <source>The file is far too big to be a recovery copy.</source>
-        <translation>Het bestand is veel te groot voor een herstelkopie.</translation>
-    </message>
     <message>
         <source>%1 is a file, not a folder.</source>
         <translation>%1 is een bestand, geen map.</translation>
@@ -802,6 +827,18 @@ Er is niets geschreven.
     <message>
         <source>Its two files do not belong together (damaged or cut short).</source>
         <translation>De twee bestanden horen niet bij elkaar (beschadigd of afgekapt).</translation>
+    </message>
+    <message>
+        <source>Its file %1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its file %1 is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its file %1 is far too big to be part of a recovery copy.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -829,6 +866,10 @@ Er is niets geschreven.
     <message>
         <source>Merge</source>
         <translation>Samenvoegen</translation>
+    </message>
+    <message>
+        <source>Open link</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -920,6 +961,41 @@ Ctrl+Z undoes, Ctrl+Shift+Z or Ctrl+Y redoes.</source>
         <translation>Klik op een cel om hem aan of uit te zetten, of sleep om te tekenen.
 Toetsen: pijlen verplaatsen, Spatie wisselt, Shift+pijlen tekenen, Home/End gaan naar de uiteinden van de rij.
 Ctrl+Z maakt ongedaan, Ctrl+Shift+Z of Ctrl+Y doet opnieuw.</translation>
+    </message>
+</context>
+<context>
+    <name>SequenceLink</name>
+    <message>
+        <source>The link is damaged: it is too short or too long, as if cut off or run together with other text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link is damaged: it holds bits that no version of Strobix writes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link is damaged: %1 is %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not a link to a sequence: it has no &quot;#seq=&quot; part.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link is damaged: &quot;%1&quot; cannot be part of it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link is damaged: its check characters do not match the rest, so something in it was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link was made by a newer version of Strobix (link format %1; this version reads format %2). Open it with a newer version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link is damaged: it names no format of Strobix&apos;s links.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1087,6 +1163,26 @@ Ctrl+Z maakt ongedaan, Ctrl+Shift+Z of Ctrl+Y doet opnieuw.</translation>
     <message>
         <source>The serial port took only %1 of %2 bytes in %3 seconds.</source>
         <translation>De seriële poort nam maar %1 van %2 bytes aan in %3 seconden.</translation>
+    </message>
+    <message>
+        <source>browsers let only pages from https:// addresses or from this computer use serial ports, and this page has neither</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this browser has no Web Serial; Chrome and Edge have it, Firefox and Safari do not (Save still works in every browser)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no port was chosen in the browser&apos;s list of serial ports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the browser no longer lets this page use that port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the serial port went away (was the adapter unplugged?)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

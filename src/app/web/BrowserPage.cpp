@@ -24,7 +24,7 @@ EM_JS(void, strobixHash, (char* text, int size), {
 });
 
 EM_JS(void, strobixWatchHash, (), {
-    window.addEventListener('hashchange', () => {
+    window.addEventListener("hashchange", () => {
         if (window.location.hash.length > 1)
             _strobixLinkFollowed();
     });
@@ -38,7 +38,7 @@ EM_JS(void, strobixAnnounceReady, (), {
         return window.strobixLocated;
     };
     window.strobixReady = true;
-    document.dispatchEvent(new Event('strobix-ready'));
+    document.dispatchEvent(new Event("strobix-ready"));
 });
 
 EM_JS(int, strobixLocatingLength, (), { return lengthBytesUTF8(window.strobixLocating) + 1; });

@@ -20,8 +20,8 @@ constexpr int ErrorSize = 512;
 EM_ASYNC_JS(int, strobixLoadFolder, (char* error, int errorSize), {
     const fail = (reason) => { stringToUTF8(String(reason), error, errorSize); return 0; };
     try {
-        FS.mkdirTree('/strobix');
-        FS.mount(IDBFS, {}, '/strobix');
+        FS.mkdirTree("/strobix");
+        FS.mount(IDBFS, {}, "/strobix");
     } catch (e) {
         return fail(e.message || e);
     }
@@ -32,7 +32,7 @@ EM_ASYNC_JS(int, strobixLoadFolder, (char* error, int errorSize), {
 // Writes the folder back; a sync asked for while one runs follows it. Keeps
 // the first failure for strobixKeepFailure().
 EM_JS(void, strobixKeepFolder, (), {
-    const state = Module.strobixKeep || (Module.strobixKeep = {running: false, again: false, failure: ''});
+    const state = Module.strobixKeep || (Module.strobixKeep = {running: false, again: false, failure: ""});
     if (state.running) {
         state.again = true;
         return;
@@ -41,7 +41,7 @@ EM_JS(void, strobixKeepFolder, (), {
     FS.syncfs(false, (reason) => {
         state.running = false;
         if (reason && !state.failure)
-            state.failure = String(reason.message || reason || 'unknown');
+            state.failure = String(reason.message || reason || "unknown");
         if (state.again) {
             state.again = false;
             _strobixKeepFolderAgain();
@@ -50,8 +50,8 @@ EM_JS(void, strobixKeepFolder, (), {
     if (!Module.strobixKeepOnHide) {
         // A closed tab gets no further turn of the event loop: write back when it is hidden.
         Module.strobixKeepOnHide = true;
-        document.addEventListener('visibilitychange', () => {
-            if (document.visibilityState === 'hidden')
+        document.addEventListener("visibilitychange", () => {
+            if (document.visibilityState === "hidden")
                 FS.syncfs(false, () => {});
         });
     }
@@ -69,7 +69,7 @@ EM_JS(int, strobixKeepFailure, (char* error, int errorSize), {
 // chosen, else as a download. 1 on success, else 0 and the reason.
 EM_ASYNC_JS(int, strobixHandOff, (const char* pathText, char* error, int errorSize), {
     const path = UTF8ToString(pathText);
-    const name = path.substring(path.lastIndexOf('/') + 1);
+    const name = path.substring(path.lastIndexOf("/") + 1);
     const handle = Module.strobixSaveHandle;
     Module.strobixSaveHandle = null;
     try {
@@ -79,8 +79,8 @@ EM_ASYNC_JS(int, strobixHandOff, (const char* pathText, char* error, int errorSi
             await writable.write(bytes);
             await writable.close();
         } else {
-            const url = URL.createObjectURL(new Blob([bytes], {type: 'application/octet-stream'}));
-            const link = document.createElement('a');
+            const url = URL.createObjectURL(new Blob([bytes], {type: "application/octet-stream"}));
+            const link = document.createElement("a");
             link.href = url;
             link.download = name;
             document.body.appendChild(link);

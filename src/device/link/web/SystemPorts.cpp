@@ -23,7 +23,7 @@ constexpr int ListSize = 4096;
 // dialog's own event loop among them) waits inside the browser. The page's
 // start makes the first call.
 EM_ASYNC_JS(void, strobixWatchPorts, (), {
-    if (Module.strobixSerialPorts || !window.isSecureContext || !('serial' in navigator))
+    if (Module.strobixSerialPorts || !window.isSecureContext || !("serial" in navigator))
         return;
     const refresh = async () => {
         try {
@@ -32,8 +32,8 @@ EM_ASYNC_JS(void, strobixWatchPorts, (), {
             Module.strobixSerialPorts = [];
         }
     };
-    navigator.serial.addEventListener('connect', refresh);
-    navigator.serial.addEventListener('disconnect', refresh);
+    navigator.serial.addEventListener("connect", refresh);
+    navigator.serial.addEventListener("disconnect", refresh);
     Module.strobixRefreshPorts = refresh;
     await refresh();
 });
@@ -42,7 +42,7 @@ EM_ASYNC_JS(void, strobixWatchPorts, (), {
 // order (Module.strobixSerialPorts, which opening uses); -1 without Web
 // Serial or outside a secure page.
 EM_JS(int, strobixGrantedPorts, (char* json, int size), {
-    if (!window.isSecureContext || !('serial' in navigator))
+    if (!window.isSecureContext || !("serial" in navigator))
         return -1;
     const list = (Module.strobixSerialPorts || []).map((port) => {
         const info = port.getInfo ? port.getInfo() : {};

@@ -34,43 +34,43 @@ EM_ASYNC_JS(int, strobixSerialOpen, (const char* deviceText, int baudRate, char*
     const device = UTF8ToString(deviceText);
     const refuse = (code, text) => { stringToUTF8(String(text), reason, size); return code; };
     if (!window.isSecureContext)
-        return refuse(1, 'insecure');
-    if (!('serial' in navigator))
-        return refuse(1, 'no-web-serial');
+        return refuse(1, "insecure");
+    if (!("serial" in navigator))
+        return refuse(1, "no-web-serial");
     let port;
     try {
-        if (device === 'webserial:choose') {
+        if (device === "webserial:choose") {
             port = await navigator.serial.requestPort();
         } else {
-            const index = Number(device.substring('webserial:'.length));
+            const index = Number(device.substring("webserial:".length));
             port = (Module.strobixSerialPorts || [])[index];
             if (!port)
-                return refuse(1, 'gone');
+                return refuse(1, "gone");
         }
     } catch (e) {
-        return refuse(1, e.name === 'NotFoundError' ? 'not-chosen' : (e.message || e));
+        return refuse(1, e.name === "NotFoundError" ? "not-chosen" : (e.message || e));
     }
     try {
-        await port.open({baudRate: baudRate, dataBits: 8, stopBits: 1, parity: 'none',
-                         flowControl: 'none'});
+        await port.open({baudRate: baudRate, dataBits: 8, stopBits: 1, parity: "none",
+                         flowControl: "none"});
     } catch (e) {
-        const taken = e.name === 'InvalidStateError' || e.name === 'NetworkError';
+        const taken = e.name === "InvalidStateError" || e.name === "NetworkError";
         return refuse(taken ? 2 : 3, e.message || e);
     }
-    const line = {port: port, writer: port.writable.getWriter(), lost: false, pending: 0, failure: ''};
+    const line = {port: port, writer: port.writable.getWriter(), lost: false, pending: 0, failure: ""};
     line.onDisconnect = () => {
         if (Module.strobixLine !== line)
             return;
         line.lost = true;
         _strobixSerialLost();
     };
-    port.addEventListener('disconnect', line.onDisconnect);
-    navigator.serial.addEventListener('disconnect', (event) => {
+    port.addEventListener("disconnect", line.onDisconnect);
+    navigator.serial.addEventListener("disconnect", (event) => {
         if (event.target === port)
             line.onDisconnect();
     });
     Module.strobixLine = line;
-    if (device === 'webserial:choose' && Module.strobixRefreshPorts)
+    if (device === "webserial:choose" && Module.strobixRefreshPorts)
         Module.strobixRefreshPorts(); // now granted: listed from here on
     return 0;
 });
@@ -79,8 +79,8 @@ EM_ASYNC_JS(int, strobixSerialOpen, (const char* deviceText, int baudRate, char*
 // has already failed.
 EM_JS(int, strobixSerialWrite, (const unsigned char* bytes, int count, char* reason, int size), {
     const line = Module.strobixLine;
-    const failure = !line ? 'the serial port is not open'
-                          : (line.lost ? 'the serial port has gone away' : line.failure);
+    const failure = !line ? "the serial port is not open"
+                          : (line.lost ? "the serial port has gone away" : line.failure);
     if (failure) {
         stringToUTF8(String(failure), reason, size);
         return 0;
@@ -95,8 +95,8 @@ EM_JS(int, strobixSerialWrite, (const unsigned char* bytes, int count, char* rea
 // 0: all taken; 1: some still with the writer; 2: failed (with the reason).
 EM_JS(int, strobixSerialQueue, (char* reason, int size), {
     const line = Module.strobixLine;
-    const failure = !line ? 'the serial port is not open'
-                          : (line.lost ? 'the serial port has gone away' : line.failure);
+    const failure = !line ? "the serial port is not open"
+                          : (line.lost ? "the serial port has gone away" : line.failure);
     if (failure) {
         stringToUTF8(String(failure), reason, size);
         return 2;

@@ -20,21 +20,21 @@ constexpr int PathSize = 1024;
 
 // The chosen file's path in the page, or "" when cancelled.
 EM_ASYNC_JS(void, strobixPickOpen, (const char* acceptText, char* path, int pathSize), {
-    const input = document.createElement('input');
-    input.type = 'file';
+    const input = document.createElement("input");
+    input.type = "file";
     input.accept = UTF8ToString(acceptText);
     const file = await new Promise((resolve) => {
-        input.addEventListener('change', () => resolve(input.files[0] || null));
-        input.addEventListener('cancel', () => resolve(null));
+        input.addEventListener("change", () => resolve(input.files[0] || null));
+        input.addEventListener("cancel", () => resolve(null));
         input.click();
     });
-    let chosen = '';
+    let chosen = "";
     if (file) {
         const bytes = new Uint8Array(await file.arrayBuffer());
-        const name = file.name.replace(/[\/\\]/g, '_');
-        FS.mkdirTree('/opened');
-        FS.writeFile('/opened/' + name, bytes);
-        chosen = '/opened/' + name;
+        const name = file.name.replace(/[\/\\]/g, "_");
+        FS.mkdirTree("/opened");
+        FS.writeFile("/opened/" + name, bytes);
+        chosen = "/opened/" + name;
     }
     stringToUTF8(chosen, path, pathSize);
 });
@@ -44,26 +44,26 @@ EM_ASYNC_JS(void, strobixPickOpen, (const char* acceptText, char* path, int path
 EM_ASYNC_JS(void, strobixPickSave, (const char* titleText, const char* offeredText, char* name,
                                     int nameSize), {
     const offered = UTF8ToString(offeredText);
-    let chosen = '';
+    let chosen = "";
     Module.strobixSaveHandle = null;
-    if (typeof window.showSaveFilePicker === 'function') {
+    if (typeof window.showSaveFilePicker === "function") {
         try {
             const handle = await window.showSaveFilePicker({
                 suggestedName: offered,
-                types: [{ description: 'STROBIX data file', accept: { 'application/octet-stream': ['.dat'] } }],
+                types: [{ description: "STROBIX data file", accept: { "application/octet-stream": [".dat"] } }],
             });
             Module.strobixSaveHandle = handle;
             chosen = handle.name;
         } catch (e) {
             // Cancelled; or refused outside a click: ask for a name instead.
-            if (e.name === 'AbortError') {
-                stringToUTF8('', name, nameSize);
+            if (e.name === "AbortError") {
+                stringToUTF8("", name, nameSize);
                 return;
             }
         }
     }
     if (!chosen)
-        chosen = window.prompt(UTF8ToString(titleText), offered) || '';
+        chosen = window.prompt(UTF8ToString(titleText), offered) || "";
     stringToUTF8(chosen, name, nameSize);
 });
 
