@@ -483,6 +483,13 @@ void MainForm::createMenus(QMainWindow& window)
     help->addActions({menuAbout, menuHowto});
 }
 
+void MainForm::applyZoom(Zoom zoom)
+{
+    grid->setZoom(zoom);
+    timeAxis->setZoom(zoom);
+    layout.apply(zoom);
+}
+
 void MainForm::applyTones(const QPalette& palette)
 {
     for (QLabel* label : {servoHeading, servoHint}) {

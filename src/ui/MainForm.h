@@ -3,6 +3,7 @@
 
 #include "LedSequence.h"
 #include "TwipsLayout.h"
+#include "Zoom.h"
 
 #include <QCoreApplication>
 
@@ -38,6 +39,8 @@ public:
 
     // Colours fixed by the window's design that must stay readable under a dark palette.
     void applyTones(const QPalette& palette);
+    // Lays the controls out again at this zoom; the painted ones draw at it.
+    void applyZoom(Zoom zoom);
 
     TwipsLayout layout;
     QWidget* area;

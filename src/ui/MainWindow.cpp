@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "MainWindow.h"
 
+#include "ApplicationFont.h"
 #include "AppInfo.h"
 #include "BgrColor.h"
 #include "ClickableLabel.h"
@@ -20,8 +21,6 @@
 #include "ShellCommands.h"
 #include "TestController.h"
 #include "TimeAxisWidget.h"
-#include "Twips.h"
-#include "UiFonts.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -89,7 +88,7 @@ void MainWindow::createCommands(const QString& configPath)
     // The dialog's lists start from the remembered port and the default speeds.
     c.settings = std::make_unique<SettingsCommand>(
         SettingsCommand::Context{m_document.settings(), m_playback, m_prompts, m_busy, configPath,
-                                 this},
+                                 this, [this] { return m_zoom; }},
         f.menuSettings);
     c.colorChoice =
         std::make_unique<ColorChoiceController>(m_document, m_playback, f.ledLabels, f.colorList);
@@ -164,7 +163,7 @@ void MainWindow::createZoomActions()
         action->setShortcutContext(Qt::WindowShortcut);
         const int direction = zoom.direction;
         connect(action, &QAction::triggered, this, [this, direction] {
-            const int percent = direction == 0 ? 100 : Twips::nextZoomStep(direction);
+            const int percent = direction == 0 ? 100 : m_zoom.nextStep(direction).percent();
             if (percent > zoomPercent() && largestFittingZoom(percent) < percent)
                 return; // the window would no longer fit the screen
             setZoomPercent(percent);
@@ -180,9 +179,9 @@ int MainWindow::largestFittingZoom(int percent) const
 {
     const QSize room = screen()->availableGeometry().size() - frameExtent();
     const int menuHeight = menuBar()->sizeHint().height() * 100 / zoomPercent();
-    for (auto step = Twips::ZoomSteps.rbegin(); step != Twips::ZoomSteps.rend(); ++step) {
-        const QSize window(Twips::toPixels(ClientWidth, *step),
-                           Twips::toPixels(ClientHeight, *step) + menuHeight * *step / 100);
+    for (auto step = Zoom::Steps.rbegin(); step != Zoom::Steps.rend(); ++step) {
+        const Zoom zoom(*step);
+        const QSize window(zoom.px(ClientWidth), zoom.px(ClientHeight) + menuHeight * *step / 100);
         if (*step <= percent && room.width() >= window.width() && room.height() >= window.height())
             return *step;
     }
@@ -199,22 +198,20 @@ QSize MainWindow::frameExtent() const
     return QSize(2 * border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border);
 }
 
-int MainWindow::zoomPercent() const
-{
-    return Twips::zoomPercent();
-}
-
 void MainWindow::setZoomPercent(int percent)
 {
-    if (Twips::setZoomPercent(percent))
-        applyZoom();
+    const Zoom zoom = Zoom::nearestStep(percent);
+    if (zoom == m_zoom)
+        return;
+    m_zoom = zoom;
+    applyZoom();
 }
 
 void MainWindow::applyZoom()
 {
-    UiFonts::followZoom(zoomPercent());
-    m_form.layout.apply();
-    centralWidget()->setFixedSize(Twips::scaled(ClientWidth), Twips::scaled(ClientHeight));
+    ApplicationFont::followZoom(zoomPercent());
+    m_form.applyZoom(m_zoom);
+    centralWidget()->setFixedSize(m_zoom.px(ClientWidth), m_zoom.px(ClientHeight));
     setFixedSize(centralWidget()->width(),
                  centralWidget()->height() + menuBar()->sizeHint().height());
 }
@@ -320,7 +317,7 @@ void MainWindow::startUp(const QString& configPath)
     m_form.timeAxis->setMarkedEvent(m_document.sequence().lastEvent());
     // Laid out at the remembered zoom once everything is in place; one too
     // large for this screen is lowered for this run only.
-    Twips::setZoomPercent(largestFittingZoom(userSettings().value(ZoomKey, 100).toInt()));
+    m_zoom = Zoom::nearestStep(largestFittingZoom(userSettings().value(ZoomKey, 100).toInt()));
     applyZoom();
 }
 

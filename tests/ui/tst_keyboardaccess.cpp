@@ -76,13 +76,13 @@ void verifyGridStandsOut(WindowUnderTest& window)
     const QImage image = grid->grab().toImage();
     const qreal ratio = image.devicePixelRatio();
     auto pixel = [&](QPoint at) { return image.pixelColor((QPointF(at) * ratio).toPoint()); };
-    const QRect unlit = GridGeometry::cellRect(2, 5);
+    const QRect unlit = grid->cellRect(2, 5);
     const int side = std::min(unlit.width(), unlit.height()) - 1;
     const QPoint boxTopLeft(unlit.left(), unlit.top() + (unlit.height() - side) / 2);
     const QColor face = pixel(boxTopLeft + QPoint(side / 4, side / 4 - 1));
     const QColor frame = pixel(boxTopLeft + QPoint(0, side / 2));
-    const QColor lit = pixel(GridGeometry::cellRect(0, 1).center());
-    const QRect cursorCell = GridGeometry::cellRect(0, 1);
+    const QColor lit = pixel(grid->cellRect(0, 1).center());
+    const QRect cursorCell = grid->cellRect(0, 1);
     const QColor cursor = pixel(QPoint(cursorCell.center().x(), cursorCell.bottom() - 1));
     QVERIFY2(contrast(frame, face) >= 60,
              qPrintable(frame.name() + QLatin1Char('/') + face.name()));
