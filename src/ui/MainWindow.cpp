@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "MainWindow.h"
 
-#include "ApplicationFont.h"
 #include "AppInfo.h"
+#include "ApplicationFont.h"
 #include "BgrColor.h"
 #include "ClickableLabel.h"
 #include "CloseGuard.h"
@@ -14,6 +14,7 @@
 #include "FileDropHandler.h"
 #include "LedConfig.h"
 #include "NewClearCommand.h"
+#include "ObjectNames.h"
 #include "RowOptionsButton.h"
 #include "RowOptionsController.h"
 #include "SequenceGrid.h"
@@ -71,7 +72,7 @@ MainWindow::MainWindow(const QString& configPath, QWidget* parent)
     , m_prompts(&m_playback, std::make_unique<DialogPrompts>(this))
     , m_form(*this, m_document)
 {
-    setObjectName(QStringLiteral("Main_LEDFlasher_form"));
+    setObjectName(QLatin1String(ObjectNames::MainWindow));
     createZoomActions();
     createUndoActions();
     connectModel();
@@ -149,11 +150,11 @@ void MainWindow::createZoomActions()
         int direction; // 0: back to 100%
     };
     const std::array<ZoomKeys, 3> zooms{{
-        {"ZoomIn",
+        {ObjectNames::ZoomIn,
          {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
          +1},
-        {"ZoomOut", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, -1},
-        {"ZoomReset", {QKeySequence(Qt::CTRL | Qt::Key_0)}, 0},
+        {ObjectNames::ZoomOut, {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, -1},
+        {ObjectNames::ZoomReset, {QKeySequence(Qt::CTRL | Qt::Key_0)}, 0},
     }};
     // On the window itself, not in a menu: the menus stay as they are.
     for (const ZoomKeys& zoom : zooms) {
@@ -226,10 +227,10 @@ void MainWindow::changeEvent(QEvent* event)
 void MainWindow::createUndoActions()
 {
     m_undo = new QAction(tr("Undo"), this);
-    m_undo->setObjectName(QStringLiteral("Undo"));
+    m_undo->setObjectName(QLatin1String(ObjectNames::Undo));
     m_undo->setShortcuts(QKeySequence::Undo);
     m_redo = new QAction(tr("Redo"), this);
-    m_redo->setObjectName(QStringLiteral("Redo"));
+    m_redo->setObjectName(QLatin1String(ObjectNames::Redo));
     QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
     for (const QKeySequence& key :
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)})

@@ -381,7 +381,8 @@ void KeyboardAccessTest::fixedColoursStayReadable()
         test->setUp()->setLastEvent(30);
         QVERIFY(contrast(axis->textColor(3), axis->backgroundColor(3)) >= 120);
         QVERIFY(contrast(axis->textColor(30), axis->backgroundColor(30)) >= Readable);
-        QVERIFY(ownContrast(test->findChild<QLabel*>(QStringLiteral("Label1"))) >= 120);
+        QVERIFY(ownContrast(test->findChild<QLabel*>(QLatin1String(ObjectNames::ServoHeading)))
+                >= 120);
         QVERIFY(ownContrast(test->servoHint()) >= 120);
         QVERIFY(contrast(test->pulseWidth()->palette().color(QPalette::WindowText), window)
                 >= Readable);

@@ -83,7 +83,7 @@ int textWidth(const QWidget* widget, QString text)
 QList<QWidget*> startUpControls(WindowUnderTest& window)
 {
     QList<QWidget*> controls{window.grid(), window.timeAxis(),
-                             window.findChild<QLabel*>(QStringLiteral("Label1"))};
+                             window.findChild<QLabel*>(QLatin1String(ObjectNames::ServoHeading))};
     for (int led = 0; led < LedSequence::LedCount; ++led)
         controls << window.ledLabel(led) << window.lamp(led) << window.rowOptionsButton(led)
                  << window.servoControl(led);
@@ -254,8 +254,8 @@ void ZoomTest::layoutAtEveryStep()
 // window starts at the last one.
 void ZoomTest::zoomKeysFollowTheSteps()
 {
-    const int top = int(std::find(Zoom::Steps.begin(), Zoom::Steps.end(), largestZoom())
-                        - Zoom::Steps.begin());
+    const int top =
+        int(std::find(Zoom::Steps.begin(), Zoom::Steps.end(), largestZoom()) - Zoom::Steps.begin());
     TestWindow test;
     QWindow* window = test->windowHandle();
     struct ZoomKey {
@@ -277,8 +277,7 @@ void ZoomTest::zoomKeysFollowTheSteps()
         QTest::keyClick(window, key.key, Qt::ControlModifier);
         index = key.step == 0 ? 0 : std::clamp(index + key.step, 0, top);
         QCOMPARE(test->zoomPercent(), Zoom::Steps[index]);
-        QCOMPARE(storedSettings().value(QStringLiteral("window/zoom")).toInt(),
-                 Zoom::Steps[index]);
+        QCOMPARE(storedSettings().value(QStringLiteral("window/zoom")).toInt(), Zoom::Steps[index]);
         QCOMPARE(test->width(), test->centralWidget()->width());
         verifyOnScreen(test.window());
     }

@@ -5,6 +5,8 @@
 #include "PaintStroke.h"
 #include "SequenceDocument.h"
 
+#include "ObjectNames.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -23,7 +25,7 @@ SequenceGrid::SequenceGrid(SequenceDocument& document, QWidget* parent)
     : QWidget(parent)
     , m_document(document)
 {
-    setObjectName(QStringLiteral("SequenceGrid"));
+    setObjectName(QLatin1String(ObjectNames::SequenceGrid));
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setFocusPolicy(Qt::StrongFocus);
     setToolTip(

@@ -3,6 +3,8 @@
 
 #include "GridGeometry.h"
 
+#include "ObjectNames.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -17,7 +19,7 @@ TimeAxisWidget::TimeAxisWidget(int eventCount, QWidget* parent)
     : QWidget(parent)
     , m_eventCount(eventCount)
 {
-    setObjectName(QStringLiteral("TimeAxis"));
+    setObjectName(QLatin1String(ObjectNames::TimeAxis));
     setFocusPolicy(Qt::TabFocus);
     resize(sizeHint());
 }
