@@ -19,7 +19,6 @@
 #include "UiFonts.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -108,12 +107,6 @@ const Control Form[] = {
      nullptr,
      nullptr,
      QT_TRANSLATE_NOOP("MainWindow", "Heading of the servo-control lists")},
-    {"Vspeed",
-     {8040, 1920, 1455, 315},
-     QT_TRANSLATE_NOOP("MainWindow", "Variable Speed"),
-     nullptr,
-     nullptr,
-     QT_TRANSLATE_NOOP("MainWindow", "Not used")},
     {ObjectNames::OpenButton,
      {240, 2280, ButtonWidth, ButtonHeight},
      QT_TRANSLATE_NOOP("MainWindow", "&Open File..."),
@@ -357,8 +350,6 @@ void MainForm::createSequenceRows(SequenceDocument& document)
     }
     servoHeading = make<QLabel>(ObjectNames::ServoHeading);
     servoHeading->setAlignment(Qt::AlignCenter);
-    vspeed = make<QCheckBox>("Vspeed");
-    vspeed->hide();
 }
 
 void MainForm::createCommandButtons()

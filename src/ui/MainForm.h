@@ -12,7 +12,6 @@
 class ClickableLabel;
 class LampWidget;
 class QAction;
-class QCheckBox;
 class QComboBox;
 class QLabel;
 class QListWidget;
@@ -51,7 +50,6 @@ public:
     std::array<RowOptionsButton*, LedCount> rowOptions;
     std::array<QComboBox*, LedCount> servoControls;
     QLabel* servoHeading;
-    QCheckBox* vspeed;
     QPushButton *openButton, *testButton, *downloadButton, *saveButton, *settingsButton,
         *exitButton;
     QLabel *pulseWidthLabel1, *pulseWidth, *pulseWidthLabel2;

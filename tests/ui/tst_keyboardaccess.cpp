@@ -116,7 +116,7 @@ void KeyboardAccessTest::everyControlIsNamedAndDescribed()
     SettingsDialog& dialog = test->settingsCommand()->dialog();
     controls << dialog.commPortCombo() << dialog.pcSpeedCombo() << dialog.picSpeedCombo()
              << dialog.okButton() << dialog.cancelButton();
-    QVERIFY(controls.size() > 40);
+    QVERIFY(controls.size() >= 40); // 35 on the form, 5 in the dialog
     QSet<QString> names;
     for (QWidget* control : controls) {
         QAccessibleInterface* accessible = accessibleOf(control);

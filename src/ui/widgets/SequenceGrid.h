@@ -67,7 +67,6 @@ private:
     void dragOver(GridGeometry::Hit hit);
     void dragAlong(QPoint from, QPoint to);
     void fillOnRelease(GridGeometry::Hit hit);
-    void endMouseStroke();
 
     bool moveCursorByKey(int key, bool painting);
     void walkCursorTo(int row, int column, bool painting);
