@@ -501,14 +501,6 @@ Nothing was written.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Variable Speed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not used</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Open File...</source>
         <translation type="unfinished"></translation>
     </message>

@@ -513,14 +513,6 @@ Es wurde nichts geschrieben.
         <translation>Überschrift der Servosteuerungslisten</translation>
     </message>
     <message>
-        <source>Variable Speed</source>
-        <translation>Var. Tempo</translation>
-    </message>
-    <message>
-        <source>Not used</source>
-        <translation>Nicht verwendet</translation>
-    </message>
-    <message>
         <source>&amp;Open File...</source>
         <translation>Datei ö&amp;ffnen...</translation>
     </message>

@@ -7,7 +7,9 @@
 #include "Console.h"
 #include "GifWriter.h"
 #include "ProgramSettings.h"
+#include "SaveFileCommit.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QSaveFile>
@@ -92,14 +94,20 @@ QString save(const Animation& animation, const QString& path)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    const QString problem = GifWriter::write(file, animation.frames, animation.delaysCs);
-    if (!problem.isEmpty()) {
-        // The system's reason, when the disk is what failed.
-        const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : problem;
+    // Encoded in memory, then written and committed as every file the program
+    // writes is (SaveFileCommit.h): a full or failing disk is never success.
+    QBuffer encoded;
+    encoded.open(QIODevice::WriteOnly);
+    if (const QString problem = GifWriter::write(encoded, animation.frames, animation.delaysCs);
+        !problem.isEmpty()) {
         file.cancelWriting();
-        return reason;
+        return problem;
     }
-    return file.commit() ? QString() : file.errorString();
+    if (const QString error = SaveFileCommit::write(file, encoded.data()); !error.isEmpty()) {
+        file.cancelWriting();
+        return error;
+    }
+    return SaveFileCommit::commit(file);
 }
 
 int run(const QString& dataFile, const QString& picture, const Options& options)

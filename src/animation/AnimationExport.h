@@ -34,8 +34,9 @@ struct Animation {
 Animation animate(const LedSequence& sequence, int stepMs, const Options& options,
                   const QPalette& palette);
 
-// Writes the picture, through a temporary file so that a failure leaves
-// nothing behind. Returns the reason of a failure, or an empty string.
+// Writes the picture through SaveFileCommit, by a temporary file, so that a
+// failure (a full or failing disk too) leaves nothing behind and an older
+// picture as it was. Returns the reason of a failure, or an empty string.
 QString save(const Animation& animation, const QString& path);
 
 // The whole command: returns the exit code; reports on standard error.

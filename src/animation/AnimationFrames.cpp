@@ -6,7 +6,7 @@
 #include "LampPainter.h"
 #include "PaletteTones.h"
 #include "TimeAxisPainter.h"
-#include "Twips.h"
+#include "Zoom.h"
 
 #include <QPainter>
 
@@ -25,55 +25,38 @@ constexpr int PartRight = GridGeometry::FirstColumnLeft
 constexpr int TimeAxisHeight = 255;
 constexpr int PartBottom = GridGeometry::TimeAxisTop + TimeAxisHeight + Margin;
 
-int partWidth(int zoom)
+int partWidth(Zoom zoom)
 {
-    return Twips::toPixels(PartRight, zoom) - Twips::toPixels(PartLeft, zoom);
+    return zoom.px(PartRight) - zoom.px(PartLeft);
 }
 
-int partHeight(int zoom)
+int partHeight(Zoom zoom)
 {
-    return Twips::toPixels(PartBottom, zoom) - Twips::toPixels(PartTop, zoom);
+    return zoom.px(PartBottom) - zoom.px(PartTop);
 }
 
 // The largest zoom step at which the part fits; 0 when none does.
 int zoomFitting(int width)
 {
     int fitting = 0;
-    for (int zoom : Twips::ZoomSteps)
-        if (partWidth(zoom) <= width)
-            fitting = zoom;
+    for (int percent : Zoom::Steps)
+        if (partWidth(Zoom(percent)) <= width)
+            fitting = percent;
     return fitting;
 }
 
-// The painting code reads the one zoom of the program; drawing sets it for
-// the while and puts it back.
-class ZoomForDrawing {
-public:
-    explicit ZoomForDrawing(int zoom)
-        : m_previous(Twips::zoomPercent())
-    {
-        Twips::setZoomPercent(zoom);
-    }
-    ~ZoomForDrawing() { Twips::setZoomPercent(m_previous); }
-    ZoomForDrawing(const ZoomForDrawing&) = delete;
-    ZoomForDrawing& operator=(const ZoomForDrawing&) = delete;
-
-private:
-    int m_previous;
-};
-
-QRect windowLampRect(int led)
+QRect windowLampRect(Zoom zoom, int led)
 {
     const int top = GridGeometry::FirstRowTop + led * GridGeometry::RowPitch;
-    return QRect(Twips::scaled(LampPainter::WindowLeft), Twips::scaled(top),
-                 Twips::scaled(LampPainter::Side), Twips::scaled(LampPainter::Side));
+    return QRect(zoom.px(LampPainter::WindowLeft), zoom.px(top), zoom.px(LampPainter::Side),
+                 zoom.px(LampPainter::Side));
 }
 
 } // namespace
 
 int AnimationFrames::windowWidth()
 {
-    return partWidth(100);
+    return partWidth(Zoom());
 }
 
 AnimationFrames::AnimationFrames(int width, const QPalette& palette)
@@ -82,16 +65,17 @@ AnimationFrames::AnimationFrames(int width, const QPalette& palette)
 {
     if (width <= 0)
         width = windowWidth();
-    m_size = m_zoom > 0 ? QSize(width, partHeight(m_zoom)) : QSize(width, std::max(1, width / 4));
+    m_size =
+        m_zoom > 0 ? QSize(width, partHeight(Zoom(m_zoom))) : QSize(width, std::max(1, width / 4));
 }
 
 QRect AnimationFrames::lampRect(int led) const
 {
     if (m_zoom > 0) {
-        const ZoomForDrawing zoom(m_zoom);
-        const int centring = (m_size.width() - partWidth(m_zoom)) / 2;
-        return windowLampRect(led).translated(centring - Twips::scaled(PartLeft),
-                                              -Twips::scaled(PartTop));
+        const Zoom zoom(m_zoom);
+        const int centring = (m_size.width() - partWidth(zoom)) / 2;
+        return windowLampRect(zoom, led).translated(centring - zoom.px(PartLeft),
+                                                    -zoom.px(PartTop));
     }
     const int pitch = m_size.width() / LedSequence::LedCount;
     const int side = std::max(1, pitch * 3 / 4);
@@ -119,20 +103,21 @@ QImage AnimationFrames::draw(const LedSequence& sequence, int event,
 void AnimationFrames::drawWindowPart(QPainter& painter, const LedSequence& sequence,
                                      int event) const
 {
-    const ZoomForDrawing zoom(m_zoom);
-    const int centring = (m_size.width() - partWidth(m_zoom)) / 2;
-    const QPoint origin(centring - Twips::scaled(PartLeft), -Twips::scaled(PartTop));
-    const int left = Twips::scaled(GridGeometry::FirstColumnLeft);
+    const Zoom zoom(m_zoom);
+    const int centring = (m_size.width() - partWidth(zoom)) / 2;
+    const QPoint origin(centring - zoom.px(PartLeft), -zoom.px(PartTop));
+    const int left = zoom.px(GridGeometry::FirstColumnLeft);
     const QRect everything(QPoint(0, 0), m_size * 4);
 
     painter.save();
-    painter.translate(origin + QPoint(left, Twips::scaled(GridGeometry::FirstRowTop)));
-    GridPainter::paintCells(painter, GridPainter::cellColors(m_palette), sequence, everything);
+    painter.translate(origin + QPoint(left, zoom.px(GridGeometry::FirstRowTop)));
+    GridPainter::paintCells(painter, zoom, GridPainter::cellColors(m_palette), sequence,
+                            everything);
     painter.restore();
 
     painter.save();
-    painter.translate(origin + QPoint(left, Twips::scaled(GridGeometry::TimeAxisTop)));
-    TimeAxisPainter::paint(painter, m_palette,
+    painter.translate(origin + QPoint(left, zoom.px(GridGeometry::TimeAxisTop)));
+    TimeAxisPainter::paint(painter, zoom, m_palette,
                            {LedSequence::EventCount, sequence.lastEvent(), event}, everything);
     painter.restore();
 }

@@ -34,6 +34,6 @@ private:
     void drawWindowPart(QPainter& painter, const LedSequence& sequence, int event) const;
 
     QSize m_size;
-    int m_zoom = 0; // 0: lamps only
+    int m_zoom = 0; // percent; 0: lamps only
     QPalette m_palette;
 };

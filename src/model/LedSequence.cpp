@@ -97,10 +97,8 @@ std::int16_t LedSequence::spareColor(int index) const
 
 void LedSequence::setSpareColor(int index, std::int16_t value)
 {
-    if (index < 0 || index >= SpareColorCount || m_spareColor[index] == value)
-        return;
-    m_spareColor[index] = value;
-    emit spareColorChanged(index);
+    if (index >= 0 && index < SpareColorCount)
+        m_spareColor[index] = value;
 }
 
 void LedSequence::clear()

@@ -63,7 +63,6 @@ signals:
     void lastEventChanged(int previous, int current);
     void ledColorChanged(int led);
     void servoModeChanged(int led);
-    void spareColorChanged(int index);
 
 private:
     std::array<std::array<std::uint8_t, EventCount>, LedCount> m_cells{};

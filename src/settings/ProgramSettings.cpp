@@ -8,10 +8,8 @@ ProgramSettings::ProgramSettings(QObject* parent)
 
 void ProgramSettings::setCommPort(int port)
 {
-    if (!isValidPort(port) || port == m_commPort)
-        return;
-    m_commPort = port;
-    emit commPortChanged(port);
+    if (isValidPort(port))
+        m_commPort = port;
 }
 
 void ProgramSettings::setPcSpeed(int ms)

@@ -36,7 +36,6 @@ public:
     void loadSpeeds(int picSpeed, int pcSpeed);
 
 signals:
-    void commPortChanged(int port);
     void pcSpeedChanged(int ms);
     void picSpeedChanged(int delay);
     void speedsLoaded(int picSpeed, int pcSpeed);

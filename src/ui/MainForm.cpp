@@ -8,6 +8,7 @@
 #include "GridGeometry.h"
 #include "LampPainter.h"
 #include "LampWidget.h"
+#include "ObjectNames.h"
 #include "PaletteTones.h"
 #include "RowOptionsButton.h"
 #include "SequenceDocument.h"
@@ -18,7 +19,6 @@
 #include "UiFonts.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -61,14 +61,14 @@ struct Control {
 };
 
 const Control Form[] = {
-    {"SequenceGrid",
+    {ObjectNames::SequenceGrid,
      {FirstColumnLeft, FirstRowTop, OwnSize, OwnSize},
      nullptr,
      nullptr,
      QT_TRANSLATE_NOOP("MainWindow", "Sequence grid"),
      QT_TRANSLATE_NOOP("MainWindow", "Four LEDs by 50 events; each cell is on or off. Arrows move, "
                                      "Space toggles, Shift+arrow paints.")},
-    {"TimeAxis",
+    {ObjectNames::TimeAxis,
      {FirstColumnLeft, TimeAxisTop, OwnSize, OwnSize},
      nullptr,
      nullptr,
@@ -76,75 +76,69 @@ const Control Form[] = {
      QT_TRANSLATE_NOOP("MainWindow",
                        "Event numbers; the red one is the last event. Left and Right move, Enter "
                        "or Space moves the end marker to the focused event.")},
-    {"LEDlabel1_",
+    {ObjectNames::LedLabel,
      {120, FirstRowTop, 975, 255},
      nullptr,
      QT_TRANSLATE_NOOP("MainWindow", "Click here to change color of %1"),
      QT_TRANSLATE_NOOP("MainWindow", "%1 colour"),
      QT_TRANSLATE_NOOP("MainWindow", "Opens the colour list for %1 (Enter or Space)")},
-    {"LED",
+    {ObjectNames::Lamp,
      {LampPainter::WindowLeft, FirstRowTop, LampPainter::Side, LampPainter::Side},
      nullptr,
      nullptr,
      QT_TRANSLATE_NOOP("MainWindow", "%1 lamp"),
      QT_TRANSLATE_NOOP("MainWindow", "Shows %1 during the visual test")},
-    {"RowOptions",
+    {ObjectNames::RowOptions,
      {1560, FirstRowTop, 135, 135},
      nullptr,
      QT_TRANSLATE_NOOP("MainWindow", "Click here to change %1 flash pattern"),
      QT_TRANSLATE_NOOP("MainWindow", "%1 row options"),
      QT_TRANSLATE_NOOP("MainWindow", "Opens the list of operations on the %1 row")},
-    {"ServoControl",
+    {ObjectNames::ServoControl,
      {8040, FirstRowTop, 1095, OwnSize},
      nullptr,
      QT_TRANSLATE_NOOP("MainWindow", "Change how %1 will repond to R/C servo signal"),
      QT_TRANSLATE_NOOP("MainWindow", "%1 servo control"),
      QT_TRANSLATE_NOOP("MainWindow", "How %1 responds to the R/C servo signal")},
     // The heading ends where the first servo list begins.
-    {"Label1",
+    {ObjectNames::ServoHeading,
      {8040, 120, 1095, 240},
      QT_TRANSLATE_NOOP("MainWindow", "Servo Control"),
      nullptr,
      nullptr,
      QT_TRANSLATE_NOOP("MainWindow", "Heading of the servo-control lists")},
-    {"Vspeed",
-     {8040, 1920, 1455, 315},
-     QT_TRANSLATE_NOOP("MainWindow", "Variable Speed"),
-     nullptr,
-     nullptr,
-     QT_TRANSLATE_NOOP("MainWindow", "Not used")},
-    {"OpenButton",
+    {ObjectNames::OpenButton,
      {240, 2280, ButtonWidth, ButtonHeight},
      QT_TRANSLATE_NOOP("MainWindow", "&Open File..."),
      QT_TRANSLATE_NOOP("MainWindow", "Click here to open and load a  LED sequence..."),
      nullptr,
      nullptr},
-    {"TestButton",
+    {ObjectNames::TestButton,
      {3840, 2280, ButtonWidth, ButtonHeight},
      QT_TRANSLATE_NOOP("MainWindow", "&Test"),
      QT_TRANSLATE_NOOP("MainWindow",
                        "Click here to Start/Stop the visual test of the LED sequence..."),
      nullptr,
      nullptr},
-    {"DownloadButton",
+    {ObjectNames::DownloadButton,
      {7200, 2280, ButtonWidth, ButtonHeight},
      QT_TRANSLATE_NOOP("MainWindow", "&DOWNLOAD"),
      QT_TRANSLATE_NOOP("MainWindow", "Click here to Download data to Strobix Sequencer/Flasher..."),
      nullptr,
      nullptr},
-    {"SaveButton",
+    {ObjectNames::SaveButton,
      {240, 3000, ButtonWidth, ButtonHeight},
      QT_TRANSLATE_NOOP("MainWindow", "&Save File..."),
      QT_TRANSLATE_NOOP("MainWindow", "Click here to save the current LED sequence..."),
      nullptr,
      nullptr},
-    {"Settings_button",
+    {ObjectNames::SettingsButton,
      {3840, 3000, ButtonWidth, ButtonHeight},
      QT_TRANSLATE_NOOP("MainWindow", "S&ettings..."),
      QT_TRANSLATE_NOOP("MainWindow", "Click here to change Software/Strobix Settings..."),
      nullptr,
      nullptr},
-    {"Exit_button",
+    {ObjectNames::ExitButton,
      {7200, 3000, ButtonWidth, ButtonHeight},
      QT_TRANSLATE_NOOP("MainWindow", "E&xit"),
      QT_TRANSLATE_NOOP("MainWindow", "Exit software..."),
@@ -152,31 +146,31 @@ const Control Form[] = {
      nullptr},
     // The readout's caption ends where the number begins, and the readout where
     // the stick begins.
-    {"PulseWidthlabel1",
+    {ObjectNames::PulseWidthLabel1,
      {3600, 2880, 1560, 240},
      QT_TRANSLATE_NOOP("MainWindow", "Servo Pulsewidth ="),
      nullptr,
      nullptr,
      QT_TRANSLATE_NOOP("MainWindow", "The servo pulse width the stick sets")},
-    {"PulseWidth",
+    {ObjectNames::PulseWidth,
      {5160, 2880, 495, 240},
      nullptr,
      nullptr,
      QT_TRANSLATE_NOOP("MainWindow", "Servo pulse width"),
      QT_TRANSLATE_NOOP("MainWindow", "Pulse width in microseconds")},
-    {"PulseWidthlabel2",
+    {ObjectNames::PulseWidthLabel2,
      {5760, 2880, 375, 240},
      nullptr,
      nullptr,
      QT_TRANSLATE_NOOP("MainWindow", "microseconds"),
      QT_TRANSLATE_NOOP("MainWindow", "Unit of the servo pulse width")},
-    {"ServoStick",
+    {ObjectNames::ServoStick,
      {3360, 3120, 3135, 255},
      nullptr,
      nullptr,
      QT_TRANSLATE_NOOP("MainWindow", "Servo stick"),
      QT_TRANSLATE_NOOP("MainWindow", "Simulated R/C servo stick; Left and Right move it")},
-    {"Label2",
+    {ObjectNames::ServoHint,
      {2430, 3480, 4755, 255},
      QT_TRANSLATE_NOOP("MainWindow",
                        "(Use Mouse or Left + Right Arrow key to change servo position)"),
@@ -184,31 +178,31 @@ const Control Form[] = {
                        "Use the Mouse or Left + Right Arrow key to change servo position..."),
      nullptr,
      nullptr},
-    {"DLlabel",
+    {ObjectNames::DownloadLabel,
      {3120, 2880, 3495, 735},
      QT_TRANSLATE_NOOP("MainWindow", "Downloading to STROBIX ..."),
      QT_TRANSLATE_NOOP("MainWindow", "Downloading data to the Strobix..."),
      nullptr,
      nullptr},
-    {"ProgressBar1",
+    {ObjectNames::ProgressBar,
      {3360, 3240, 3015, 255},
      nullptr,
      nullptr,
      QT_TRANSLATE_NOOP("MainWindow", "Download progress"),
      QT_TRANSLATE_NOOP("MainWindow", "Records sent to the sequencer")},
-    {"ColorList",
+    {ObjectNames::ColorList,
      {1560, 360, 1455, 2940},
      nullptr,
      nullptr,
      QT_TRANSLATE_NOOP("MainWindow", "Colour list"),
      QT_TRANSLATE_NOOP("MainWindow", "Display colour of the LED.")},
-    {"RowOptionsList",
+    {ObjectNames::RowOptionsList,
      {1680, 480, 1455, 2940},
      nullptr,
      nullptr,
      QT_TRANSLATE_NOOP("MainWindow", "Row options"),
      QT_TRANSLATE_NOOP("MainWindow", "Operations on the LED's row.")},
-    {"CopyList",
+    {ObjectNames::CopyList,
      {1560, 360, 975, 2940},
      nullptr,
      nullptr,
@@ -290,8 +284,7 @@ template <typename Widget> Widget* MainForm::make(const char* name, int led)
         widget = new ClickableLabel(ledName(led), area);
     else
         widget = new Widget(area);
-    widget->setObjectName(led < 0 ? QLatin1String(name)
-                                  : QLatin1String(name) + QString::number(led));
+    widget->setObjectName(led < 0 ? QString(QLatin1String(name)) : ObjectNames::perLed(name, led));
     QRect twips = control.twips;
     if (led > 0)
         twips.translate(0, led * GridGeometry::RowPitch);
@@ -315,7 +308,7 @@ MainForm::MainForm(QMainWindow& window, SequenceDocument& document)
     : area(new QWidget(&window))
 {
     AccessibleFactory::install();
-    area->setObjectName(QStringLiteral("ClientArea"));
+    area->setObjectName(QLatin1String(ObjectNames::ClientArea));
     layout.setFont(area, UiFonts::sansSerif(BaseFontSize));
     window.setCentralWidget(area);
     createSequenceRows(document);
@@ -332,41 +325,39 @@ void MainForm::createSequenceRows(SequenceDocument& document)
 {
     auto* wheelRule = new FocusedWheelOnly(area);
     grid = new SequenceGrid(document, area);
-    layout.placeAt(grid, controlNamed("SequenceGrid").twips.topLeft());
-    grid->setAccessibleName(translated(controlNamed("SequenceGrid").accessibleName));
-    grid->setAccessibleDescription(translated(controlNamed("SequenceGrid").description));
+    layout.placeAt(grid, controlNamed(ObjectNames::SequenceGrid).twips.topLeft());
+    grid->setAccessibleName(translated(controlNamed(ObjectNames::SequenceGrid).accessibleName));
+    grid->setAccessibleDescription(translated(controlNamed(ObjectNames::SequenceGrid).description));
     GridAccessible::attach(grid);
 
     timeAxis = new TimeAxisWidget(LedSequence::EventCount, area);
-    layout.placeAt(timeAxis, controlNamed("TimeAxis").twips.topLeft());
-    timeAxis->setAccessibleName(translated(controlNamed("TimeAxis").accessibleName));
-    timeAxis->setAccessibleDescription(translated(controlNamed("TimeAxis").description));
+    layout.placeAt(timeAxis, controlNamed(ObjectNames::TimeAxis).twips.topLeft());
+    timeAxis->setAccessibleName(translated(controlNamed(ObjectNames::TimeAxis).accessibleName));
+    timeAxis->setAccessibleDescription(translated(controlNamed(ObjectNames::TimeAxis).description));
     TimeAxisAccessible::attach(timeAxis);
 
     for (int led = 0; led < LedCount; ++led) {
-        ClickableLabel* label = ledLabels[led] = make<ClickableLabel>("LEDlabel1_", led);
+        ClickableLabel* label = ledLabels[led] = make<ClickableLabel>(ObjectNames::LedLabel, led);
         label->setIndent(3);
         setBackground(label, QColor(144, 144, 144));
-        lamps[led] = make<LampWidget>("LED", led);
-        rowOptions[led] = make<RowOptionsButton>("RowOptions", led);
+        lamps[led] = make<LampWidget>(ObjectNames::Lamp, led);
+        rowOptions[led] = make<RowOptionsButton>(ObjectNames::RowOptions, led);
         rowOptions[led]->setFocusPolicy(Qt::TabFocus);
-        QComboBox* servo = servoControls[led] = make<QComboBox>("ServoControl", led);
+        QComboBox* servo = servoControls[led] = make<QComboBox>(ObjectNames::ServoControl, led);
         layout.setFont(servo, UiFonts::sansSerif(BaseFontSize, true));
         servo->setFocusPolicy(Qt::StrongFocus);
         servo->installEventFilter(wheelRule);
     }
-    servoHeading = make<QLabel>("Label1");
+    servoHeading = make<QLabel>(ObjectNames::ServoHeading);
     servoHeading->setAlignment(Qt::AlignCenter);
-    vspeed = make<QCheckBox>("Vspeed");
-    vspeed->hide();
 }
 
 void MainForm::createCommandButtons()
 {
     const std::pair<QPushButton**, const char*> buttons[] = {
-        {&openButton, "OpenButton"},          {&testButton, "TestButton"},
-        {&downloadButton, "DownloadButton"},  {&saveButton, "SaveButton"},
-        {&settingsButton, "Settings_button"}, {&exitButton, "Exit_button"}};
+        {&openButton, ObjectNames::OpenButton},         {&testButton, ObjectNames::TestButton},
+        {&downloadButton, ObjectNames::DownloadButton}, {&saveButton, ObjectNames::SaveButton},
+        {&settingsButton, ObjectNames::SettingsButton}, {&exitButton, ObjectNames::ExitButton}};
     for (auto [button, name] : buttons) {
         *button = make<QPushButton>(name);
         layout.setFont(*button, UiFonts::sansSerif(ButtonFontSize, true));
@@ -380,34 +371,34 @@ void MainForm::createCommandButtons()
 
 void MainForm::createServoStickGroup()
 {
-    pulseWidthLabel1 = make<QLabel>("PulseWidthlabel1");
+    pulseWidthLabel1 = make<QLabel>(ObjectNames::PulseWidthLabel1);
     pulseWidthLabel1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    pulseWidth = make<QLabel>("PulseWidth");
+    pulseWidth = make<QLabel>(ObjectNames::PulseWidth);
     pulseWidth->setText(QStringLiteral("1500"));
     pulseWidth->setAlignment(Qt::AlignCenter);
     // A servo pulse lasts 1000 to 2000 microseconds.
-    pulseWidthLabel2 = make<QLabel>("PulseWidthlabel2");
+    pulseWidthLabel2 = make<QLabel>(ObjectNames::PulseWidthLabel2);
     pulseWidthLabel2->setText(QStringLiteral("\u00b5s"));
-    servoStick = make<QScrollBar>("ServoStick");
+    servoStick = make<QScrollBar>(ObjectNames::ServoStick);
     servoStick->setOrientation(Qt::Horizontal);
     servoStick->setRange(100, 199);
     servoStick->setSingleStep(1);
     servoStick->setPageStep(10);
     servoStick->setValue(150);
-    servoHint = make<QLabel>("Label2");
+    servoHint = make<QLabel>(ObjectNames::ServoHint);
     servoHint->setAlignment(Qt::AlignCenter);
     for (QWidget* widget : std::initializer_list<QWidget*>{pulseWidthLabel1, pulseWidth,
                                                            pulseWidthLabel2, servoStick, servoHint})
         widget->hide();
 
-    dlLabel = make<QLabel>("DLlabel");
+    dlLabel = make<QLabel>(ObjectNames::DownloadLabel);
     dlLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     layout.setFont(dlLabel, UiFonts::sansSerif(PopupFontSize, true));
     setBackground(dlLabel, QColor(192, 192, 192));
     setTextColor(dlLabel, Qt::red);
     dlLabel->hide();
 
-    progressBar = make<QProgressBar>("ProgressBar1");
+    progressBar = make<QProgressBar>(ObjectNames::ProgressBar);
     progressBar->setRange(0, ProgressRange);
     progressBar->setTextVisible(false);
     progressBar->hide();
@@ -417,7 +408,9 @@ void MainForm::createPopupLists()
 {
     const QString keys = tr(" Up and Down move, Enter picks, Escape closes.");
     const std::pair<QListWidget**, const char*> lists[] = {
-        {&colorList, "ColorList"}, {&rowOptionsList, "RowOptionsList"}, {&copyList, "CopyList"}};
+        {&colorList, ObjectNames::ColorList},
+        {&rowOptionsList, ObjectNames::RowOptionsList},
+        {&copyList, ObjectNames::CopyList}};
     for (auto [list, name] : lists) {
         *list = make<QListWidget>(name);
         (*list)->setAccessibleDescription((*list)->accessibleDescription() + keys);
@@ -462,25 +455,32 @@ void MainForm::createMenus(QMainWindow& window)
         made->setObjectName(QLatin1String(name));
         return made;
     };
-    menuNew = action("MENUnew", tr("&New/Clear"));
-    menuOpen = action("MENUopen", tr("&Open..."));
-    menuMerge = action("MENUmerge", tr("&Merge..."));
-    menuSave = action("MENUsave", tr("&Save..."));
-    menuExit = action("MENUexit", tr("E&xit"));
-    menuTest = action("MENUtest", tr("&Test"));
-    menuDownload = action("MENUdownload", tr("&Download"));
-    menuSettings = action("MENUsettings", tr("S&ettings"));
-    menuAbout = action("MENUabout", tr("&About"));
-    menuHowto = action("MENUhowto", tr("&Users' Manual..."));
+    menuNew = action(ObjectNames::MenuNew, tr("&New/Clear"));
+    menuOpen = action(ObjectNames::MenuOpen, tr("&Open..."));
+    menuMerge = action(ObjectNames::MenuMerge, tr("&Merge..."));
+    menuSave = action(ObjectNames::MenuSave, tr("&Save..."));
+    menuExit = action(ObjectNames::MenuExit, tr("E&xit"));
+    menuTest = action(ObjectNames::MenuTest, tr("&Test"));
+    menuDownload = action(ObjectNames::MenuDownload, tr("&Download"));
+    menuSettings = action(ObjectNames::MenuSettings, tr("S&ettings"));
+    menuAbout = action(ObjectNames::MenuAbout, tr("&About"));
+    menuHowto = action(ObjectNames::MenuHowto, tr("&Users' Manual..."));
 
     QMenuBar* bar = window.menuBar();
     QMenu* file = bar->addMenu(tr("&File"));
-    file->setObjectName(QStringLiteral("MENUfile"));
+    file->setObjectName(QLatin1String(ObjectNames::MenuFile));
     file->addActions({menuNew, menuOpen, menuMerge, menuSave, menuExit});
     bar->addActions({menuTest, menuDownload, menuSettings});
     QMenu* help = bar->addMenu(tr("&Help"));
-    help->setObjectName(QStringLiteral("MENUhelp"));
+    help->setObjectName(QLatin1String(ObjectNames::MenuHelp));
     help->addActions({menuAbout, menuHowto});
+}
+
+void MainForm::applyZoom(Zoom zoom)
+{
+    grid->setZoom(zoom);
+    timeAxis->setZoom(zoom);
+    layout.apply(zoom);
 }
 
 void MainForm::applyTones(const QPalette& palette)

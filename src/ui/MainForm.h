@@ -3,6 +3,7 @@
 
 #include "LedSequence.h"
 #include "TwipsLayout.h"
+#include "Zoom.h"
 
 #include <QCoreApplication>
 
@@ -11,7 +12,6 @@
 class ClickableLabel;
 class LampWidget;
 class QAction;
-class QCheckBox;
 class QComboBox;
 class QLabel;
 class QListWidget;
@@ -38,6 +38,8 @@ public:
 
     // Colours fixed by the window's design that must stay readable under a dark palette.
     void applyTones(const QPalette& palette);
+    // Lays the controls out again at this zoom; the painted ones draw at it.
+    void applyZoom(Zoom zoom);
 
     TwipsLayout layout;
     QWidget* area;
@@ -48,7 +50,6 @@ public:
     std::array<RowOptionsButton*, LedCount> rowOptions;
     std::array<QComboBox*, LedCount> servoControls;
     QLabel* servoHeading;
-    QCheckBox* vspeed;
     QPushButton *openButton, *testButton, *downloadButton, *saveButton, *settingsButton,
         *exitButton;
     QLabel *pulseWidthLabel1, *pulseWidth, *pulseWidthLabel2;

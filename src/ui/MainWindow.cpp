@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 
 #include "AppInfo.h"
+#include "ApplicationFont.h"
 #include "BgrColor.h"
 #include "ClickableLabel.h"
 #include "CloseGuard.h"
@@ -13,6 +14,7 @@
 #include "FileDropHandler.h"
 #include "LedConfig.h"
 #include "NewClearCommand.h"
+#include "ObjectNames.h"
 #include "RowOptionsButton.h"
 #include "RowOptionsController.h"
 #include "SequenceGrid.h"
@@ -20,8 +22,6 @@
 #include "ShellCommands.h"
 #include "TestController.h"
 #include "TimeAxisWidget.h"
-#include "Twips.h"
-#include "UiFonts.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -72,7 +72,7 @@ MainWindow::MainWindow(const QString& configPath, QWidget* parent)
     , m_prompts(&m_playback, std::make_unique<DialogPrompts>(this))
     , m_form(*this, m_document)
 {
-    setObjectName(QStringLiteral("Main_LEDFlasher_form"));
+    setObjectName(QLatin1String(ObjectNames::MainWindow));
     createZoomActions();
     createUndoActions();
     connectModel();
@@ -89,7 +89,7 @@ void MainWindow::createCommands(const QString& configPath)
     // The dialog's lists start from the remembered port and the default speeds.
     c.settings = std::make_unique<SettingsCommand>(
         SettingsCommand::Context{m_document.settings(), m_playback, m_prompts, m_busy, configPath,
-                                 this},
+                                 this, [this] { return m_zoom; }},
         f.menuSettings);
     c.colorChoice =
         std::make_unique<ColorChoiceController>(m_document, m_playback, f.ledLabels, f.colorList);
@@ -150,11 +150,11 @@ void MainWindow::createZoomActions()
         int direction; // 0: back to 100%
     };
     const std::array<ZoomKeys, 3> zooms{{
-        {"ZoomIn",
+        {ObjectNames::ZoomIn,
          {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
          +1},
-        {"ZoomOut", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, -1},
-        {"ZoomReset", {QKeySequence(Qt::CTRL | Qt::Key_0)}, 0},
+        {ObjectNames::ZoomOut, {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, -1},
+        {ObjectNames::ZoomReset, {QKeySequence(Qt::CTRL | Qt::Key_0)}, 0},
     }};
     // On the window itself, not in a menu: the menus stay as they are.
     for (const ZoomKeys& zoom : zooms) {
@@ -164,7 +164,7 @@ void MainWindow::createZoomActions()
         action->setShortcutContext(Qt::WindowShortcut);
         const int direction = zoom.direction;
         connect(action, &QAction::triggered, this, [this, direction] {
-            const int percent = direction == 0 ? 100 : Twips::nextZoomStep(direction);
+            const int percent = direction == 0 ? 100 : m_zoom.nextStep(direction).percent();
             if (percent > zoomPercent() && largestFittingZoom(percent) < percent)
                 return; // the window would no longer fit the screen
             setZoomPercent(percent);
@@ -180,9 +180,9 @@ int MainWindow::largestFittingZoom(int percent) const
 {
     const QSize room = screen()->availableGeometry().size() - frameExtent();
     const int menuHeight = menuBar()->sizeHint().height() * 100 / zoomPercent();
-    for (auto step = Twips::ZoomSteps.rbegin(); step != Twips::ZoomSteps.rend(); ++step) {
-        const QSize window(Twips::toPixels(ClientWidth, *step),
-                           Twips::toPixels(ClientHeight, *step) + menuHeight * *step / 100);
+    for (auto step = Zoom::Steps.rbegin(); step != Zoom::Steps.rend(); ++step) {
+        const Zoom zoom(*step);
+        const QSize window(zoom.px(ClientWidth), zoom.px(ClientHeight) + menuHeight * *step / 100);
         if (*step <= percent && room.width() >= window.width() && room.height() >= window.height())
             return *step;
     }
@@ -199,22 +199,20 @@ QSize MainWindow::frameExtent() const
     return QSize(2 * border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border);
 }
 
-int MainWindow::zoomPercent() const
-{
-    return Twips::zoomPercent();
-}
-
 void MainWindow::setZoomPercent(int percent)
 {
-    if (Twips::setZoomPercent(percent))
-        applyZoom();
+    const Zoom zoom = Zoom::nearestStep(percent);
+    if (zoom == m_zoom)
+        return;
+    m_zoom = zoom;
+    applyZoom();
 }
 
 void MainWindow::applyZoom()
 {
-    UiFonts::followZoom(zoomPercent());
-    m_form.layout.apply();
-    centralWidget()->setFixedSize(Twips::scaled(ClientWidth), Twips::scaled(ClientHeight));
+    ApplicationFont::followZoom(zoomPercent());
+    m_form.applyZoom(m_zoom);
+    centralWidget()->setFixedSize(m_zoom.px(ClientWidth), m_zoom.px(ClientHeight));
     setFixedSize(centralWidget()->width(),
                  centralWidget()->height() + menuBar()->sizeHint().height());
 }
@@ -229,10 +227,10 @@ void MainWindow::changeEvent(QEvent* event)
 void MainWindow::createUndoActions()
 {
     m_undo = new QAction(tr("Undo"), this);
-    m_undo->setObjectName(QStringLiteral("Undo"));
+    m_undo->setObjectName(QLatin1String(ObjectNames::Undo));
     m_undo->setShortcuts(QKeySequence::Undo);
     m_redo = new QAction(tr("Redo"), this);
-    m_redo->setObjectName(QStringLiteral("Redo"));
+    m_redo->setObjectName(QLatin1String(ObjectNames::Redo));
     QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
     for (const QKeySequence& key :
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)})
@@ -320,7 +318,7 @@ void MainWindow::startUp(const QString& configPath)
     m_form.timeAxis->setMarkedEvent(m_document.sequence().lastEvent());
     // Laid out at the remembered zoom once everything is in place; one too
     // large for this screen is lowered for this run only.
-    Twips::setZoomPercent(largestFittingZoom(userSettings().value(ZoomKey, 100).toInt()));
+    m_zoom = Zoom::nearestStep(largestFittingZoom(userSettings().value(ZoomKey, 100).toInt()));
     applyZoom();
 }
 

@@ -7,6 +7,7 @@
 #include "PortResolver.h"
 #include "SequenceDocument.h"
 #include "TestPlayback.h"
+#include "Zoom.h"
 
 #include <QMainWindow>
 
@@ -38,8 +39,10 @@ public:
     void setPortResolver(PortResolver resolver) { m_ports = std::move(resolver); }
 
     // The whole window's zoom: 100, 125, 150, 200, 250 or 300 percent. Ctrl+plus,
-    // Ctrl+minus and Ctrl+0 step it and remember it for the next run.
-    int zoomPercent() const;
+    // Ctrl+minus and Ctrl+0 step it and remember it for the next run. The
+    // window hands it to its form, its painted widgets and the settings dialog.
+    int zoomPercent() const { return m_zoom.percent(); }
+    Zoom zoom() const { return m_zoom; }
     void setZoomPercent(int percent);
 
 protected:
@@ -76,6 +79,7 @@ private:
     TestPlayback m_playback;
     HeldPrompts m_prompts;
     PortResolver m_ports = PortResolver::system();
+    Zoom m_zoom;
     MainForm m_form;
     QAction* m_undo = nullptr;
     QAction* m_redo = nullptr;

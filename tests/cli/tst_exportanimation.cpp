@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
+#include "AnimationExport.h"
 #include "AnimationFrames.h"
 #include "ColorTable.h"
 #include "FileFixtures.h"
+#include "SaveFileCommit.h"
 #include "SequenceFileReader.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -14,6 +17,7 @@
 
 #include <array>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 // --export-animation run as a script runs it, with no display (the xcb
@@ -28,6 +32,8 @@ private slots:
     void randomSequences();
     void badInputs_data();
     void badInputs();
+    void failingDisk_data();
+    void failingDisk();
 };
 
 namespace {
@@ -280,6 +286,52 @@ void ExportAnimationTest::badInputs()
     // Nothing is left behind, not even a temporary file.
     QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList());
+}
+
+void ExportAnimationTest::failingDisk_data()
+{
+    QTest::addColumn<qint64>("capacity"); // bytes the disk takes before it fails
+    QTest::newRow("full at once") << qint64(0);
+    QTest::newRow("full half way") << qint64(40);
+    QTest::newRow("failing to sync") << std::numeric_limits<qint64>::max();
+}
+
+// A disk that fills up or fails to push the bytes out: save() says the
+// system's reason, and leaves neither a picture nor a temporary file behind,
+// nor a picture already there changed.
+void ExportAnimationTest::failingDisk()
+{
+    QFETCH(qint64, capacity);
+    AnimationExport::Animation animation;
+    for (const QColor color : {Qt::red, Qt::blue}) {
+        QImage frame(40, 10, QImage::Format_RGB32);
+        frame.fill(color);
+        animation.frames.append(frame);
+        animation.durationsMs.push_back(100);
+        animation.delaysCs.push_back(10);
+    }
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("test.gif"));
+    QCOMPARE(AnimationExport::save(animation, picture), QString());
+    QFile written(picture);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray before = written.readAll();
+    written.close();
+    QVERIFY(before.startsWith("GIF89a"));
+    QVERIFY(before.size() > 40);
+
+    const QString reason = QStringLiteral("No space left on device");
+    animation.frames.swapItemsAt(0, 1);
+    const QString newPicture = dir.filePath(QStringLiteral("new.gif"));
+    {
+        const SaveFileCommit::InjectedFault fault(reason, capacity);
+        QCOMPARE(AnimationExport::save(animation, picture), reason);
+        QCOMPARE(AnimationExport::save(animation, newPicture), reason);
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{QStringLiteral("test.gif")});
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), before);
 }
 
 QTEST_GUILESS_MAIN(ExportAnimationTest)

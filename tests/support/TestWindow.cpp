@@ -42,20 +42,20 @@ void TestWindow::click(QWidget* widget, QPoint position, Qt::MouseButton button)
 
 SequenceGrid* WindowUnderTest::grid() const
 {
-    return named<SequenceGrid>(QStringLiteral("SequenceGrid"));
+    return named<SequenceGrid>(ObjectNames::SequenceGrid);
 }
 
 TimeAxisWidget* WindowUnderTest::timeAxis() const
 {
-    return named<TimeAxisWidget>(QStringLiteral("TimeAxis"));
+    return named<TimeAxisWidget>(ObjectNames::TimeAxis);
 }
 
 ClickableLabel* WindowUnderTest::ledLabel(int led) const
 {
-    return named<ClickableLabel>(QStringLiteral("LEDlabel1_%1").arg(led));
+    return perLed<ClickableLabel>(ObjectNames::LedLabel, led);
 }
 
 LampWidget* WindowUnderTest::lamp(int led) const
 {
-    return perLed<LampWidget>("LED", led);
+    return perLed<LampWidget>(ObjectNames::Lamp, led);
 }

@@ -3,6 +3,7 @@
 
 #include "FindNamed.h"
 #include "MainWindow.h"
+#include "ObjectNames.h"
 #include "SequenceSetUp.h"
 
 #include <QAction>
@@ -45,44 +46,50 @@ public:
     TimeAxisWidget* timeAxis() const;
     ClickableLabel* ledLabel(int led) const;
     LampWidget* lamp(int led) const;
-    QPushButton* rowOptionsButton(int led) const { return perLed<QPushButton>("RowOptions", led); }
-    QComboBox* servoControl(int led) const { return perLed<QComboBox>("ServoControl", led); }
-    QListWidget* rowOptionsList() const { return named<QListWidget>("RowOptionsList"); }
-    QListWidget* copyList() const { return named<QListWidget>("CopyList"); }
-    QListWidget* colorList() const { return named<QListWidget>("ColorList"); }
+    QPushButton* rowOptionsButton(int led) const
+    {
+        return perLed<QPushButton>(ObjectNames::RowOptions, led);
+    }
+    QComboBox* servoControl(int led) const
+    {
+        return perLed<QComboBox>(ObjectNames::ServoControl, led);
+    }
+    QListWidget* rowOptionsList() const { return named<QListWidget>(ObjectNames::RowOptionsList); }
+    QListWidget* copyList() const { return named<QListWidget>(ObjectNames::CopyList); }
+    QListWidget* colorList() const { return named<QListWidget>(ObjectNames::ColorList); }
 
-    QPushButton* openButton() const { return named<QPushButton>("OpenButton"); }
-    QPushButton* saveButton() const { return named<QPushButton>("SaveButton"); }
-    QPushButton* testButton() const { return named<QPushButton>("TestButton"); }
-    QPushButton* downloadButton() const { return named<QPushButton>("DownloadButton"); }
-    QPushButton* settingsButton() const { return named<QPushButton>("Settings_button"); }
-    QPushButton* exitButton() const { return named<QPushButton>("Exit_button"); }
+    QPushButton* openButton() const { return named<QPushButton>(ObjectNames::OpenButton); }
+    QPushButton* saveButton() const { return named<QPushButton>(ObjectNames::SaveButton); }
+    QPushButton* testButton() const { return named<QPushButton>(ObjectNames::TestButton); }
+    QPushButton* downloadButton() const { return named<QPushButton>(ObjectNames::DownloadButton); }
+    QPushButton* settingsButton() const { return named<QPushButton>(ObjectNames::SettingsButton); }
+    QPushButton* exitButton() const { return named<QPushButton>(ObjectNames::ExitButton); }
 
-    QScrollBar* servoStick() const { return named<QScrollBar>("ServoStick"); }
-    QLabel* pulseWidthLabel1() const { return named<QLabel>("PulseWidthlabel1"); }
-    QLabel* pulseWidth() const { return named<QLabel>("PulseWidth"); }
-    QLabel* pulseWidthLabel2() const { return named<QLabel>("PulseWidthlabel2"); }
-    QLabel* servoHint() const { return named<QLabel>("Label2"); }
-    QLabel* downloadLabel() const { return named<QLabel>("DLlabel"); }
-    QProgressBar* progressBar() const { return named<QProgressBar>("ProgressBar1"); }
+    QScrollBar* servoStick() const { return named<QScrollBar>(ObjectNames::ServoStick); }
+    QLabel* pulseWidthLabel1() const { return named<QLabel>(ObjectNames::PulseWidthLabel1); }
+    QLabel* pulseWidth() const { return named<QLabel>(ObjectNames::PulseWidth); }
+    QLabel* pulseWidthLabel2() const { return named<QLabel>(ObjectNames::PulseWidthLabel2); }
+    QLabel* servoHint() const { return named<QLabel>(ObjectNames::ServoHint); }
+    QLabel* downloadLabel() const { return named<QLabel>(ObjectNames::DownloadLabel); }
+    QProgressBar* progressBar() const { return named<QProgressBar>(ObjectNames::ProgressBar); }
 
-    QAction* menuNew() const { return named<QAction>("MENUnew"); }
-    QAction* menuOpen() const { return named<QAction>("MENUopen"); }
-    QAction* menuMerge() const { return named<QAction>("MENUmerge"); }
-    QAction* menuSave() const { return named<QAction>("MENUsave"); }
-    QAction* menuExit() const { return named<QAction>("MENUexit"); }
-    QAction* menuTest() const { return named<QAction>("MENUtest"); }
-    QAction* menuDownload() const { return named<QAction>("MENUdownload"); }
-    QAction* menuSettings() const { return named<QAction>("MENUsettings"); }
-    QAction* menuAbout() const { return named<QAction>("MENUabout"); }
-    QAction* menuHowto() const { return named<QAction>("MENUhowto"); }
-    QAction* undoAction() const { return named<QAction>("Undo"); }
-    QAction* redoAction() const { return named<QAction>("Redo"); }
+    QAction* menuNew() const { return named<QAction>(ObjectNames::MenuNew); }
+    QAction* menuOpen() const { return named<QAction>(ObjectNames::MenuOpen); }
+    QAction* menuMerge() const { return named<QAction>(ObjectNames::MenuMerge); }
+    QAction* menuSave() const { return named<QAction>(ObjectNames::MenuSave); }
+    QAction* menuExit() const { return named<QAction>(ObjectNames::MenuExit); }
+    QAction* menuTest() const { return named<QAction>(ObjectNames::MenuTest); }
+    QAction* menuDownload() const { return named<QAction>(ObjectNames::MenuDownload); }
+    QAction* menuSettings() const { return named<QAction>(ObjectNames::MenuSettings); }
+    QAction* menuAbout() const { return named<QAction>(ObjectNames::MenuAbout); }
+    QAction* menuHowto() const { return named<QAction>(ObjectNames::MenuHowto); }
+    QAction* undoAction() const { return named<QAction>(ObjectNames::Undo); }
+    QAction* redoAction() const { return named<QAction>(ObjectNames::Redo); }
 
 private:
     template <typename T> T* perLed(const char* name, int led) const
     {
-        return named<T>(QLatin1String(name) + QString::number(led));
+        return named<T>(ObjectNames::perLed(name, led));
     }
 };
 

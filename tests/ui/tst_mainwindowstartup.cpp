@@ -211,12 +211,12 @@ void TestMainWindowStartup::hiddenCaptionFitsWhenShown()
     label->hide();
     TwipsLayout layout;
     layout.place(label, QRect(0, 0, natural * 15 * 4 / 5, 240)); // four fifths of its width
-    layout.apply();
+    layout.apply(Zoom());
     label->show();
     QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width());
     // Laid out again, as at another zoom: fitted again when next shown.
     label->hide();
-    layout.apply();
+    layout.apply(Zoom());
     area.show();
     label->show();
     QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width());

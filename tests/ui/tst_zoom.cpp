@@ -12,7 +12,7 @@
 #include "SettingsDialog.h"
 #include "TestWindow.h"
 #include "TimeAxisWidget.h"
-#include "Twips.h"
+#include "Zoom.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -83,7 +83,7 @@ int textWidth(const QWidget* widget, QString text)
 QList<QWidget*> startUpControls(WindowUnderTest& window)
 {
     QList<QWidget*> controls{window.grid(), window.timeAxis(),
-                             window.findChild<QLabel*>(QStringLiteral("Label1"))};
+                             window.findChild<QLabel*>(QLatin1String(ObjectNames::ServoHeading))};
     for (int led = 0; led < LedSequence::LedCount; ++led)
         controls << window.ledLabel(led) << window.lamp(led) << window.rowOptionsButton(led)
                  << window.servoControl(led);
@@ -157,13 +157,12 @@ void ZoomTest::init()
 void ZoomTest::cleanup()
 {
     storedSettings().clear();
-    Twips::setZoomPercent(100);
 }
 
 void ZoomTest::layoutAtEveryStep_data()
 {
     QTest::addColumn<int>("percent");
-    for (int percent : Twips::ZoomSteps)
+    for (int percent : Zoom::Steps)
         QTest::addRow("%d%%", percent) << percent;
 }
 
@@ -255,8 +254,8 @@ void ZoomTest::layoutAtEveryStep()
 // window starts at the last one.
 void ZoomTest::zoomKeysFollowTheSteps()
 {
-    const int top = int(std::find(Twips::ZoomSteps.begin(), Twips::ZoomSteps.end(), largestZoom())
-                        - Twips::ZoomSteps.begin());
+    const int top =
+        int(std::find(Zoom::Steps.begin(), Zoom::Steps.end(), largestZoom()) - Zoom::Steps.begin());
     TestWindow test;
     QWindow* window = test->windowHandle();
     struct ZoomKey {
@@ -277,16 +276,14 @@ void ZoomTest::zoomKeysFollowTheSteps()
             keys[random.bounded(10) < 6 ? random.bounded(2) : 2 + random.bounded(2)];
         QTest::keyClick(window, key.key, Qt::ControlModifier);
         index = key.step == 0 ? 0 : std::clamp(index + key.step, 0, top);
-        QCOMPARE(test->zoomPercent(), Twips::ZoomSteps[index]);
-        QCOMPARE(storedSettings().value(QStringLiteral("window/zoom")).toInt(),
-                 Twips::ZoomSteps[index]);
+        QCOMPARE(test->zoomPercent(), Zoom::Steps[index]);
+        QCOMPARE(storedSettings().value(QStringLiteral("window/zoom")).toInt(), Zoom::Steps[index]);
         QCOMPARE(test->width(), test->centralWidget()->width());
         verifyOnScreen(test.window());
     }
     // The next run starts where this one ended.
-    Twips::setZoomPercent(100);
     TestWindow next;
-    QCOMPARE(next->zoomPercent(), Twips::ZoomSteps[index]);
+    QCOMPARE(next->zoomPercent(), Zoom::Steps[index]);
 }
 
 // Another monitor or a lower resolution: the window starts at the largest step

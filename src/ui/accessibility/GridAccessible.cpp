@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "GridAccessible.h"
 
-#include "GridGeometry.h"
 #include "SequenceDocument.h"
 #include "SequenceGrid.h"
 
@@ -61,7 +60,7 @@ QString GridAccessible::itemName(int item) const
 
 QRect GridAccessible::itemRect(int item) const
 {
-    return GridGeometry::cellRect(item / Events, item % Events);
+    return grid()->cellRect(item / Events, item % Events);
 }
 
 QAccessible::State GridAccessible::itemState(int item) const

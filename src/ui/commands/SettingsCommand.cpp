@@ -45,7 +45,7 @@ void SettingsCommand::show()
 
 void SettingsCommand::load()
 {
-    m_dialog = new SettingsDialog(m_context.settings, m_context.dialogParent);
+    m_dialog = new SettingsDialog(m_context.settings, m_context.dialogParent, m_context.zoom);
     m_dialog->setPortDescriber(m_describer);
     connect(m_dialog, &SettingsDialog::settingsAccepted, this, &SettingsCommand::saveCommPort);
     // Deletion follows later; until then the old dialog must not be handed out.

@@ -27,6 +27,7 @@ public:
         const BusyState& busy;
         QString configPath;
         QWidget* dialogParent;
+        SettingsDialog::ZoomSource zoom; // the main window's
     };
 
     SettingsCommand(const Context& context, QAction* trigger);

@@ -3,7 +3,6 @@
 
 #include "AppInfo.h"
 #include "ProgramSettings.h"
-#include "Twips.h"
 #include "UiFonts.h"
 
 #include <QCloseEvent>
@@ -70,9 +69,10 @@ QGroupBox* makeFrame(TwipsLayout& layout, QWidget* parent, const QString& name,
 
 } // namespace
 
-SettingsDialog::SettingsDialog(ProgramSettings& settings, QWidget* parent)
+SettingsDialog::SettingsDialog(ProgramSettings& settings, QWidget* parent, ZoomSource zoom)
     : QWidget(parent, Qt::Dialog)
     , m_settings(settings)
+    , m_zoomSource(std::move(zoom))
 {
     setObjectName(QStringLiteral("Settings_form"));
     setWindowTitle(AppInfo::productName() + tr(" Settings..."));
@@ -212,11 +212,16 @@ void SettingsDialog::setPortDescriber(PortDescriber describer)
     refreshPortDevice();
 }
 
+Zoom SettingsDialog::zoom() const
+{
+    return m_zoomSource ? m_zoomSource() : Zoom();
+}
+
 // At the main window's zoom, which may have changed since the dialog was last shown.
 void SettingsDialog::applyZoom()
 {
-    m_layout.apply();
-    setFixedSize(Twips::scaled(ClientWidth), Twips::scaled(ClientHeight));
+    m_layout.apply(zoom());
+    setFixedSize(zoom().px(ClientWidth), zoom().px(ClientHeight));
     fitPortDeviceLabel();
 }
 
@@ -284,5 +289,5 @@ void SettingsDialog::fitPortDeviceLabel()
 {
     const int width = m_portDeviceLabel->width();
     m_portDeviceLabel->resize(
-        width, std::max(Twips::scaled(PortDeviceHeight), m_portDeviceLabel->heightForWidth(width)));
+        width, std::max(zoom().px(PortDeviceHeight), m_portDeviceLabel->heightForWidth(width)));
 }

@@ -22,8 +22,10 @@ class SettingsDialog : public QWidget {
 public:
     // Says which device a port number reaches on this computer (empty: nothing to say).
     using PortDescriber = std::function<QString(int port)>;
+    // The main window's zoom, which the dialog follows each time it is shown.
+    using ZoomSource = std::function<Zoom()>;
 
-    SettingsDialog(ProgramSettings& settings, QWidget* parent);
+    SettingsDialog(ProgramSettings& settings, QWidget* parent, ZoomSource zoom);
 
     void setPortDescriber(PortDescriber describer);
 
@@ -62,9 +64,11 @@ private:
     void refreshPortDevice();
     void fitPortDeviceLabel();
     void applyZoom();
+    Zoom zoom() const;
 
     TwipsLayout m_layout;
     ProgramSettings& m_settings;
+    ZoomSource m_zoomSource;
     PortDescriber m_describer;
     QComboBox* m_commPortCombo = nullptr;
     QComboBox* m_pcSpeedCombo = nullptr;

@@ -5,6 +5,8 @@
 #include "PaintStroke.h"
 #include "SequenceDocument.h"
 
+#include "ObjectNames.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -23,7 +25,7 @@ SequenceGrid::SequenceGrid(SequenceDocument& document, QWidget* parent)
     : QWidget(parent)
     , m_document(document)
 {
-    setObjectName(QStringLiteral("SequenceGrid"));
+    setObjectName(QLatin1String(ObjectNames::SequenceGrid));
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setFocusPolicy(Qt::StrongFocus);
     setToolTip(
@@ -34,15 +36,29 @@ SequenceGrid::SequenceGrid(SequenceDocument& document, QWidget* parent)
     resize(sizeHint());
 }
 
+void SequenceGrid::setZoom(Zoom zoom)
+{
+    if (zoom == m_zoom)
+        return;
+    m_zoom = zoom;
+    updateGeometry();
+    update();
+}
+
 QSize SequenceGrid::sizeHint() const
 {
-    const QRect last = GridGeometry::cellRect(LastRow, LastColumn);
-    return {last.right() + 1, LedSequence::LedCount * GridGeometry::rowPitchPx()};
+    const QRect last = cellRect(LastRow, LastColumn);
+    return {last.right() + 1, LedSequence::LedCount * GridGeometry::rowPitchPx(m_zoom)};
+}
+
+QRect SequenceGrid::cellRect(int row, int column) const
+{
+    return GridGeometry::cellRect(m_zoom, row, column);
 }
 
 QPoint SequenceGrid::cellCenter(int row, int column) const
 {
-    return GridGeometry::cellRect(row, column).center();
+    return cellRect(row, column).center();
 }
 
 void SequenceGrid::setCursorCell(int row, int column)
@@ -60,13 +76,14 @@ void SequenceGrid::setCursorCell(int row, int column)
 void SequenceGrid::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    GridPainter::paintCells(painter, GridPainter::cellColors(palette()), m_document.sequence(),
-                            event->rect(), hasFocus() ? m_cursor : GridGeometry::Hit{});
+    GridPainter::paintCells(painter, m_zoom, GridPainter::cellColors(palette()),
+                            m_document.sequence(), event->rect(),
+                            hasFocus() ? m_cursor : GridGeometry::Hit{});
 }
 
 GridGeometry::Hit SequenceGrid::hitAt(QPoint position) const
 {
-    return GridGeometry::hitTest(position, LedSequence::LedCount, LedSequence::EventCount);
+    return GridGeometry::hitTest(m_zoom, position, LedSequence::LedCount, LedSequence::EventCount);
 }
 
 void SequenceGrid::mousePressEvent(QMouseEvent* event)
@@ -264,5 +281,5 @@ void SequenceGrid::changeEvent(QEvent* event)
 
 void SequenceGrid::updateCell(int row, int column)
 {
-    update(GridGeometry::cellRect(row, column));
+    update(cellRect(row, column));
 }

@@ -37,7 +37,13 @@ public:
     int cursorColumn() const { return m_cursor.column; }
     void setCursorCell(int row, int column);
 
+    // The zoom the grid is drawn at; the window hands it down.
+    Zoom zoom() const { return m_zoom; }
+    void setZoom(Zoom zoom);
+
     QSize sizeHint() const override;
+    // Where a cell is, in the grid's coordinates at its zoom.
+    QRect cellRect(int row, int column) const;
     // Centre of a cell, in the grid's coordinates; handy for scripted input.
     QPoint cellCenter(int row, int column) const;
 
@@ -61,7 +67,6 @@ private:
     void dragOver(GridGeometry::Hit hit);
     void dragAlong(QPoint from, QPoint to);
     void fillOnRelease(GridGeometry::Hit hit);
-    void endMouseStroke();
 
     bool moveCursorByKey(int key, bool painting);
     void walkCursorTo(int row, int column, bool painting);
@@ -70,6 +75,7 @@ private:
     void updateCell(int row, int column);
 
     SequenceDocument& m_document;
+    Zoom m_zoom;
     int m_dragStart = 0;
     GridGeometry::Hit m_pressed;
     QPoint m_lastPosition;

@@ -3,6 +3,8 @@
 
 #include "GridGeometry.h"
 
+#include "ObjectNames.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -17,7 +19,7 @@ TimeAxisWidget::TimeAxisWidget(int eventCount, QWidget* parent)
     : QWidget(parent)
     , m_eventCount(eventCount)
 {
-    setObjectName(QStringLiteral("TimeAxis"));
+    setObjectName(QLatin1String(ObjectNames::TimeAxis));
     setFocusPolicy(Qt::TabFocus);
     resize(sizeHint());
 }
@@ -25,6 +27,15 @@ TimeAxisWidget::TimeAxisWidget(int eventCount, QWidget* parent)
 QString TimeAxisWidget::labelText(int event)
 {
     return TimeAxisPainter::labelText(event);
+}
+
+void TimeAxisWidget::setZoom(Zoom zoom)
+{
+    if (zoom == m_zoom)
+        return;
+    m_zoom = zoom;
+    updateGeometry();
+    update();
 }
 
 void TimeAxisWidget::setMarkedEvent(int event)
@@ -66,7 +77,7 @@ QColor TimeAxisWidget::backgroundColor(int event) const
 
 QRect TimeAxisWidget::labelRect(int event) const
 {
-    return TimeAxisPainter::labelRect(event, m_eventCount);
+    return TimeAxisPainter::labelRect(m_zoom, event, m_eventCount);
 }
 
 QPoint TimeAxisWidget::labelCenter(int event) const
@@ -78,7 +89,7 @@ int TimeAxisWidget::eventAt(QPoint position) const
 {
     if (position.x() < 0 || position.y() < 0 || position.y() >= height())
         return -1;
-    const int event = position.x() / GridGeometry::columnPitchPx();
+    const int event = position.x() / GridGeometry::columnPitchPx(m_zoom);
     return event < m_eventCount ? event : -1;
 }
 
@@ -91,7 +102,7 @@ QSize TimeAxisWidget::sizeHint() const
 void TimeAxisWidget::paintEvent(QPaintEvent* paintEvent)
 {
     QPainter painter(this);
-    TimeAxisPainter::paint(painter, palette(), labels(), paintEvent->rect());
+    TimeAxisPainter::paint(painter, m_zoom, palette(), labels(), paintEvent->rect());
     if (hasFocus() && labelRect(m_focused).intersects(paintEvent->rect())) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);

@@ -21,6 +21,10 @@ public:
 
     static QString labelText(int event);
 
+    // The zoom the axis is drawn at; the window hands it down.
+    Zoom zoom() const { return m_zoom; }
+    void setZoom(Zoom zoom);
+
     int markedEvent() const { return m_marked; }
     void setMarkedEvent(int event);
 
@@ -62,6 +66,7 @@ private:
     int eventAt(QPoint position) const;
 
     int m_eventCount;
+    Zoom m_zoom;
     int m_marked = -1;
     int m_highlighted = -1;
     int m_focused = -1;

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "TwipsLayout.h"
 
-#include "Twips.h"
-
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -98,7 +96,7 @@ void TwipsLayout::setFont(QWidget* widget, const QFont& font)
     m_fonts.push_back({widget, font});
 }
 
-void TwipsLayout::apply() const
+void TwipsLayout::apply(Zoom zoom) const
 {
     // A font shrunk to fit at the last zoom goes back to the inherited one.
     for (const Placement& placement : m_placements)
@@ -123,7 +121,7 @@ void TwipsLayout::apply() const
                      });
     for (const FontChoice* choice : byDepth) {
         QFont font = choice->font;
-        font.setPointSizeF(Twips::scaledPoints(choice->font.pointSizeF()));
+        font.setPointSizeF(zoom.points(choice->font.pointSizeF()));
         choice->widget->setFont(font);
     }
     for (const Placement& placement : m_placements) {
@@ -131,14 +129,14 @@ void TwipsLayout::apply() const
         if (!widget)
             continue;
         const QRect& twips = placement.twips;
-        const QPoint topLeft(Twips::scaled(twips.left()), Twips::scaled(twips.top()));
+        const QPoint topLeft(zoom.px(twips.left()), zoom.px(twips.top()));
         if (placement.sizesItself) {
             widget->setGeometry(QRect(topLeft, widget->sizeHint()));
             continue;
         }
         const int height =
-            twips.height() > 0 ? Twips::scaled(twips.height()) : widget->sizeHint().height();
-        widget->setGeometry(QRect(topLeft, QSize(Twips::scaled(twips.width()), height)));
+            twips.height() > 0 ? zoom.px(twips.height()) : widget->sizeHint().height();
+        widget->setGeometry(QRect(topLeft, QSize(zoom.px(twips.width()), height)));
         if (widget->isHidden() && hasCaption(widget))
             FitWhenShown::ask(widget);
         else

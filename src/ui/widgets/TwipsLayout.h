@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "Zoom.h"
+
 #include <QFont>
 #include <QPoint>
 #include <QPointer>
@@ -19,9 +21,9 @@ public:
     void placeAt(QWidget* widget, QPoint twips);
     void setFont(QWidget* widget, const QFont& font);
 
-    // Sizes fonts first, then geometry, as sizes may follow the fonts; a
-    // one-line caption that would not fit is set a little smaller.
-    void apply() const;
+    // At this zoom: sizes fonts first, then geometry, as sizes may follow the
+    // fonts; a one-line caption that would not fit is set a little smaller.
+    void apply(Zoom zoom) const;
 
 private:
     bool hasOwnFont(const QWidget* widget) const;

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "UiFonts.h"
 
-#include <QApplication>
-#include <QEvent>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QStringList>
-#include <QWidget>
 
 namespace UiFonts {
 
@@ -48,22 +46,6 @@ QFont arial(qreal pointSize)
         firstInstalled({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
                         QStringLiteral("DejaVu Sans")});
     return make(family, pointSize, false);
-}
-
-void followZoom(int percent)
-{
-    static const QFont desktop = QApplication::font();
-    QFont font = desktop;
-    if (desktop.pointSizeF() > 0)
-        font.setPointSizeF(desktop.pointSizeF() * percent / 100);
-    else
-        font.setPixelSize(desktop.pixelSize() * percent / 100);
-    QApplication::setFont(font);
-    // Qt tells the windows only once the event loop has started; a zoom set at
-    // start-up comes before that.
-    QEvent change(QEvent::ApplicationFontChange);
-    for (QWidget* window : QApplication::topLevelWidgets())
-        QCoreApplication::sendEvent(window, &change);
 }
 
 } // namespace UiFonts

@@ -34,12 +34,12 @@ QString labelText(int event)
     return QString::number((event + 1) % 10);
 }
 
-QRect labelRect(int event, int eventCount)
+QRect labelRect(Zoom zoom, int event, int eventCount)
 {
     if (event < 0 || event >= eventCount)
         return {};
-    const QRect cell = GridGeometry::cellRect(0, event);
-    return {cell.left(), 0, cell.width(), Twips::scaled(LabelHeight)};
+    const QRect cell = GridGeometry::cellRect(zoom, 0, event);
+    return {cell.left(), 0, cell.width(), zoom.px(LabelHeight)};
 }
 
 QColor textColor(const QPalette& palette, const Labels& labels, int event)
@@ -58,22 +58,23 @@ QColor backgroundColor(const QPalette& palette, const Labels& labels, int event)
     return event == labels.highlighted ? HighlightColor : palette.color(QPalette::Button);
 }
 
-void paint(QPainter& painter, const QPalette& palette, const Labels& labels, const QRect& dirty)
+void paint(QPainter& painter, Zoom zoom, const QPalette& palette, const Labels& labels,
+           const QRect& dirty)
 {
     for (int event = 0; event < labels.eventCount; ++event) {
-        const QRect rect = labelRect(event, labels.eventCount);
+        const QRect rect = labelRect(zoom, event, labels.eventCount);
         if (rect.intersects(dirty))
             painter.fillRect(rect, backgroundColor(palette, labels, event));
     }
     // Unmarked labels first, then the marked one: two font changes per paint.
-    painter.setFont(UiFonts::arial(Twips::scaledPoints(NormalPointSize)));
+    painter.setFont(UiFonts::arial(zoom.points(NormalPointSize)));
     painter.setPen(PaletteTones::axisDigit(palette));
     const QFontMetricsF normal(painter.font());
     // The labels are the ten digits over and over: each is measured once.
     std::array<qreal, 10> advances;
     advances.fill(-1);
     for (int event = 0; event < labels.eventCount; ++event) {
-        const QRect rect = labelRect(event, labels.eventCount);
+        const QRect rect = labelRect(zoom, event, labels.eventCount);
         if (event == labels.marked || !rect.intersects(dirty))
             continue;
         const QString digit = labelText(event);
@@ -82,9 +83,9 @@ void paint(QPainter& painter, const QPalette& palette, const Labels& labels, con
             advance = normal.horizontalAdvance(digit);
         drawDigit(painter, rect, digit, advance, normal.ascent());
     }
-    const QRect markedRect = labelRect(labels.marked, labels.eventCount);
+    const QRect markedRect = labelRect(zoom, labels.marked, labels.eventCount);
     if (markedRect.intersects(dirty)) {
-        painter.setFont(UiFonts::arial(Twips::scaledPoints(MarkedPointSize)));
+        painter.setFont(UiFonts::arial(zoom.points(MarkedPointSize)));
         painter.setPen(textColor(palette, labels, labels.marked));
         const QFontMetricsF marked(painter.font());
         const QString digit = labelText(labels.marked);

@@ -173,10 +173,7 @@ void RecoveryController::removeCopy()
         return;
     m_lastPosted.reset();
     qCInfo(recoveryLog) << "removing";
-    m_writer.start([this, store = m_store] {
-        store->removeOwn();
-        QMetaObject::invokeMethod(this, &RecoveryController::copyRemoved, Qt::QueuedConnection);
-    });
+    m_writer.start([store = m_store] { store->removeOwn(); });
 }
 
 void RecoveryController::writeFinished(const QString& error)

@@ -3,12 +3,12 @@
 
 namespace GridGeometry {
 
-Hit hitTest(QPoint position, int rows, int columns)
+Hit hitTest(Zoom zoom, QPoint position, int rows, int columns)
 {
     if (position.x() < 0 || position.y() < 0)
         return {};
-    const int column = position.x() / columnPitchPx();
-    const int row = position.y() / rowPitchPx();
+    const int column = position.x() / columnPitchPx(zoom);
+    const int row = position.y() / rowPitchPx(zoom);
     if (row >= rows || column >= columns)
         return {};
     return {row, column};

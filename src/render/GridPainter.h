@@ -9,8 +9,8 @@ class LedSequence;
 class QPainter;
 class QPalette;
 
-// How the grid's cells look, in the grid's own coordinates. The grid widget
-// and the animated pictures draw them alike.
+// How the grid's cells look, in the grid's own coordinates at the zoom given.
+// The grid widget and the animated pictures draw them alike.
 namespace GridPainter {
 
 struct CellColors {
@@ -22,7 +22,7 @@ struct CellColors {
 CellColors cellColors(const QPalette& palette);
 
 // Every cell that meets dirty; cursor: the cell to mark, or an invalid Hit.
-void paintCells(QPainter& painter, const CellColors& colors, const LedSequence& sequence,
+void paintCells(QPainter& painter, Zoom zoom, const CellColors& colors, const LedSequence& sequence,
                 const QRect& dirty, GridGeometry::Hit cursor = {});
 
 } // namespace GridPainter

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "Twips.h"
+#include "Zoom.h"
 
 #include <QPoint>
 #include <QRect>
@@ -20,22 +20,22 @@ constexpr int CellWidth = 135;
 constexpr int CellHeight = 195;
 constexpr int TimeAxisTop = 1920; // twips, in the window, under the last row
 
-// All sizes in pixels follow the window's zoom.
-inline int columnPitchPx()
+// All sizes in pixels are at the zoom given.
+inline int columnPitchPx(Zoom zoom)
 {
-    return Twips::scaled(ColumnPitch);
+    return zoom.px(ColumnPitch);
 }
-inline int rowPitchPx()
+inline int rowPitchPx(Zoom zoom)
 {
-    return Twips::scaled(RowPitch);
+    return zoom.px(RowPitch);
 }
 
 // Cell (row, column) in coordinates relative to the grid's own top-left
 // corner, which sits at the first row's top and the first column's left.
-inline QRect cellRect(int row, int column)
+inline QRect cellRect(Zoom zoom, int row, int column)
 {
-    return QRect(column * columnPitchPx(), row * rowPitchPx(), Twips::scaled(CellWidth),
-                 Twips::scaled(CellHeight));
+    return QRect(column * columnPitchPx(zoom), row * rowPitchPx(zoom), zoom.px(CellWidth),
+                 zoom.px(CellHeight));
 }
 
 struct Hit {
@@ -46,6 +46,6 @@ struct Hit {
     bool operator!=(const Hit& other) const { return !(*this == other); }
 };
 
-Hit hitTest(QPoint position, int rows, int columns);
+Hit hitTest(Zoom zoom, QPoint position, int rows, int columns);
 
 } // namespace GridGeometry

@@ -65,12 +65,12 @@ CellColors cellColors(const QPalette& palette)
     return {frame, face, lit, palette.color(QPalette::Highlight)};
 }
 
-void paintCells(QPainter& painter, const CellColors& colors, const LedSequence& sequence,
+void paintCells(QPainter& painter, Zoom zoom, const CellColors& colors, const LedSequence& sequence,
                 const QRect& dirty, GridGeometry::Hit cursor)
 {
     for (int row = 0; row < LedSequence::LedCount; ++row) {
         for (int column = 0; column < LedSequence::EventCount; ++column) {
-            const QRect cell = GridGeometry::cellRect(row, column);
+            const QRect cell = GridGeometry::cellRect(zoom, row, column);
             if (dirty.intersects(cell))
                 paintCell(painter, colors, cell, sequence.cell(row, column) != 0,
                           cursor == GridGeometry::Hit{row, column});

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "Zoom.h"
+
 #include <QColor>
 #include <QRect>
 
 class QPainter;
 class QPalette;
 
-// How the time axis's labels look, in the axis's own coordinates: the last
+// How the time axis's labels look, in the axis's own coordinates at the zoom
+// given: the last
 // digit of each event's number, the last event in red and a larger font, the
 // event the visual test shows on grey. The axis widget and the animated
 // pictures draw them alike.
@@ -20,11 +23,12 @@ struct Labels {
 };
 
 QString labelText(int event);
-QRect labelRect(int event, int eventCount);
+QRect labelRect(Zoom zoom, int event, int eventCount);
 QColor textColor(const QPalette& palette, const Labels& labels, int event);
 qreal pointSize(const Labels& labels, int event);
 QColor backgroundColor(const QPalette& palette, const Labels& labels, int event);
 
-void paint(QPainter& painter, const QPalette& palette, const Labels& labels, const QRect& dirty);
+void paint(QPainter& painter, Zoom zoom, const QPalette& palette, const Labels& labels,
+           const QRect& dirty);
 
 } // namespace TimeAxisPainter

@@ -44,9 +44,8 @@ public:
     static QString unavailableMessage(const QString& folder, const QString& reason);
 
 signals:
-    // The copy on disk now holds this state (or is gone: removed).
+    // The copy on disk now holds this state.
     void copyWritten(const RecoveryStore::Copy& copy);
-    void copyRemoved();
 
 private slots:
     // What the GUI thread does for one copy (the benchmark calls it by name).
