@@ -28,7 +28,8 @@ ShellCommands::ShellCommands(UserPrompts& prompts, TestPlayback& playback, const
     , m_playback(playback)
     , m_endProgram([] { QCoreApplication::quit(); })
     , m_openManual([](const QUrl& url) {
-        return QFileInfo::exists(url.toLocalFile()) && QDesktopServices::openUrl(url);
+        return (!url.isLocalFile() || QFileInfo::exists(url.toLocalFile()))
+               && QDesktopServices::openUrl(url);
     })
 {
     connect(triggers.exit, &QAction::triggered, this, &ShellCommands::confirmExit);

@@ -50,11 +50,6 @@ QString indexFile()
     return indexFile(QCoreApplication::applicationDirPath(), Translations::current());
 }
 
-QUrl url()
-{
-    return QUrl::fromLocalFile(indexFile());
-}
-
 QString examplesFolder(const QString& executableDir)
 {
     const QString folder = found(executableDir, QStringLiteral("examples"));

@@ -20,6 +20,8 @@ QString indexFile(const QString& executableDir, const QString& language = QStrin
 
 // The manual of this running program, in the language it speaks.
 QString indexFile();
+// Its address: the file on the desktop; in the browser, the page's own
+// manual beside it (one implementation each in desktop/ and web/).
 QUrl url();
 
 // The gallery's example sequences, <prefix>/share/strobix/examples, found the

@@ -1,0 +1,7 @@
+// SPDX-License-Identifier: MIT
+#include "ManualLocation.h"
+
+QUrl ManualLocation::url()
+{
+    return QUrl::fromLocalFile(indexFile());
+}
