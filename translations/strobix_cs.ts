@@ -12,7 +12,7 @@
     <name>BrowserEdition</name>
     <message>
         <source>This browser does not keep this page&apos;s data (%1).<byte value="xd"/>The port number, the zoom and the copies of unsaved work last only until the tab is closed.<byte value="xd"/>Save your sequences to files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tento prohlížeč neuchovává data této stránky (%1).<byte value="xd"/>Číslo portu, přiblížení a kopie neuložené práce vydrží jen do zavření karty.<byte value="xd"/>Ukládejte své sekvence do souborů.</translation>
     </message>
 </context>
 <context>
@@ -173,31 +173,31 @@ Zkuste &apos;%1 --help&apos;.
     </message>
     <message>
         <source>Print the sequence of &lt;file&gt; as a link (#seq=...) and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypsat sekvenci ze souboru &lt;file&gt; jako odkaz (#seq=...) a skončit.</translation>
     </message>
     <message>
         <source>With --print-link: the address of the browser edition, to print the whole link.</source>
-        <translation type="unfinished"></translation>
+        <translation>S --print-link: adresa verze pro prohlížeč, aby se vypsal celý odkaz.</translation>
     </message>
     <message>
         <source>A sequence data file (*.dat) to open, or a link to a sequence (https://.../#seq=... or #seq=...), opened as a new, unsaved one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor sekvence (*.dat) k otevření, nebo odkaz na sekvenci (https://.../#seq=... nebo #seq=...), která se otevře jako nová, neuložená.</translation>
     </message>
     <message>
         <source>--device does not go with --print-link.</source>
-        <translation type="unfinished"></translation>
+        <translation>--device nejde s --print-link.</translation>
     </message>
     <message>
         <source>--link-base goes with --print-link.</source>
-        <translation type="unfinished"></translation>
+        <translation>--link-base patří k --print-link.</translation>
     </message>
     <message>
         <source>--link-base needs an address.</source>
-        <translation type="unfinished"></translation>
+        <translation>--link-base potřebuje adresu.</translation>
     </message>
     <message>
         <source>--print, --print-link, --download and --export-animation do not go together.</source>
-        <translation type="unfinished"></translation>
+        <translation>--print, --print-link, --download a --export-animation nejdou dohromady.</translation>
     </message>
     <message>
         <source>
@@ -219,7 +219,25 @@ Exit status of --print, --print-link, --download and --export-animation:
   %7  cancelled: no or end of input at the power-up prompt, Ctrl+C or SIGTERM
   %8  the picture cannot be written (no such folder, no permission, disk full); nothing is left behind
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Příklady:
+  %1 show.dat                               otevřít show.dat v editoru
+  %1 --print show.dat                       vypsat ji jako mřížku
+  %1 --print-link show.dat                  vypsat ji jako odkaz (#seq=...)
+  %1 &apos;#seq=...&apos;                             otevřít takový odkaz v editoru
+  %1 --download show.dat --port 1           naprogramovat zařízení na portu 1
+  %1 --download show.dat --device /dev/pts/3 --yes
+  %1 --export-animation show.dat show.gif  nakreslit její vizuální test jako GIF
+
+Návratový kód --print, --print-link, --download a --export-animation:
+  %2  úspěch
+  %3  špatné použití (neznámá volba, chybí argument, --port s --device, ...)
+  %4  datový soubor nelze přečíst nebo to není platný soubor sekvence; nic nebylo odesláno
+  %5  sériový port nelze otevřít (zařízení neexistuje, je obsazené, chybí oprávnění)
+  %6  linka selhala při odesílání (zpráva uvádí záznam)
+  %7  zrušeno: ne nebo konec vstupu u výzvy k zapnutí, Ctrl+C nebo SIGTERM
+  %8  obrázek nelze zapsat (složka neexistuje, chybí oprávnění, plný disk); nic nezůstane
+</translation>
     </message>
 </context>
 <context>
@@ -260,7 +278,7 @@ Nic nebylo zapsáno.
     </message>
     <message>
         <source>No link was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádný odkaz nebyl vypsán.</translation>
     </message>
 </context>
 <context>
@@ -389,7 +407,7 @@ Nic nebylo zapsáno.
     </message>
     <message>
         <source>Cannot open the link %1<byte value="xd"/>%2<byte value="xd"/>Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nelze otevřít odkaz %1<byte value="xd"/>%2<byte value="xd"/>Nic nebylo změněno.</translation>
     </message>
 </context>
 <context>
@@ -511,14 +529,6 @@ Nic nebylo zapsáno.
     <message>
         <source>Heading of the servo-control lists</source>
         <translation>Nadpis seznamů ovládání servem</translation>
-    </message>
-    <message>
-        <source>Variable Speed</source>
-        <translation>Proměnná</translation>
-    </message>
-    <message>
-        <source>Not used</source>
-        <translation>Nepoužito</translation>
     </message>
     <message>
         <source>&amp;Open File...</source>
@@ -795,11 +805,11 @@ Nic nebylo zapsáno.
     </message>
     <message>
         <source><byte value="xd"/><byte value="xd"/>Unsaved work of another window was kept too. After Yes it waits for the next start; after No or Cancel Strobix offers it now.</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/><byte value="xd"/>Byla zachována i neuložená práce z jiného okna. Po „Ano“ počká na příští spuštění; po „Ne“ nebo „Zrušit“ ji Strobix nabídne hned.</translation>
     </message>
     <message>
         <source><byte value="xd"/><byte value="xd"/>Unsaved work of %1 other windows was kept too. After Yes it waits for the next start; after No or Cancel Strobix offers the next one now.</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/><byte value="xd"/>Byla zachována i neuložená práce z dalších oken (počet oken: %1). Po „Ano“ počká na příští spuštění; po „Ne“ nebo „Zrušit“ Strobix hned nabídne další.</translation>
     </message>
 </context>
 <context>
@@ -830,15 +840,15 @@ Nic nebylo zapsáno.
     </message>
     <message>
         <source>Its file %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Její soubor %1 nelze přečíst: %2</translation>
     </message>
     <message>
         <source>Its file %1 is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Její soubor %1 chybí.</translation>
     </message>
     <message>
         <source>Its file %1 is far too big to be part of a recovery copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Její soubor %1 je příliš velký na to, aby byl součástí záložní kopie.</translation>
     </message>
 </context>
 <context>
@@ -869,7 +879,7 @@ Nic nebylo zapsáno.
     </message>
     <message>
         <source>Open link</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít odkaz</translation>
     </message>
 </context>
 <context>
@@ -967,35 +977,35 @@ Ctrl+Z vrací zpět, Ctrl+Shift+Z nebo Ctrl+Y opakuje.</translation>
     <name>SequenceLink</name>
     <message>
         <source>The link is damaged: it is too short or too long, as if cut off or run together with other text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odkaz je poškozený: je příliš krátký nebo příliš dlouhý, jako by byl useknutý nebo spojený s jiným textem.</translation>
     </message>
     <message>
         <source>The link is damaged: it holds bits that no version of Strobix writes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odkaz je poškozený: obsahuje bity, které žádná verze Strobixu nezapisuje.</translation>
     </message>
     <message>
         <source>The link is damaged: %1 is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odkaz je poškozený: %1 je %2.</translation>
     </message>
     <message>
         <source>This is not a link to a sequence: it has no &quot;#seq=&quot; part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toto není odkaz na sekvenci: chybí v něm část „#seq=“.</translation>
     </message>
     <message>
         <source>The link is damaged: &quot;%1&quot; cannot be part of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odkaz je poškozený: „%1“ nemůže být jeho součástí.</translation>
     </message>
     <message>
         <source>The link is damaged: its check characters do not match the rest, so something in it was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odkaz je poškozený: jeho kontrolní znaky nesedí se zbytkem, takže v něm bylo něco změněno.</translation>
     </message>
     <message>
         <source>The link was made by a newer version of Strobix (link format %1; this version reads format %2). Open it with a newer version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odkaz vytvořila novější verze Strobixu (formát odkazu %1; tato verze čte formát %2). Otevřete jej novější verzí.</translation>
     </message>
     <message>
         <source>The link is damaged: it names no format of Strobix&apos;s links.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odkaz je poškozený: neuvádí žádný formát odkazů Strobixu.</translation>
     </message>
 </context>
 <context>
@@ -1166,23 +1176,23 @@ Ctrl+Z vrací zpět, Ctrl+Shift+Z nebo Ctrl+Y opakuje.</translation>
     </message>
     <message>
         <source>browsers let only pages from https:// addresses or from this computer use serial ports, and this page has neither</source>
-        <translation type="unfinished"></translation>
+        <translation>prohlížeče dovolují používat sériové porty jen stránkám z adres https:// nebo z tohoto počítače a tato stránka nepochází ani z jednoho</translation>
     </message>
     <message>
         <source>this browser has no Web Serial; Chrome and Edge have it, Firefox and Safari do not (Save still works in every browser)</source>
-        <translation type="unfinished"></translation>
+        <translation>tento prohlížeč nemá Web Serial; Chrome a Edge jej mají, Firefox a Safari ne (Uložit funguje dál v každém prohlížeči)</translation>
     </message>
     <message>
         <source>no port was chosen in the browser&apos;s list of serial ports</source>
-        <translation type="unfinished"></translation>
+        <translation>v seznamu sériových portů prohlížeče nebyl zvolen žádný port</translation>
     </message>
     <message>
         <source>the browser no longer lets this page use that port</source>
-        <translation type="unfinished"></translation>
+        <translation>prohlížeč už této stránce nedovoluje ten port používat</translation>
     </message>
     <message>
         <source>the serial port went away (was the adapter unplugged?)</source>
-        <translation type="unfinished"></translation>
+        <translation>sériový port zmizel (byl odpojen převodník?)</translation>
     </message>
 </context>
 <context>

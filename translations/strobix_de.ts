@@ -12,7 +12,7 @@
     <name>BrowserEdition</name>
     <message>
         <source>This browser does not keep this page&apos;s data (%1).<byte value="xd"/>The port number, the zoom and the copies of unsaved work last only until the tab is closed.<byte value="xd"/>Save your sequences to files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Browser bewahrt die Daten dieser Seite nicht auf (%1).<byte value="xd"/>Die Schnittstellennummer, die Zoomstufe und die Kopien ungespeicherter Arbeit bleiben nur erhalten, bis der Tab geschlossen wird.<byte value="xd"/>Speichern Sie Ihre Sequenzen in Dateien.</translation>
     </message>
 </context>
 <context>
@@ -173,31 +173,31 @@ Hilfe mit &apos;%1 --help&apos;.
     </message>
     <message>
         <source>Print the sequence of &lt;file&gt; as a link (#seq=...) and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sequenz aus &lt;file&gt; als Link (#seq=...) ausgeben und beenden.</translation>
     </message>
     <message>
         <source>With --print-link: the address of the browser edition, to print the whole link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --print-link: die Adresse der Browser-Ausgabe, um den ganzen Link auszugeben.</translation>
     </message>
     <message>
         <source>A sequence data file (*.dat) to open, or a link to a sequence (https://.../#seq=... or #seq=...), opened as a new, unsaved one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Sequenzdatei (*.dat) zum Öffnen oder ein Link auf eine Sequenz (https://.../#seq=... oder #seq=...), die als neue, ungespeicherte geöffnet wird.</translation>
     </message>
     <message>
         <source>--device does not go with --print-link.</source>
-        <translation type="unfinished"></translation>
+        <translation>--device passt nicht zu --print-link.</translation>
     </message>
     <message>
         <source>--link-base goes with --print-link.</source>
-        <translation type="unfinished"></translation>
+        <translation>--link-base gehört zu --print-link.</translation>
     </message>
     <message>
         <source>--link-base needs an address.</source>
-        <translation type="unfinished"></translation>
+        <translation>--link-base braucht eine Adresse.</translation>
     </message>
     <message>
         <source>--print, --print-link, --download and --export-animation do not go together.</source>
-        <translation type="unfinished"></translation>
+        <translation>--print, --print-link, --download und --export-animation passen nicht zusammen.</translation>
     </message>
     <message>
         <source>
@@ -219,7 +219,25 @@ Exit status of --print, --print-link, --download and --export-animation:
   %7  cancelled: no or end of input at the power-up prompt, Ctrl+C or SIGTERM
   %8  the picture cannot be written (no such folder, no permission, disk full); nothing is left behind
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Beispiele:
+  %1 show.dat                               show.dat im Editor öffnen
+  %1 --print show.dat                       sie als Raster ausgeben
+  %1 --print-link show.dat                  sie als Link ausgeben (#seq=...)
+  %1 &apos;#seq=...&apos;                             einen solchen Link im Editor öffnen
+  %1 --download show.dat --port 1           das Gerät an Schnittstelle 1 programmieren
+  %1 --download show.dat --device /dev/pts/3 --yes
+  %1 --export-animation show.dat show.gif  ihren visuellen Test als GIF zeichnen
+
+Rückgabewert von --print, --print-link, --download und --export-animation:
+  %2  Erfolg
+  %3  falscher Aufruf (unbekannte Option, fehlendes Argument, --port mit --device, ...)
+  %4  die Datendatei ist nicht lesbar oder keine gültige Sequenzdatei; nichts wurde gesendet
+  %5  die serielle Schnittstelle lässt sich nicht öffnen (kein solches Gerät, belegt, keine Berechtigung)
+  %6  die Leitung versagte beim Senden (die Meldung nennt den Datensatz)
+  %7  abgebrochen: Nein oder Ende der Eingabe bei der Einschalt-Abfrage, Strg+C oder SIGTERM
+  %8  das Bild lässt sich nicht schreiben (kein solcher Ordner, keine Berechtigung, Datenträger voll); nichts bleibt zurück
+</translation>
     </message>
 </context>
 <context>
@@ -1158,23 +1176,23 @@ Strg+Z macht rückgängig, Strg+Umschalt+Z oder Strg+Y stellt wieder her.</trans
     </message>
     <message>
         <source>browsers let only pages from https:// addresses or from this computer use serial ports, and this page has neither</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser lassen nur Seiten von https://-Adressen oder von diesem Computer serielle Schnittstellen verwenden, und diese Seite stammt von keinem von beiden</translation>
     </message>
     <message>
         <source>this browser has no Web Serial; Chrome and Edge have it, Firefox and Safari do not (Save still works in every browser)</source>
-        <translation type="unfinished"></translation>
+        <translation>dieser Browser hat kein Web Serial; Chrome und Edge haben es, Firefox und Safari nicht (Speichern funktioniert trotzdem in jedem Browser)</translation>
     </message>
     <message>
         <source>no port was chosen in the browser&apos;s list of serial ports</source>
-        <translation type="unfinished"></translation>
+        <translation>in der Liste serieller Schnittstellen des Browsers wurde keine Schnittstelle gewählt</translation>
     </message>
     <message>
         <source>the browser no longer lets this page use that port</source>
-        <translation type="unfinished"></translation>
+        <translation>der Browser lässt diese Seite die Schnittstelle nicht mehr verwenden</translation>
     </message>
     <message>
         <source>the serial port went away (was the adapter unplugged?)</source>
-        <translation type="unfinished"></translation>
+        <translation>die serielle Schnittstelle ist verschwunden (wurde der Adapter abgezogen?)</translation>
     </message>
 </context>
 <context>

@@ -12,7 +12,7 @@
     <name>BrowserEdition</name>
     <message>
         <source>This browser does not keep this page&apos;s data (%1).<byte value="xd"/>The port number, the zoom and the copies of unsaved work last only until the tab is closed.<byte value="xd"/>Save your sequences to files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este navegador no conserva los datos de esta página (%1).<byte value="xd"/>El número de puerto, el zoom y las copias del trabajo sin guardar solo duran hasta que se cierra la pestaña.<byte value="xd"/>Guarde sus secuencias en archivos.</translation>
     </message>
 </context>
 <context>
@@ -173,31 +173,31 @@ Pruebe &apos;%1 --help&apos;.
     </message>
     <message>
         <source>Print the sequence of &lt;file&gt; as a link (#seq=...) and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la secuencia de &lt;file&gt; como enlace (#seq=...) y salir.</translation>
     </message>
     <message>
         <source>With --print-link: the address of the browser edition, to print the whole link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --print-link: la dirección de la edición para navegador, para mostrar el enlace completo.</translation>
     </message>
     <message>
         <source>A sequence data file (*.dat) to open, or a link to a sequence (https://.../#seq=... or #seq=...), opened as a new, unsaved one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo de secuencia (*.dat) para abrir, o un enlace a una secuencia (https://.../#seq=... o #seq=...), que se abre como una secuencia nueva sin guardar.</translation>
     </message>
     <message>
         <source>--device does not go with --print-link.</source>
-        <translation type="unfinished"></translation>
+        <translation>--device no va con --print-link.</translation>
     </message>
     <message>
         <source>--link-base goes with --print-link.</source>
-        <translation type="unfinished"></translation>
+        <translation>--link-base va con --print-link.</translation>
     </message>
     <message>
         <source>--link-base needs an address.</source>
-        <translation type="unfinished"></translation>
+        <translation>--link-base necesita una dirección.</translation>
     </message>
     <message>
         <source>--print, --print-link, --download and --export-animation do not go together.</source>
-        <translation type="unfinished"></translation>
+        <translation>--print, --print-link, --download y --export-animation no van juntos.</translation>
     </message>
     <message>
         <source>
@@ -219,7 +219,25 @@ Exit status of --print, --print-link, --download and --export-animation:
   %7  cancelled: no or end of input at the power-up prompt, Ctrl+C or SIGTERM
   %8  the picture cannot be written (no such folder, no permission, disk full); nothing is left behind
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Ejemplos:
+  %1 show.dat                               abrir show.dat en el editor
+  %1 --print show.dat                       mostrarla como cuadrícula
+  %1 --print-link show.dat                  mostrarla como enlace (#seq=...)
+  %1 &apos;#seq=...&apos;                             abrir un enlace así en el editor
+  %1 --download show.dat --port 1           programar el módulo en el puerto 1
+  %1 --download show.dat --device /dev/pts/3 --yes
+  %1 --export-animation show.dat show.gif  dibujar su prueba visual como GIF
+
+Código de salida de --print, --print-link, --download y --export-animation:
+  %2  éxito
+  %3  uso incorrecto (opción desconocida, falta un argumento, --port con --device, ...)
+  %4  el archivo de datos no se puede leer o no es un archivo de secuencia válido; no se envió nada
+  %5  el puerto serie no se puede abrir (no existe el dispositivo, ocupado, sin permiso)
+  %6  la línea falló durante el envío (el mensaje indica el registro)
+  %7  cancelado: no o fin de la entrada en la pregunta de encendido, Ctrl+C o SIGTERM
+  %8  la imagen no se puede escribir (no existe la carpeta, sin permiso, disco lleno); no queda nada
+</translation>
     </message>
 </context>
 <context>
@@ -260,7 +278,7 @@ No se escribió nada.
     </message>
     <message>
         <source>No link was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se mostró ningún enlace.</translation>
     </message>
 </context>
 <context>
@@ -389,7 +407,7 @@ No se escribió nada.
     </message>
     <message>
         <source>Cannot open the link %1<byte value="xd"/>%2<byte value="xd"/>Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el enlace %1<byte value="xd"/>%2<byte value="xd"/>No se cambió nada.</translation>
     </message>
 </context>
 <context>
@@ -511,14 +529,6 @@ No se escribió nada.
     <message>
         <source>Heading of the servo-control lists</source>
         <translation>Título de las listas de control servo</translation>
-    </message>
-    <message>
-        <source>Variable Speed</source>
-        <translation>Velocidad var.</translation>
-    </message>
-    <message>
-        <source>Not used</source>
-        <translation>Sin uso</translation>
     </message>
     <message>
         <source>&amp;Open File...</source>
@@ -795,11 +805,11 @@ No se escribió nada.
     </message>
     <message>
         <source><byte value="xd"/><byte value="xd"/>Unsaved work of another window was kept too. After Yes it waits for the next start; after No or Cancel Strobix offers it now.</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/><byte value="xd"/>También se conservó trabajo sin guardar de otra ventana. Tras «Sí» espera al próximo inicio; tras «No» o «Cancelar» Strobix lo ofrece ahora.</translation>
     </message>
     <message>
         <source><byte value="xd"/><byte value="xd"/>Unsaved work of %1 other windows was kept too. After Yes it waits for the next start; after No or Cancel Strobix offers the next one now.</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/><byte value="xd"/>También se conservó trabajo sin guardar de otras %1 ventanas. Tras «Sí» espera al próximo inicio; tras «No» o «Cancelar» Strobix ofrece ahora el siguiente.</translation>
     </message>
 </context>
 <context>
@@ -830,15 +840,15 @@ No se escribió nada.
     </message>
     <message>
         <source>Its file %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer su archivo %1: %2</translation>
     </message>
     <message>
         <source>Its file %1 is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta su archivo %1.</translation>
     </message>
     <message>
         <source>Its file %1 is far too big to be part of a recovery copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su archivo %1 es demasiado grande para formar parte de una copia de recuperación.</translation>
     </message>
 </context>
 <context>
@@ -869,7 +879,7 @@ No se escribió nada.
     </message>
     <message>
         <source>Open link</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir enlace</translation>
     </message>
 </context>
 <context>
@@ -967,35 +977,35 @@ Ctrl+Z deshace, Ctrl+Mayús+Z o Ctrl+Y rehace.</translation>
     <name>SequenceLink</name>
     <message>
         <source>The link is damaged: it is too short or too long, as if cut off or run together with other text.</source>
-        <translation type="unfinished"></translation>
+        <translation>El enlace está dañado: es demasiado corto o demasiado largo, como si estuviera cortado o pegado a otro texto.</translation>
     </message>
     <message>
         <source>The link is damaged: it holds bits that no version of Strobix writes.</source>
-        <translation type="unfinished"></translation>
+        <translation>El enlace está dañado: contiene bits que ninguna versión de Strobix escribe.</translation>
     </message>
     <message>
         <source>The link is damaged: %1 is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El enlace está dañado: %1 vale %2.</translation>
     </message>
     <message>
         <source>This is not a link to a sequence: it has no &quot;#seq=&quot; part.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un enlace a una secuencia: no tiene la parte «#seq=».</translation>
     </message>
     <message>
         <source>The link is damaged: &quot;%1&quot; cannot be part of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El enlace está dañado: «%1» no puede formar parte de él.</translation>
     </message>
     <message>
         <source>The link is damaged: its check characters do not match the rest, so something in it was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El enlace está dañado: sus caracteres de control no coinciden con el resto, así que algo en él se cambió.</translation>
     </message>
     <message>
         <source>The link was made by a newer version of Strobix (link format %1; this version reads format %2). Open it with a newer version.</source>
-        <translation type="unfinished"></translation>
+        <translation>El enlace lo creó una versión más reciente de Strobix (formato de enlace %1; esta versión lee el formato %2). Ábralo con una versión más reciente.</translation>
     </message>
     <message>
         <source>The link is damaged: it names no format of Strobix&apos;s links.</source>
-        <translation type="unfinished"></translation>
+        <translation>El enlace está dañado: no indica ningún formato de enlace de Strobix.</translation>
     </message>
 </context>
 <context>
@@ -1166,23 +1176,23 @@ Ctrl+Z deshace, Ctrl+Mayús+Z o Ctrl+Y rehace.</translation>
     </message>
     <message>
         <source>browsers let only pages from https:// addresses or from this computer use serial ports, and this page has neither</source>
-        <translation type="unfinished"></translation>
+        <translation>los navegadores solo dejan usar puertos serie a las páginas de direcciones https:// o de este ordenador, y esta página no es de ninguno de los dos</translation>
     </message>
     <message>
         <source>this browser has no Web Serial; Chrome and Edge have it, Firefox and Safari do not (Save still works in every browser)</source>
-        <translation type="unfinished"></translation>
+        <translation>este navegador no tiene Web Serial; Chrome y Edge lo tienen, Firefox y Safari no (Guardar funciona igualmente en todos los navegadores)</translation>
     </message>
     <message>
         <source>no port was chosen in the browser&apos;s list of serial ports</source>
-        <translation type="unfinished"></translation>
+        <translation>no se eligió ningún puerto en la lista de puertos serie del navegador</translation>
     </message>
     <message>
         <source>the browser no longer lets this page use that port</source>
-        <translation type="unfinished"></translation>
+        <translation>el navegador ya no deja que esta página use ese puerto</translation>
     </message>
     <message>
         <source>the serial port went away (was the adapter unplugged?)</source>
-        <translation type="unfinished"></translation>
+        <translation>el puerto serie desapareció (¿se desconectó el adaptador?)</translation>
     </message>
 </context>
 <context>

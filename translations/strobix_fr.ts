@@ -12,7 +12,7 @@
     <name>BrowserEdition</name>
     <message>
         <source>This browser does not keep this page&apos;s data (%1).<byte value="xd"/>The port number, the zoom and the copies of unsaved work last only until the tab is closed.<byte value="xd"/>Save your sequences to files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce navigateur ne garde pas les données de cette page (%1).<byte value="xd"/>Le numéro de port, le zoom et les copies du travail non enregistré ne durent que jusqu&apos;à la fermeture de l&apos;onglet.<byte value="xd"/>Enregistrez vos séquences dans des fichiers.</translation>
     </message>
 </context>
 <context>
@@ -173,31 +173,31 @@ Essayez « %1 --help ».
     </message>
     <message>
         <source>Print the sequence of &lt;file&gt; as a link (#seq=...) and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la séquence de &lt;file&gt; sous forme de lien (#seq=...) et quitter.</translation>
     </message>
     <message>
         <source>With --print-link: the address of the browser edition, to print the whole link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec --print-link : l&apos;adresse de l&apos;édition pour navigateur, pour afficher le lien complet.</translation>
     </message>
     <message>
         <source>A sequence data file (*.dat) to open, or a link to a sequence (https://.../#seq=... or #seq=...), opened as a new, unsaved one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fichier de séquence (*.dat) à ouvrir, ou un lien vers une séquence (https://.../#seq=... ou #seq=...), ouverte comme une nouvelle séquence non enregistrée.</translation>
     </message>
     <message>
         <source>--device does not go with --print-link.</source>
-        <translation type="unfinished"></translation>
+        <translation>--device ne va pas avec --print-link.</translation>
     </message>
     <message>
         <source>--link-base goes with --print-link.</source>
-        <translation type="unfinished"></translation>
+        <translation>--link-base va avec --print-link.</translation>
     </message>
     <message>
         <source>--link-base needs an address.</source>
-        <translation type="unfinished"></translation>
+        <translation>--link-base demande une adresse.</translation>
     </message>
     <message>
         <source>--print, --print-link, --download and --export-animation do not go together.</source>
-        <translation type="unfinished"></translation>
+        <translation>--print, --print-link, --download et --export-animation ne vont pas ensemble.</translation>
     </message>
     <message>
         <source>
@@ -219,7 +219,25 @@ Exit status of --print, --print-link, --download and --export-animation:
   %7  cancelled: no or end of input at the power-up prompt, Ctrl+C or SIGTERM
   %8  the picture cannot be written (no such folder, no permission, disk full); nothing is left behind
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Exemples :
+  %1 show.dat                               ouvrir show.dat dans l&apos;éditeur
+  %1 --print show.dat                       l&apos;afficher en grille
+  %1 --print-link show.dat                  l&apos;afficher en lien (#seq=...)
+  %1 &apos;#seq=...&apos;                             ouvrir un tel lien dans l&apos;éditeur
+  %1 --download show.dat --port 1           programmer le module sur le port 1
+  %1 --download show.dat --device /dev/pts/3 --yes
+  %1 --export-animation show.dat show.gif  dessiner son test visuel en GIF
+
+Code de sortie de --print, --print-link, --download et --export-animation :
+  %2  succès
+  %3  mauvais usage (option inconnue, argument manquant, --port avec --device, ...)
+  %4  le fichier de données est illisible ou n&apos;est pas un fichier de séquence valide ; rien n&apos;a été envoyé
+  %5  le port série ne peut pas être ouvert (périphérique absent, occupé, pas d&apos;autorisation)
+  %6  la liaison a échoué pendant l&apos;envoi (le message nomme l&apos;enregistrement)
+  %7  annulé : non ou fin de saisie à l&apos;invite de mise sous tension, Ctrl+C ou SIGTERM
+  %8  l&apos;image ne peut pas être écrite (dossier absent, pas d&apos;autorisation, disque plein) ; rien n&apos;est laissé
+</translation>
     </message>
 </context>
 <context>
@@ -260,7 +278,7 @@ Rien n&apos;a été écrit.
     </message>
     <message>
         <source>No link was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun lien n&apos;a été affiché.</translation>
     </message>
 </context>
 <context>
@@ -389,7 +407,7 @@ Rien n&apos;a été écrit.
     </message>
     <message>
         <source>Cannot open the link %1<byte value="xd"/>%2<byte value="xd"/>Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le lien %1<byte value="xd"/>%2<byte value="xd"/>Rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
@@ -511,14 +529,6 @@ Rien n&apos;a été écrit.
     <message>
         <source>Heading of the servo-control lists</source>
         <translation>Titre des listes de commande servo</translation>
-    </message>
-    <message>
-        <source>Variable Speed</source>
-        <translation>Vitesse var.</translation>
-    </message>
-    <message>
-        <source>Not used</source>
-        <translation>Non utilisé</translation>
     </message>
     <message>
         <source>&amp;Open File...</source>
@@ -795,11 +805,11 @@ Rien n&apos;a été écrit.
     </message>
     <message>
         <source><byte value="xd"/><byte value="xd"/>Unsaved work of another window was kept too. After Yes it waits for the next start; after No or Cancel Strobix offers it now.</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/><byte value="xd"/>Le travail non enregistré d&apos;une autre fenêtre a aussi été conservé. Après « Oui », il attend le prochain démarrage ; après « Non » ou « Annuler », Strobix le propose tout de suite.</translation>
     </message>
     <message>
         <source><byte value="xd"/><byte value="xd"/>Unsaved work of %1 other windows was kept too. After Yes it waits for the next start; after No or Cancel Strobix offers the next one now.</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/><byte value="xd"/>Le travail non enregistré de %1 autres fenêtres a aussi été conservé. Après « Oui », il attend le prochain démarrage ; après « Non » ou « Annuler », Strobix propose tout de suite le suivant.</translation>
     </message>
 </context>
 <context>
@@ -830,15 +840,15 @@ Rien n&apos;a été écrit.
     </message>
     <message>
         <source>Its file %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Son fichier %1 ne peut pas être lu : %2</translation>
     </message>
     <message>
         <source>Its file %1 is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Son fichier %1 manque.</translation>
     </message>
     <message>
         <source>Its file %1 is far too big to be part of a recovery copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Son fichier %1 est bien trop gros pour faire partie d&apos;une copie de secours.</translation>
     </message>
 </context>
 <context>
@@ -869,7 +879,7 @@ Rien n&apos;a été écrit.
     </message>
     <message>
         <source>Open link</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le lien</translation>
     </message>
 </context>
 <context>
@@ -967,35 +977,35 @@ Ctrl+Z annule, Ctrl+Maj+Z ou Ctrl+Y rétablit.</translation>
     <name>SequenceLink</name>
     <message>
         <source>The link is damaged: it is too short or too long, as if cut off or run together with other text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lien est abîmé : il est trop court ou trop long, comme s&apos;il avait été coupé ou collé à un autre texte.</translation>
     </message>
     <message>
         <source>The link is damaged: it holds bits that no version of Strobix writes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lien est abîmé : il contient des bits qu&apos;aucune version de Strobix n&apos;écrit.</translation>
     </message>
     <message>
         <source>The link is damaged: %1 is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lien est abîmé : %1 vaut %2.</translation>
     </message>
     <message>
         <source>This is not a link to a sequence: it has no &quot;#seq=&quot; part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un lien vers une séquence : il n&apos;a pas de partie « #seq= ».</translation>
     </message>
     <message>
         <source>The link is damaged: &quot;%1&quot; cannot be part of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lien est abîmé : « %1 » ne peut pas en faire partie.</translation>
     </message>
     <message>
         <source>The link is damaged: its check characters do not match the rest, so something in it was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lien est abîmé : ses caractères de contrôle ne correspondent pas au reste, quelque chose y a donc été modifié.</translation>
     </message>
     <message>
         <source>The link was made by a newer version of Strobix (link format %1; this version reads format %2). Open it with a newer version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lien a été créé par une version plus récente de Strobix (format de lien %1 ; cette version lit le format %2). Ouvrez-le avec une version plus récente.</translation>
     </message>
     <message>
         <source>The link is damaged: it names no format of Strobix&apos;s links.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lien est abîmé : il n&apos;indique aucun format de lien de Strobix.</translation>
     </message>
 </context>
 <context>
@@ -1166,23 +1176,23 @@ Ctrl+Z annule, Ctrl+Maj+Z ou Ctrl+Y rétablit.</translation>
     </message>
     <message>
         <source>browsers let only pages from https:// addresses or from this computer use serial ports, and this page has neither</source>
-        <translation type="unfinished"></translation>
+        <translation>les navigateurs ne laissent utiliser les ports série qu&apos;aux pages venant d&apos;adresses https:// ou de cet ordinateur, et cette page ne vient d&apos;aucun des deux</translation>
     </message>
     <message>
         <source>this browser has no Web Serial; Chrome and Edge have it, Firefox and Safari do not (Save still works in every browser)</source>
-        <translation type="unfinished"></translation>
+        <translation>ce navigateur n&apos;a pas Web Serial ; Chrome et Edge l&apos;ont, Firefox et Safari non (Enregistrer marche quand même dans tous les navigateurs)</translation>
     </message>
     <message>
         <source>no port was chosen in the browser&apos;s list of serial ports</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun port n&apos;a été choisi dans la liste des ports série du navigateur</translation>
     </message>
     <message>
         <source>the browser no longer lets this page use that port</source>
-        <translation type="unfinished"></translation>
+        <translation>le navigateur ne laisse plus cette page utiliser ce port</translation>
     </message>
     <message>
         <source>the serial port went away (was the adapter unplugged?)</source>
-        <translation type="unfinished"></translation>
+        <translation>le port série a disparu (l&apos;adaptateur a-t-il été débranché ?)</translation>
     </message>
 </context>
 <context>

@@ -12,7 +12,7 @@
     <name>BrowserEdition</name>
     <message>
         <source>This browser does not keep this page&apos;s data (%1).<byte value="xd"/>The port number, the zoom and the copies of unsaved work last only until the tab is closed.<byte value="xd"/>Save your sequences to files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo browser non conserva i dati di questa pagina (%1).<byte value="xd"/>Il numero di porta, lo zoom e le copie del lavoro non salvato durano solo finché la scheda resta aperta.<byte value="xd"/>Salvate le vostre sequenze su file.</translation>
     </message>
 </context>
 <context>
@@ -173,31 +173,31 @@ Provate &apos;%1 --help&apos;.
     </message>
     <message>
         <source>Print the sequence of &lt;file&gt; as a link (#seq=...) and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa la sequenza di &lt;file&gt; come link (#seq=...) ed esce.</translation>
     </message>
     <message>
         <source>With --print-link: the address of the browser edition, to print the whole link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --print-link: l&apos;indirizzo dell&apos;edizione per browser, per stampare il link completo.</translation>
     </message>
     <message>
         <source>A sequence data file (*.dat) to open, or a link to a sequence (https://.../#seq=... or #seq=...), opened as a new, unsaved one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un file di sequenza (*.dat) da aprire, o un link a una sequenza (https://.../#seq=... o #seq=...), aperta come nuova sequenza non salvata.</translation>
     </message>
     <message>
         <source>--device does not go with --print-link.</source>
-        <translation type="unfinished"></translation>
+        <translation>--device non va con --print-link.</translation>
     </message>
     <message>
         <source>--link-base goes with --print-link.</source>
-        <translation type="unfinished"></translation>
+        <translation>--link-base va con --print-link.</translation>
     </message>
     <message>
         <source>--link-base needs an address.</source>
-        <translation type="unfinished"></translation>
+        <translation>--link-base richiede un indirizzo.</translation>
     </message>
     <message>
         <source>--print, --print-link, --download and --export-animation do not go together.</source>
-        <translation type="unfinished"></translation>
+        <translation>--print, --print-link, --download ed --export-animation non vanno insieme.</translation>
     </message>
     <message>
         <source>
@@ -219,7 +219,25 @@ Exit status of --print, --print-link, --download and --export-animation:
   %7  cancelled: no or end of input at the power-up prompt, Ctrl+C or SIGTERM
   %8  the picture cannot be written (no such folder, no permission, disk full); nothing is left behind
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Esempi:
+  %1 show.dat                               apre show.dat nell&apos;editor
+  %1 --print show.dat                       la stampa come griglia
+  %1 --print-link show.dat                  la stampa come link (#seq=...)
+  %1 &apos;#seq=...&apos;                             apre un link di questo tipo nell&apos;editor
+  %1 --download show.dat --port 1           programma il modulo sulla porta 1
+  %1 --download show.dat --device /dev/pts/3 --yes
+  %1 --export-animation show.dat show.gif  disegna il suo test visivo come GIF
+
+Codice di uscita di --print, --print-link, --download ed --export-animation:
+  %2  successo
+  %3  uso errato (opzione sconosciuta, argomento mancante, --port con --device, ...)
+  %4  il file di dati non si può leggere o non è un file di sequenza valido; non è stato inviato nulla
+  %5  la porta seriale non si può aprire (dispositivo inesistente, occupato, permesso negato)
+  %6  la linea si è interrotta durante l&apos;invio (il messaggio indica il record)
+  %7  annullato: no o fine dell&apos;input alla richiesta di accensione, Ctrl+C o SIGTERM
+  %8  l&apos;immagine non si può scrivere (cartella inesistente, permesso negato, disco pieno); non resta nulla
+</translation>
     </message>
 </context>
 <context>
@@ -260,7 +278,7 @@ Non è stato scritto nulla.
     </message>
     <message>
         <source>No link was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato stampato alcun link.</translation>
     </message>
 </context>
 <context>
@@ -389,7 +407,7 @@ Non è stato scritto nulla.
     </message>
     <message>
         <source>Cannot open the link %1<byte value="xd"/>%2<byte value="xd"/>Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il link %1<byte value="xd"/>%2<byte value="xd"/>Non è stato cambiato nulla.</translation>
     </message>
 </context>
 <context>
@@ -511,14 +529,6 @@ Non è stato scritto nulla.
     <message>
         <source>Heading of the servo-control lists</source>
         <translation>Titolo delle liste di controllo servo</translation>
-    </message>
-    <message>
-        <source>Variable Speed</source>
-        <translation>Velocità var.</translation>
-    </message>
-    <message>
-        <source>Not used</source>
-        <translation>Non usato</translation>
     </message>
     <message>
         <source>&amp;Open File...</source>
@@ -795,11 +805,11 @@ Non è stato scritto nulla.
     </message>
     <message>
         <source><byte value="xd"/><byte value="xd"/>Unsaved work of another window was kept too. After Yes it waits for the next start; after No or Cancel Strobix offers it now.</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/><byte value="xd"/>È stato conservato anche il lavoro non salvato di un&apos;altra finestra. Dopo Sì aspetta il prossimo avvio; dopo No o Annulla Strobix lo propone subito.</translation>
     </message>
     <message>
         <source><byte value="xd"/><byte value="xd"/>Unsaved work of %1 other windows was kept too. After Yes it waits for the next start; after No or Cancel Strobix offers the next one now.</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/><byte value="xd"/>È stato conservato anche il lavoro non salvato di altre %1 finestre. Dopo Sì aspetta il prossimo avvio; dopo No o Annulla Strobix propone subito il successivo.</translation>
     </message>
 </context>
 <context>
@@ -830,15 +840,15 @@ Non è stato scritto nulla.
     </message>
     <message>
         <source>Its file %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Il suo file %1 non si può leggere: %2</translation>
     </message>
     <message>
         <source>Its file %1 is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Manca il suo file %1.</translation>
     </message>
     <message>
         <source>Its file %1 is far too big to be part of a recovery copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il suo file %1 è troppo grande per far parte di una copia di ripristino.</translation>
     </message>
 </context>
 <context>
@@ -869,7 +879,7 @@ Non è stato scritto nulla.
     </message>
     <message>
         <source>Open link</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri link</translation>
     </message>
 </context>
 <context>
@@ -967,35 +977,35 @@ Ctrl+Z annulla, Ctrl+Maiusc+Z o Ctrl+Y ripete.</translation>
     <name>SequenceLink</name>
     <message>
         <source>The link is damaged: it is too short or too long, as if cut off or run together with other text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il link è danneggiato: è troppo corto o troppo lungo, come se fosse stato tagliato o unito ad altro testo.</translation>
     </message>
     <message>
         <source>The link is damaged: it holds bits that no version of Strobix writes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il link è danneggiato: contiene bit che nessuna versione di Strobix scrive.</translation>
     </message>
     <message>
         <source>The link is damaged: %1 is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il link è danneggiato: %1 vale %2.</translation>
     </message>
     <message>
         <source>This is not a link to a sequence: it has no &quot;#seq=&quot; part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è un link a una sequenza: manca la parte «#seq=».</translation>
     </message>
     <message>
         <source>The link is damaged: &quot;%1&quot; cannot be part of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il link è danneggiato: «%1» non può farne parte.</translation>
     </message>
     <message>
         <source>The link is damaged: its check characters do not match the rest, so something in it was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il link è danneggiato: i suoi caratteri di controllo non corrispondono al resto, quindi qualcosa è stato cambiato.</translation>
     </message>
     <message>
         <source>The link was made by a newer version of Strobix (link format %1; this version reads format %2). Open it with a newer version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il link è stato creato da una versione più recente di Strobix (formato di link %1; questa versione legge il formato %2). Apritelo con una versione più recente.</translation>
     </message>
     <message>
         <source>The link is damaged: it names no format of Strobix&apos;s links.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il link è danneggiato: non indica alcun formato di link di Strobix.</translation>
     </message>
 </context>
 <context>
@@ -1166,23 +1176,23 @@ Ctrl+Z annulla, Ctrl+Maiusc+Z o Ctrl+Y ripete.</translation>
     </message>
     <message>
         <source>browsers let only pages from https:// addresses or from this computer use serial ports, and this page has neither</source>
-        <translation type="unfinished"></translation>
+        <translation>i browser lasciano usare le porte seriali solo alle pagine da indirizzi https:// o da questo computer, e questa pagina non viene da nessuno dei due</translation>
     </message>
     <message>
         <source>this browser has no Web Serial; Chrome and Edge have it, Firefox and Safari do not (Save still works in every browser)</source>
-        <translation type="unfinished"></translation>
+        <translation>questo browser non ha Web Serial; Chrome ed Edge ce l&apos;hanno, Firefox e Safari no (Salva funziona comunque in ogni browser)</translation>
     </message>
     <message>
         <source>no port was chosen in the browser&apos;s list of serial ports</source>
-        <translation type="unfinished"></translation>
+        <translation>non è stata scelta alcuna porta nella lista delle porte seriali del browser</translation>
     </message>
     <message>
         <source>the browser no longer lets this page use that port</source>
-        <translation type="unfinished"></translation>
+        <translation>il browser non lascia più usare quella porta a questa pagina</translation>
     </message>
     <message>
         <source>the serial port went away (was the adapter unplugged?)</source>
-        <translation type="unfinished"></translation>
+        <translation>la porta seriale è sparita (l&apos;adattatore è stato scollegato?)</translation>
     </message>
 </context>
 <context>

@@ -12,7 +12,7 @@
     <name>BrowserEdition</name>
     <message>
         <source>This browser does not keep this page&apos;s data (%1).<byte value="xd"/>The port number, the zoom and the copies of unsaved work last only until the tab is closed.<byte value="xd"/>Save your sequences to files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze browser bewaart de gegevens van deze pagina niet (%1).<byte value="xd"/>Het poortnummer, de zoom en de kopieën van niet-opgeslagen werk blijven alleen bewaard tot het tabblad wordt gesloten.<byte value="xd"/>Sla uw sequenties op in bestanden.</translation>
     </message>
 </context>
 <context>
@@ -173,31 +173,31 @@ Probeer &apos;%1 --help&apos;.
     </message>
     <message>
         <source>Print the sequence of &lt;file&gt; as a link (#seq=...) and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>De sequentie van &lt;file&gt; als link (#seq=...) afdrukken en afsluiten.</translation>
     </message>
     <message>
         <source>With --print-link: the address of the browser edition, to print the whole link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Met --print-link: het adres van de browserversie, om de hele link af te drukken.</translation>
     </message>
     <message>
         <source>A sequence data file (*.dat) to open, or a link to a sequence (https://.../#seq=... or #seq=...), opened as a new, unsaved one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een sequentiebestand (*.dat) om te openen, of een link naar een sequentie (https://.../#seq=... of #seq=...), die als nieuwe, niet-opgeslagen sequentie wordt geopend.</translation>
     </message>
     <message>
         <source>--device does not go with --print-link.</source>
-        <translation type="unfinished"></translation>
+        <translation>--device past niet bij --print-link.</translation>
     </message>
     <message>
         <source>--link-base goes with --print-link.</source>
-        <translation type="unfinished"></translation>
+        <translation>--link-base hoort bij --print-link.</translation>
     </message>
     <message>
         <source>--link-base needs an address.</source>
-        <translation type="unfinished"></translation>
+        <translation>--link-base vereist een adres.</translation>
     </message>
     <message>
         <source>--print, --print-link, --download and --export-animation do not go together.</source>
-        <translation type="unfinished"></translation>
+        <translation>--print, --print-link, --download en --export-animation gaan niet samen.</translation>
     </message>
     <message>
         <source>
@@ -219,7 +219,25 @@ Exit status of --print, --print-link, --download and --export-animation:
   %7  cancelled: no or end of input at the power-up prompt, Ctrl+C or SIGTERM
   %8  the picture cannot be written (no such folder, no permission, disk full); nothing is left behind
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Voorbeelden:
+  %1 show.dat                               show.dat openen in de editor
+  %1 --print show.dat                       als raster afdrukken
+  %1 --print-link show.dat                  als link afdrukken (#seq=...)
+  %1 &apos;#seq=...&apos;                             zo&apos;n link openen in de editor
+  %1 --download show.dat --port 1           het apparaat op poort 1 programmeren
+  %1 --download show.dat --device /dev/pts/3 --yes
+  %1 --export-animation show.dat show.gif  de visuele test als GIF tekenen
+
+Afsluitcode van --print, --print-link, --download en --export-animation:
+  %2  gelukt
+  %3  verkeerd gebruik (onbekende optie, ontbrekend argument, --port met --device, ...)
+  %4  het gegevensbestand is onleesbaar of geen geldig sequentiebestand; er is niets verzonden
+  %5  de seriële poort kan niet worden geopend (geen apparaat, bezet, geen toestemming)
+  %6  de verbinding viel weg tijdens het verzenden (de melding noemt het record)
+  %7  geannuleerd: nee of einde van de invoer bij de inschakelvraag, Ctrl+C of SIGTERM
+  %8  de afbeelding kan niet worden geschreven (geen map, geen toestemming, schijf vol); er blijft niets achter
+</translation>
     </message>
 </context>
 <context>
@@ -260,7 +278,7 @@ Er is niets geschreven.
     </message>
     <message>
         <source>No link was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen link afgedrukt.</translation>
     </message>
 </context>
 <context>
@@ -389,7 +407,7 @@ Er is niets geschreven.
     </message>
     <message>
         <source>Cannot open the link %1<byte value="xd"/>%2<byte value="xd"/>Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de link %1 niet openen<byte value="xd"/>%2<byte value="xd"/>Er is niets veranderd.</translation>
     </message>
 </context>
 <context>
@@ -511,14 +529,6 @@ Er is niets geschreven.
     <message>
         <source>Heading of the servo-control lists</source>
         <translation>Kop van de servobesturingslijsten</translation>
-    </message>
-    <message>
-        <source>Variable Speed</source>
-        <translation>Variabel</translation>
-    </message>
-    <message>
-        <source>Not used</source>
-        <translation>Niet gebruikt</translation>
     </message>
     <message>
         <source>&amp;Open File...</source>
@@ -795,11 +805,11 @@ Er is niets geschreven.
     </message>
     <message>
         <source><byte value="xd"/><byte value="xd"/>Unsaved work of another window was kept too. After Yes it waits for the next start; after No or Cancel Strobix offers it now.</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/><byte value="xd"/>Ook niet-opgeslagen werk van een ander venster is bewaard. Na Ja wacht het op de volgende start; na Nee of Annuleren biedt Strobix het nu aan.</translation>
     </message>
     <message>
         <source><byte value="xd"/><byte value="xd"/>Unsaved work of %1 other windows was kept too. After Yes it waits for the next start; after No or Cancel Strobix offers the next one now.</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/><byte value="xd"/>Ook niet-opgeslagen werk van %1 andere vensters is bewaard. Na Ja wacht het op de volgende start; na Nee of Annuleren biedt Strobix nu het volgende aan.</translation>
     </message>
 </context>
 <context>
@@ -830,15 +840,15 @@ Er is niets geschreven.
     </message>
     <message>
         <source>Its file %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 kan niet worden gelezen: %2</translation>
     </message>
     <message>
         <source>Its file %1 is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 ontbreekt.</translation>
     </message>
     <message>
         <source>Its file %1 is far too big to be part of a recovery copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 is veel te groot om bij een herstelkopie te horen.</translation>
     </message>
 </context>
 <context>
@@ -869,7 +879,7 @@ Er is niets geschreven.
     </message>
     <message>
         <source>Open link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link openen</translation>
     </message>
 </context>
 <context>
@@ -967,35 +977,35 @@ Ctrl+Z maakt ongedaan, Ctrl+Shift+Z of Ctrl+Y doet opnieuw.</translation>
     <name>SequenceLink</name>
     <message>
         <source>The link is damaged: it is too short or too long, as if cut off or run together with other text.</source>
-        <translation type="unfinished"></translation>
+        <translation>De link is beschadigd: hij is te kort of te lang, alsof hij is afgekapt of aan andere tekst vastzit.</translation>
     </message>
     <message>
         <source>The link is damaged: it holds bits that no version of Strobix writes.</source>
-        <translation type="unfinished"></translation>
+        <translation>De link is beschadigd: hij bevat bits die geen enkele versie van Strobix schrijft.</translation>
     </message>
     <message>
         <source>The link is damaged: %1 is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>De link is beschadigd: %1 is %2.</translation>
     </message>
     <message>
         <source>This is not a link to a sequence: it has no &quot;#seq=&quot; part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit is geen link naar een sequentie: het deel &quot;#seq=&quot; ontbreekt.</translation>
     </message>
     <message>
         <source>The link is damaged: &quot;%1&quot; cannot be part of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>De link is beschadigd: &quot;%1&quot; kan er niet in voorkomen.</translation>
     </message>
     <message>
         <source>The link is damaged: its check characters do not match the rest, so something in it was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>De link is beschadigd: de controletekens passen niet bij de rest, dus er is iets in veranderd.</translation>
     </message>
     <message>
         <source>The link was made by a newer version of Strobix (link format %1; this version reads format %2). Open it with a newer version.</source>
-        <translation type="unfinished"></translation>
+        <translation>De link is gemaakt door een nieuwere versie van Strobix (linkformaat %1; deze versie leest formaat %2). Open hem met een nieuwere versie.</translation>
     </message>
     <message>
         <source>The link is damaged: it names no format of Strobix&apos;s links.</source>
-        <translation type="unfinished"></translation>
+        <translation>De link is beschadigd: hij noemt geen formaat van Strobix-links.</translation>
     </message>
 </context>
 <context>
@@ -1166,23 +1176,23 @@ Ctrl+Z maakt ongedaan, Ctrl+Shift+Z of Ctrl+Y doet opnieuw.</translation>
     </message>
     <message>
         <source>browsers let only pages from https:// addresses or from this computer use serial ports, and this page has neither</source>
-        <translation type="unfinished"></translation>
+        <translation>browsers laten alleen pagina&apos;s van https://-adressen of van deze computer seriële poorten gebruiken, en deze pagina is geen van beide</translation>
     </message>
     <message>
         <source>this browser has no Web Serial; Chrome and Edge have it, Firefox and Safari do not (Save still works in every browser)</source>
-        <translation type="unfinished"></translation>
+        <translation>deze browser heeft geen Web Serial; Chrome en Edge hebben het wel, Firefox en Safari niet (Opslaan werkt nog steeds in elke browser)</translation>
     </message>
     <message>
         <source>no port was chosen in the browser&apos;s list of serial ports</source>
-        <translation type="unfinished"></translation>
+        <translation>er is geen poort gekozen in de lijst met seriële poorten van de browser</translation>
     </message>
     <message>
         <source>the browser no longer lets this page use that port</source>
-        <translation type="unfinished"></translation>
+        <translation>de browser laat deze pagina die poort niet meer gebruiken</translation>
     </message>
     <message>
         <source>the serial port went away (was the adapter unplugged?)</source>
-        <translation type="unfinished"></translation>
+        <translation>de seriële poort is verdwenen (is de adapter losgekoppeld?)</translation>
     </message>
 </context>
 <context>

@@ -12,7 +12,7 @@
     <name>BrowserEdition</name>
     <message>
         <source>This browser does not keep this page&apos;s data (%1).<byte value="xd"/>The port number, the zoom and the copies of unsaved work last only until the tab is closed.<byte value="xd"/>Save your sequences to files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta przeglądarka nie przechowuje danych tej strony (%1).<byte value="xd"/>Numer portu, powiększenie i kopie niezapisanej pracy przetrwają tylko do zamknięcia karty.<byte value="xd"/>Zapisuj sekwencje w plikach.</translation>
     </message>
 </context>
 <context>
@@ -173,31 +173,31 @@ Spróbuj &apos;%1 --help&apos;.
     </message>
     <message>
         <source>Print the sequence of &lt;file&gt; as a link (#seq=...) and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypisz sekwencję z &lt;file&gt; jako link (#seq=...) i zakończ.</translation>
     </message>
     <message>
         <source>With --print-link: the address of the browser edition, to print the whole link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Z --print-link: adres wersji przeglądarkowej, aby wypisać cały link.</translation>
     </message>
     <message>
         <source>A sequence data file (*.dat) to open, or a link to a sequence (https://.../#seq=... or #seq=...), opened as a new, unsaved one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik sekwencji (*.dat) do otwarcia albo link do sekwencji (https://.../#seq=... lub #seq=...), otwieranej jako nowa, niezapisana.</translation>
     </message>
     <message>
         <source>--device does not go with --print-link.</source>
-        <translation type="unfinished"></translation>
+        <translation>--device nie pasuje do --print-link.</translation>
     </message>
     <message>
         <source>--link-base goes with --print-link.</source>
-        <translation type="unfinished"></translation>
+        <translation>--link-base idzie z --print-link.</translation>
     </message>
     <message>
         <source>--link-base needs an address.</source>
-        <translation type="unfinished"></translation>
+        <translation>--link-base wymaga adresu.</translation>
     </message>
     <message>
         <source>--print, --print-link, --download and --export-animation do not go together.</source>
-        <translation type="unfinished"></translation>
+        <translation>--print, --print-link, --download i --export-animation nie idą w parze.</translation>
     </message>
     <message>
         <source>
@@ -219,7 +219,25 @@ Exit status of --print, --print-link, --download and --export-animation:
   %7  cancelled: no or end of input at the power-up prompt, Ctrl+C or SIGTERM
   %8  the picture cannot be written (no such folder, no permission, disk full); nothing is left behind
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Przykłady:
+  %1 show.dat                               otwórz show.dat w edytorze
+  %1 --print show.dat                       wypisz ją jako siatkę
+  %1 --print-link show.dat                  wypisz ją jako link (#seq=...)
+  %1 &apos;#seq=...&apos;                             otwórz taki link w edytorze
+  %1 --download show.dat --port 1           zaprogramuj urządzenie na porcie 1
+  %1 --download show.dat --device /dev/pts/3 --yes
+  %1 --export-animation show.dat show.gif  narysuj jej test wizualny jako GIF
+
+Kod wyjścia --print, --print-link, --download i --export-animation:
+  %2  powodzenie
+  %3  złe użycie (nieznana opcja, brak argumentu, --port z --device, ...)
+  %4  pliku danych nie da się odczytać lub nie jest poprawnym plikiem sekwencji; nic nie wysłano
+  %5  nie można otworzyć portu szeregowego (brak urządzenia, zajęty, brak uprawnień)
+  %6  łącze zawiodło podczas wysyłania (komunikat podaje rekord)
+  %7  anulowano: nie lub koniec wejścia przy pytaniu o zasilanie, Ctrl+C albo SIGTERM
+  %8  nie można zapisać obrazu (brak folderu, brak uprawnień, pełny dysk); nic nie pozostaje
+</translation>
     </message>
 </context>
 <context>
@@ -260,7 +278,7 @@ Nic nie zapisano.
     </message>
     <message>
         <source>No link was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie wypisano linku.</translation>
     </message>
 </context>
 <context>
@@ -389,7 +407,7 @@ Nic nie zapisano.
     </message>
     <message>
         <source>Cannot open the link %1<byte value="xd"/>%2<byte value="xd"/>Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć linku %1<byte value="xd"/>%2<byte value="xd"/>Nic nie zmieniono.</translation>
     </message>
 </context>
 <context>
@@ -511,14 +529,6 @@ Nic nie zapisano.
     <message>
         <source>Heading of the servo-control lists</source>
         <translation>Nagłówek list sterowania serwem</translation>
-    </message>
-    <message>
-        <source>Variable Speed</source>
-        <translation>Zmienna pr.</translation>
-    </message>
-    <message>
-        <source>Not used</source>
-        <translation>Nieużywane</translation>
     </message>
     <message>
         <source>&amp;Open File...</source>
@@ -795,11 +805,11 @@ Nic nie zapisano.
     </message>
     <message>
         <source><byte value="xd"/><byte value="xd"/>Unsaved work of another window was kept too. After Yes it waits for the next start; after No or Cancel Strobix offers it now.</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/><byte value="xd"/>Zachowano też niezapisaną pracę z innego okna. Po „Tak” czeka ona na następne uruchomienie; po „Nie” lub „Anuluj” Strobix proponuje ją od razu.</translation>
     </message>
     <message>
         <source><byte value="xd"/><byte value="xd"/>Unsaved work of %1 other windows was kept too. After Yes it waits for the next start; after No or Cancel Strobix offers the next one now.</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/><byte value="xd"/>Zachowano też niezapisaną pracę z innych okien (liczba okien: %1). Po „Tak” czeka ona na następne uruchomienie; po „Nie” lub „Anuluj” Strobix od razu proponuje następną.</translation>
     </message>
 </context>
 <context>
@@ -830,15 +840,15 @@ Nic nie zapisano.
     </message>
     <message>
         <source>Its file %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać jej pliku %1: %2</translation>
     </message>
     <message>
         <source>Its file %1 is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak jej pliku %1.</translation>
     </message>
     <message>
         <source>Its file %1 is far too big to be part of a recovery copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jej plik %1 jest o wiele za duży, by być częścią kopii zapasowej.</translation>
     </message>
 </context>
 <context>
@@ -869,7 +879,7 @@ Nic nie zapisano.
     </message>
     <message>
         <source>Open link</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz link</translation>
     </message>
 </context>
 <context>
@@ -967,35 +977,35 @@ Ctrl+Z cofa, Ctrl+Shift+Z lub Ctrl+Y ponawia.</translation>
     <name>SequenceLink</name>
     <message>
         <source>The link is damaged: it is too short or too long, as if cut off or run together with other text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Link jest uszkodzony: jest za krótki lub za długi, jakby został ucięty albo sklejony z innym tekstem.</translation>
     </message>
     <message>
         <source>The link is damaged: it holds bits that no version of Strobix writes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Link jest uszkodzony: zawiera bity, których nie zapisuje żadna wersja Strobix.</translation>
     </message>
     <message>
         <source>The link is damaged: %1 is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Link jest uszkodzony: %1 wynosi %2.</translation>
     </message>
     <message>
         <source>This is not a link to a sequence: it has no &quot;#seq=&quot; part.</source>
-        <translation type="unfinished"></translation>
+        <translation>To nie jest link do sekwencji: brak w nim części „#seq=”.</translation>
     </message>
     <message>
         <source>The link is damaged: &quot;%1&quot; cannot be part of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Link jest uszkodzony: „%1” nie może być jego częścią.</translation>
     </message>
     <message>
         <source>The link is damaged: its check characters do not match the rest, so something in it was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Link jest uszkodzony: jego znaki kontrolne nie pasują do reszty, więc coś w nim zmieniono.</translation>
     </message>
     <message>
         <source>The link was made by a newer version of Strobix (link format %1; this version reads format %2). Open it with a newer version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Link został utworzony przez nowszą wersję Strobix (format linku %1; ta wersja czyta format %2). Otwórz go w nowszej wersji.</translation>
     </message>
     <message>
         <source>The link is damaged: it names no format of Strobix&apos;s links.</source>
-        <translation type="unfinished"></translation>
+        <translation>Link jest uszkodzony: nie podaje żadnego formatu linków Strobix.</translation>
     </message>
 </context>
 <context>
@@ -1166,23 +1176,23 @@ Ctrl+Z cofa, Ctrl+Shift+Z lub Ctrl+Y ponawia.</translation>
     </message>
     <message>
         <source>browsers let only pages from https:// addresses or from this computer use serial ports, and this page has neither</source>
-        <translation type="unfinished"></translation>
+        <translation>przeglądarki pozwalają używać portów szeregowych tylko stronom z adresów https:// lub z tego komputera, a ta strona nie pochodzi z żadnego z nich</translation>
     </message>
     <message>
         <source>this browser has no Web Serial; Chrome and Edge have it, Firefox and Safari do not (Save still works in every browser)</source>
-        <translation type="unfinished"></translation>
+        <translation>ta przeglądarka nie ma Web Serial; mają go Chrome i Edge, a Firefox i Safari nie (Zapisz nadal działa w każdej przeglądarce)</translation>
     </message>
     <message>
         <source>no port was chosen in the browser&apos;s list of serial ports</source>
-        <translation type="unfinished"></translation>
+        <translation>nie wybrano portu na liście portów szeregowych przeglądarki</translation>
     </message>
     <message>
         <source>the browser no longer lets this page use that port</source>
-        <translation type="unfinished"></translation>
+        <translation>przeglądarka nie pozwala już tej stronie używać tego portu</translation>
     </message>
     <message>
         <source>the serial port went away (was the adapter unplugged?)</source>
-        <translation type="unfinished"></translation>
+        <translation>port szeregowy zniknął (czy odłączono przejściówkę?)</translation>
     </message>
 </context>
 <context>
