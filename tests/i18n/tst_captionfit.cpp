@@ -3,7 +3,6 @@
 #include "SettingsDialog.h"
 #include "TestWindow.h"
 #include "Translations.h"
-#include "Twips.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -123,7 +122,6 @@ private slots:
     void cleanup()
     {
         speak(QStringLiteral("en"));
-        Twips::setZoomPercent(100);
     }
 
     void everyTextFitsItsControl_data()

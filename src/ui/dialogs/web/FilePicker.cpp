@@ -31,7 +31,7 @@ EM_ASYNC_JS(void, strobixPickOpen, (const char* acceptText, char* path, int path
     let chosen = "";
     if (file) {
         const bytes = new Uint8Array(await file.arrayBuffer());
-        const name = file.name.replace(/[\/\\]/g, "_");
+        const name = file.name.split("/").join("_").split(String.fromCharCode(92)).join("_");
         FS.mkdirTree("/opened");
         FS.writeFile("/opened/" + name, bytes);
         chosen = "/opened/" + name;
