@@ -79,8 +79,7 @@ grep -E '^(=== |program:)' "$web_log" || true
 echo "=== web: the site in headless Chromium"
 (cd tests/web && npm ci --silent)
 STROBIX_SITE="$PWD/build/web/site" STROBIX_DESKTOP="$PWD/build/ci/src/strobix" \
-    STROBIX_DEVSIM="$PWD/build/ci/tools/devsim/strobix-devsim" \
-    node --test --test-concurrency=1 tests/web/site.test.mjs tests/web/serial.test.mjs
+    node --test --test-concurrency=1 tests/web/site.test.mjs
 
 echo "=== windows: build (in the background since the start)"
 if ! wait "$windows_build"; then

@@ -51,6 +51,7 @@ export async function launch() {
                '--disable-component-update', '--disable-sync', '--disable-quic',
                '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
                '--window-size=1200,800'],
+        protocolTimeout: 30000,
         defaultViewport: { width: 1200, height: 800, deviceScaleFactor: Number(process.env.STROBIX_WEB_SCALE || 1) },
     });
 }
@@ -75,23 +76,19 @@ export async function waitForProgram(page) {
     await new Promise((resolve) => setTimeout(resolve, 300));
 }
 
-// Centre of a named control, in page coordinates.
+// Centre of a named control, in page coordinates (Qt places its screen where
+// the canvas is, so its global coordinates are the page's).
 export async function controlCentre(page, name) {
     return page.evaluate((name) => {
         const control = window.strobixLocate(name);
-        const canvas = document.getElementById('qtcanvas').getBoundingClientRect();
-        return { x: canvas.x + control.x + control.width / 2, y: canvas.y + control.y + control.height / 2 };
+        return { x: control.x + control.width / 2, y: control.y + control.height / 2 };
     }, name);
 }
 
 // Centre of grid cell (led 0-3, event 0-49): columns 8 px apart, rows 24 px,
 // cells 9 x 13 px at 100%.
 export async function cellCentre(page, led, event) {
-    const grid = await page.evaluate(() => {
-        const control = window.strobixLocate("SequenceGrid");
-        const canvas = document.getElementById('qtcanvas').getBoundingClientRect();
-        return { x: canvas.x + control.x, y: canvas.y + control.y };
-    });
+    const grid = await page.evaluate(() => window.strobixLocate('SequenceGrid'));
     return { x: grid.x + event * 8 + 4, y: grid.y + led * 24 + 6 };
 }
 

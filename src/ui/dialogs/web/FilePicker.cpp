@@ -23,11 +23,15 @@ EM_ASYNC_JS(void, strobixPickOpen, (const char* acceptText, char* path, int path
     const input = document.createElement("input");
     input.type = "file";
     input.accept = UTF8ToString(acceptText);
+    // In the document while it is open: some browsers show no picker for a detached input.
+    input.style.display = "none";
+    document.body.appendChild(input);
     const file = await new Promise((resolve) => {
         input.addEventListener("change", () => resolve(input.files[0] || null));
         input.addEventListener("cancel", () => resolve(null));
         input.click();
     });
+    input.remove();
     let chosen = "";
     if (file) {
         const bytes = new Uint8Array(await file.arrayBuffer());
