@@ -129,7 +129,7 @@ test('a click and a drag paint the cells the desktop program then reads', { todo
     await context.close();
 });
 
-test('a damaged link is refused with a message and changes nothing', { todo: 'not yet passing in headless Chromium' }, async () => {
+test('a damaged link is refused with a message and changes nothing', async () => {
     const context = await browser.createBrowserContext();
     const page = await openProgram(browser, server.url, { stubs: saveStandIn, context });
     const untouched = await save(page);
@@ -190,7 +190,7 @@ test('unsaved work and LED.cfg outlast a reload', { todo: 'not yet passing in he
     await context.close();
 });
 
-test('a second visit works with the network cut', { todo: 'not yet passing in headless Chromium' }, async () => {
+test('a second visit works with the network cut', async () => {
     const local = await serve(site);
     const context = await browser.createBrowserContext();
     const page = await openProgram(browser, local.url, { context });

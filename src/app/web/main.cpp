@@ -36,25 +36,14 @@ void openLink(MainWindow& window, const QString& link)
         window.fileCommands()->openLink(link);
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+// The page keeps what this makes for as long as it runs.
+void start()
 {
-    // What the program asks and says also goes to the page's console: the
-    // window is a picture there, which neither the tests nor a bug report can read.
-    QLoggingCategory::setFilterRules(QStringLiteral("strobix.prompts.info=true"));
-    QApplication app(argc, argv);
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
-    QCoreApplication::setApplicationName(QStringLiteral("Strobix"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(STROBIX_VERSION));
-    Translations::install(app);
     const QString storageProblem = LastingStorage::load();
     // The ports granted to the site, asked of the browser once, here, where
     // waiting for it cannot come in the way of a dialog.
     SystemPorts::list();
 
-    // The page keeps them as long as it runs: main() returns before they are used.
     auto* window = new MainWindow;
     auto* recovery = new RecoveryController(window->document(), window->prompts(),
                                             std::make_unique<RecoveryStore>());
@@ -72,5 +61,24 @@ int main(int argc, char* argv[])
         BrowserPage::onLinkFollowed([window](const QString& link) { openLink(*window, link); });
         BrowserPage::announceReady();
     });
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // What the program asks and says also goes to the page's console: the
+    // window is a picture there, which neither the tests nor a bug report can read.
+    QLoggingCategory::setFilterRules(QStringLiteral("strobix.prompts.info=true"));
+    QApplication app(argc, argv);
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
+    QCoreApplication::setApplicationName(QStringLiteral("Strobix"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(STROBIX_VERSION));
+    Translations::install(app);
+    // Everything that waits for the browser runs once the event loop has
+    // started: Qt keeps the one wait of emscripten's asyncify that a program
+    // may be in for its dialogs, and main() waiting before exec() spoils it.
+    QTimer::singleShot(0, &app, start);
     return QApplication::exec();
 }
