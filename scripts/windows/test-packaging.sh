@@ -38,6 +38,15 @@ int main(int argc, char** argv)
         const bool german = bool(std::ifstream(folder + "translations\\qtbase_de.qm"));
         std::cout << (german ? "Aufruf: " : "Usage: ") << "strobix\n";
     }
+    else if (option == "--language" && argc == 4 && std::string(argv[3]) == "--help") {
+        char path[MAX_PATH];
+        std::string folder(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
+        folder.erase(folder.find_last_of('\\') + 1);
+        const std::string language = argv[2];
+        const bool french = language == "fr"
+                            && bool(std::ifstream(folder + "translations\\qtbase_fr.qm"));
+        std::cout << (french ? "Utilisation : strobix [options]\nprogrammateur du s\n" : "Usage: strobix\n");
+    }
     else if (option == "--export-animation" && argc == 4)
         std::ofstream(argv[3]) << "GIF89a";
     else
