@@ -100,14 +100,24 @@ describe('opening and saving', () => {
     }
 });
 
-test('a click and a drag paint the cells the desktop program then reads', { todo: 'not yet passing in headless Chromium' }, async () => {
+test('a click and a drag paint the cells the desktop program then reads', async () => {
     const file = join(site, 'examples', examples[0]);
     const context = await browser.createBrowserContext();
     const page = await openProgram(browser, server.url + '#' + linkOf(file).replace(/^.*#/, ''),
                                    { stubs: saveStandIn, context });
-    const flips = [[3, 40], [3, 41], [3, 42], [3, 43], [0, 47]];
-    const from = await cellCentre(page, 3, 40);
-    const to = await cellCentre(page, 3, 43);
+    const rows = printed(file).split('\n');
+    const cellsOf = (led) => {
+        const row = rows.findIndex((line) => line.startsWith(`LED#${led + 1} `));
+        return { row, start: rows[row].length - 50 };
+    };
+    // A drag paints the pressed cell's value over the cells it passes: start
+    // on LED#4's last lit cell before a dark run, so that the run turns lit.
+    const led4 = cellsOf(3);
+    const start = rows[led4.row].slice(led4.start).search(/#\.{4}/);
+    assert.ok(start >= 0, 'the example has a lit cell before four dark ones');
+    const flips = [[3, start + 1], [3, start + 2], [3, start + 3], [3, start + 4], [0, 47]];
+    const from = await cellCentre(page, 3, start);
+    const to = await cellCentre(page, 3, start + 4);
     await page.mouse.move(from.x, from.y);
     await page.mouse.down();
     await page.mouse.move(to.x, to.y, { steps: 6 });
@@ -117,11 +127,9 @@ test('a click and a drag paint the cells the desktop program then reads', { todo
     const saved = join(work, 'painted.dat');
     writeFileSync(saved, await save(page));
     // The grid the desktop program prints, with exactly those cells turned over.
-    const rows = printed(file).split('\n');
-    const rowOf = (led) => rows.findIndex((line) => line.startsWith(`LED#${led + 1} `));
     for (const [led, event] of flips) {
-        const row = rowOf(led);
-        const column = rows[row].length - 50 + event;
+        const { row, start: first } = cellsOf(led);
+        const column = first + event;
         const flipped = rows[row][column] === '#' ? '.' : '#';
         rows[row] = rows[row].slice(0, column) + flipped + rows[row].slice(column + 1);
     }
