@@ -431,6 +431,13 @@ Nothing was written.
     </message>
 </context>
 <context>
+    <name>LastingStorage</name>
+    <message>
+        <source>Strobix is already open in another tab of this browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Sequence grid</source>

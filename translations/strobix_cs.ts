@@ -461,6 +461,13 @@ Nic nebylo zapsáno.
     </message>
 </context>
 <context>
+    <name>LastingStorage</name>
+    <message>
+        <source>Strobix is already open in another tab of this browser</source>
+        <translation>Strobix je již otevřen v jiné kartě tohoto prohlížeče</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Sequence grid</source>

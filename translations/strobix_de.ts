@@ -461,6 +461,13 @@ Es wurde nichts geschrieben.
     </message>
 </context>
 <context>
+    <name>LastingStorage</name>
+    <message>
+        <source>Strobix is already open in another tab of this browser</source>
+        <translation>Strobix ist in diesem Browser schon in einem anderen Tab geöffnet</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Sequence grid</source>

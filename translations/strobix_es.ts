@@ -461,6 +461,13 @@ No se escribió nada.
     </message>
 </context>
 <context>
+    <name>LastingStorage</name>
+    <message>
+        <source>Strobix is already open in another tab of this browser</source>
+        <translation>Strobix ya está abierto en otra pestaña de este navegador</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Sequence grid</source>

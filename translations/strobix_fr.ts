@@ -461,6 +461,13 @@ Rien n&apos;a été écrit.
     </message>
 </context>
 <context>
+    <name>LastingStorage</name>
+    <message>
+        <source>Strobix is already open in another tab of this browser</source>
+        <translation>Strobix est déjà ouvert dans un autre onglet de ce navigateur</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Sequence grid</source>

@@ -461,6 +461,13 @@ Non è stato scritto nulla.
     </message>
 </context>
 <context>
+    <name>LastingStorage</name>
+    <message>
+        <source>Strobix is already open in another tab of this browser</source>
+        <translation>Strobix è già aperto in un&apos;altra scheda di questo browser</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Sequence grid</source>

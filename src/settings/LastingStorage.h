@@ -15,8 +15,10 @@
 namespace LastingStorage {
 
 // Loads the program's folder and makes it the working folder, once the
-// application object exists and before anything reads the folder. An error text when the browser refused its storage (the program
-// then runs with a folder that ends with the tab); empty when all is well.
+// application object exists and before anything reads the folder. An error
+// text when the browser refused its storage or another tab keeps the folder
+// (the program then runs with a folder that ends with the tab); empty when
+// all is well.
 QString load();
 
 // After a file has been committed: hands it to the user when it is in the

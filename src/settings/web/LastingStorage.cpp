@@ -6,6 +6,7 @@
 #include "LastingStorage.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <QTimer>
 
@@ -16,7 +17,8 @@ namespace {
 constexpr int KeepIntervalMs = 3000;
 constexpr int ErrorSize = 512;
 
-// 1 and an empty buffer on success; otherwise the browser's reason.
+// 1 and an empty buffer on success; 2 when another tab keeps the folder;
+// otherwise 0 and the browser's reason.
 EM_ASYNC_JS(int, strobixLoadFolder, (char* error, int errorSize), {
     const fail = (reason) => { stringToUTF8(String(reason), error, errorSize); return 0; };
     try {
@@ -26,13 +28,42 @@ EM_ASYNC_JS(int, strobixLoadFolder, (char* error, int errorSize), {
         return fail(e.message || e);
     }
     const reason = await new Promise((resolve) => FS.syncfs(true, resolve));
-    return reason ? fail(reason.message || reason) : 1;
+    if (reason)
+        return fail(reason.message || reason);
+    // One tab keeps the folder: writing back replaces the whole stored folder,
+    // so a second tab would delete what the first one keeps. The first tab
+    // takes the site's Web Lock for as long as it lives. Every page runs as
+    // process 42, so a lock file left by a closed tab looks held by a live
+    // program; with the Web Lock held no other page runs, and every lock file
+    // in the folder is left over.
+    const sole = !navigator.locks || await new Promise((resolve) => {
+        navigator.locks.request("strobix-storage", {ifAvailable: true},
+                                (lock) => { resolve(lock !== null); return lock && new Promise(() => {}); });
+    });
+    const removeLocks = (folder) => {
+        for (const name of FS.readdir(folder)) {
+            const path = folder + "/" + name;
+            if (name === "." || name === "..")
+                continue;
+            if (FS.isDir(FS.stat(path).mode))
+                removeLocks(path);
+            else if (name.endsWith(".lock"))
+                FS.unlink(path);
+        }
+    };
+    Module.strobixKeepsFolder = sole;
+    if (!sole)
+        return 2;
+    removeLocks("/strobix");
+    return 1;
 });
 
 // Writes the folder back; a sync asked for while one runs follows it. Keeps
 // the first failure for strobixKeepFailure().
 EM_JS(void, strobixKeepFolder, (), {
     const state = Module.strobixKeep || (Module.strobixKeep = {running: false, again: false, failure: ""});
+    if (!Module.strobixKeepsFolder)
+        return;
     if (state.running) {
         state.again = true;
         return;
@@ -131,7 +162,7 @@ namespace LastingStorage {
 QString load()
 {
     QByteArray reason(ErrorSize, '\0');
-    const bool loaded = strobixLoadFolder(reason.data(), ErrorSize);
+    const int loaded = strobixLoadFolder(reason.data(), ErrorSize);
     QDir().mkpath(QStringLiteral("/strobix/data"));
     QDir::setCurrent(QStringLiteral("/strobix"));
     qputenv("XDG_DATA_HOME", "/strobix/data");
@@ -141,6 +172,9 @@ QString load()
         keep();
     });
     timer->start(KeepIntervalMs);
+    if (loaded == 2)
+        return QCoreApplication::translate("LastingStorage",
+                                           "Strobix is already open in another tab of this browser");
     return loaded ? QString() : QString::fromUtf8(reason.constData());
 }
 
