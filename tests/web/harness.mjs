@@ -1,10 +1,22 @@
 // SPDX-License-Identifier: MIT
 // Serves the browser edition's site on 127.0.0.1 and drives it in Debian's
 // headless Chromium over the DevTools protocol, for the tests and the benchmark.
+import { execFileSync } from 'node:child_process';
+import { readdirSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { readFile, stat } from 'node:fs/promises';
 import { extname, join, normalize } from 'node:path';
+import { after, before } from 'node:test';
 import puppeteer from 'puppeteer-core';
+
+// The site under test (STROBIX_SITE), its examples, and the desktop program
+// (STROBIX_DESKTOP) that writes the reference links, prints and streams.
+export const site = process.env.STROBIX_SITE || '../../build/web/site';
+export const desktop = process.env.STROBIX_DESKTOP || '../../build/default/src/strobix';
+export const examples = readdirSync(join(site, 'examples')).filter((name) => name.endsWith('.dat')).sort();
+export const exampleFile = (name) => join(site, 'examples', name);
+// The `seq=...` part of the desktop program's link to a file.
+export const linkOf = (file) => execFileSync(desktop, ['--print-link', file]).toString().trim().replace(/^.*#/, '');
 
 const types = {
     '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm',
@@ -51,7 +63,7 @@ export async function launch() {
                '--disable-component-update', '--disable-sync', '--disable-quic',
                '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
                '--window-size=1200,800'],
-        protocolTimeout: 30000,
+        protocolTimeout: 150000, // a wait for the page is one call
         defaultViewport: { width: 1200, height: 800, deviceScaleFactor: Number(process.env.STROBIX_WEB_SCALE || 1) },
     });
 }
@@ -68,6 +80,30 @@ export async function openProgram(browser, url, { stubs, stubArgument, context }
     await page.goto(url);
     await waitForProgram(page);
     return page;
+}
+
+// For a test file: the site served and one browser while its tests run.
+// `open` starts the program in a fresh profile (storage of its own), at the
+// sequence link `fragment` when given; the caller closes the context.
+export function siteUnderTest() {
+    const state = {};
+    before(async () => {
+        state.server = await serve(site);
+        state.browser = await launch();
+    });
+    after(async () => {
+        await state.browser?.close();
+        await state.server?.close();
+    });
+    return {
+        get browser() { return state.browser; },
+        async open({ fragment, ...options } = {}) {
+            const context = await state.browser.createBrowserContext();
+            const url = state.server.url + (fragment ? '#' + fragment : '');
+            const page = await openProgram(state.browser, url, { ...options, context });
+            return { context, page };
+        },
+    };
 }
 
 export async function waitForProgram(page) {

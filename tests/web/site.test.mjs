@@ -6,17 +6,15 @@
 // with the network cut.
 // Environment: STROBIX_SITE (the site folder), STROBIX_DESKTOP (the desktop
 // program, for the links and as the reference reader).
-import { after, before, describe, test } from 'node:test';
+import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readdirSync, readFileSync, writeFileSync } from 'node:fs';
+import { mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { basename, join } from 'node:path';
-import { cellCentre, controlCentre, launch, openProgram, pause, serve, waitForProgram } from './harness.mjs';
+import { join } from 'node:path';
+import { cellCentre, controlCentre, desktop, exampleFile, examples, linkOf, openProgram, pause, serve,
+         site, siteUnderTest, waitForProgram } from './harness.mjs';
 
-const site = process.env.STROBIX_SITE || '../../build/web/site';
-const desktop = process.env.STROBIX_DESKTOP || '../../build/default/src/strobix';
-const examples = readdirSync(join(site, 'examples')).filter((name) => name.endsWith('.dat')).sort();
 const work = mkdtempSync(join(tmpdir(), 'strobix-web-'));
 
 // A stand-in for the browser's save picker: what the program writes is kept
@@ -39,7 +37,6 @@ function saveStandIn() {
     };
 }
 
-const linkOf = (file) => execFileSync(desktop, ['--print-link', file]).toString().trim();
 const printed = (file) => execFileSync(desktop, ['--print', file]).toString();
 
 async function save(page) {
@@ -73,27 +70,17 @@ async function followLink(page, fragment) {
     await pause(800);
 }
 
-let server;
-let browser;
-before(async () => {
-    server = await serve(site);
-    browser = await launch();
-});
-after(async () => {
-    await browser?.close();
-    await server?.close();
-});
+const program = siteUnderTest();
 
 describe('opening and saving', () => {
     for (const name of examples) {
         test(`${name}: opened as a file and as a link, saved as the desktop wrote it`, async () => {
-            const file = join(site, 'examples', name);
+            const file = exampleFile(name);
             const expected = readFileSync(file);
-            const context = await browser.createBrowserContext();
-            const page = await openProgram(browser, server.url, { stubs: saveStandIn, context });
+            const { context, page } = await program.open({ stubs: saveStandIn });
             await openFile(page, file);
             assert.deepEqual(await save(page), expected, 'opened as a file');
-            await followLink(page, linkOf(file).replace(/^.*#/, ''));
+            await followLink(page, linkOf(file));
             assert.deepEqual(await save(page), expected, 'opened from its link');
             await context.close();
         });
@@ -101,10 +88,8 @@ describe('opening and saving', () => {
 });
 
 test('a click and a drag paint the cells the desktop program then reads', async () => {
-    const file = join(site, 'examples', examples[0]);
-    const context = await browser.createBrowserContext();
-    const page = await openProgram(browser, server.url + '#' + linkOf(file).replace(/^.*#/, ''),
-                                   { stubs: saveStandIn, context });
+    const file = exampleFile(examples[0]);
+    const { context, page } = await program.open({ fragment: linkOf(file), stubs: saveStandIn });
     const rows = printed(file).split('\n');
     const cellsOf = (led) => {
         const row = rows.findIndex((line) => line.startsWith(`LED#${led + 1} `));
@@ -138,10 +123,9 @@ test('a click and a drag paint the cells the desktop program then reads', async 
 });
 
 test('a damaged link is refused with a message and changes nothing', async () => {
-    const context = await browser.createBrowserContext();
-    const page = await openProgram(browser, server.url, { stubs: saveStandIn, context });
+    const { context, page } = await program.open({ stubs: saveStandIn });
     const untouched = await save(page);
-    const link = linkOf(join(site, 'examples', examples[1])).replace(/^.*#/, '');
+    const link = linkOf(exampleFile(examples[1]));
     const damaged = link.slice(0, -3) + (link.endsWith('A') ? 'B' : 'A') + link.slice(-2);
     const before = await page.screenshot();
     await followLink(page, damaged);
@@ -152,9 +136,8 @@ test('a damaged link is refused with a message and changes nothing', async () =>
     await context.close();
 });
 
-test('unsaved work and LED.cfg outlast a reload', { todo: 'not yet passing in headless Chromium' }, async () => {
-    const context = await browser.createBrowserContext();
-    const page = await openProgram(browser, server.url, { stubs: saveStandIn, context });
+test('unsaved work and LED.cfg outlast a reload', async () => {
+    const { context, page } = await program.open({ stubs: saveStandIn });
     const cell = await cellCentre(page, 1, 5);
     await page.mouse.click(cell.x, cell.y);
     const edited = await save(page); // saved and then changed again below
@@ -200,8 +183,8 @@ test('unsaved work and LED.cfg outlast a reload', { todo: 'not yet passing in he
 
 test('a second visit works with the network cut', async () => {
     const local = await serve(site);
-    const context = await browser.createBrowserContext();
-    const page = await openProgram(browser, local.url, { context });
+    const context = await program.browser.createBrowserContext();
+    const page = await openProgram(program.browser, local.url, { context });
     await page.waitForFunction(() => navigator.serviceWorker.controller !== null
                                      || document.getElementById('offline').hidden === false,
                                { timeout: 60000 });

@@ -48,7 +48,9 @@ void start()
     auto* recovery = new RecoveryController(window->document(), window->prompts(),
                                             std::make_unique<RecoveryStore>());
     window->show();
-    QTimer::singleShot(0, window, [window, recovery, storageProblem] {
+    BrowserPage::runSoon([window, recovery, storageProblem] {
+        // The window takes input from here on, the questions below included.
+        BrowserPage::announceReady();
         if (!storageProblem.isEmpty())
             tellStorageProblem(window->prompts(), storageProblem);
         else
@@ -59,7 +61,6 @@ void start()
         recovery->offerLeftCopies();
         openLink(*window, BrowserPage::linkInAddress());
         BrowserPage::onLinkFollowed([window](const QString& link) { openLink(*window, link); });
-        BrowserPage::announceReady();
     });
 }
 
