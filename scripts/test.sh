@@ -5,8 +5,9 @@
 # checks of the Debian package) and once under AddressSanitizer and
 # UndefinedBehaviorSanitizer, then the random UI stress test under both
 # sanitizers for a bounded time, then the browser edition in headless
-# Chromium, and last the Windows build under Wine: its suites, its installer,
-# a download through a COM port and its screenshots.
+# Chromium (its page, and downloads over a Web Serial stand-in), and last
+# the Windows build under Wine: its suites, its installer, a download through
+# a COM port and its screenshots.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --test --windows --web
@@ -76,10 +77,11 @@ if ! wait "$web_build"; then
     exit 1
 fi
 grep -E '^(=== |program:)' "$web_log" || true
-echo "=== web: the site in headless Chromium"
+echo "=== web: the site in headless Chromium, and downloads over a Web Serial stand-in"
 (cd tests/web && npm ci --silent)
 STROBIX_SITE="$PWD/build/web/site" STROBIX_DESKTOP="$PWD/build/ci/src/strobix" \
-    node --test --test-concurrency=1 tests/web/site.test.mjs
+STROBIX_DEVSIM="$PWD/build/ci/tools/devsim/strobix-devsim" \
+    node --test --test-concurrency=1 tests/web/site.test.mjs tests/web/serial.test.mjs
 
 echo "=== windows: build (in the background since the start)"
 if ! wait "$windows_build"; then
