@@ -75,34 +75,30 @@ EM_ASYNC_JS(int, strobixSerialOpen, (const char* deviceText, int baudRate, char*
     return 0;
 });
 
-// Hands the bytes to the port's writer now; 0 (and the reason) when the line
-// has already failed.
-EM_JS(int, strobixSerialWrite, (const unsigned char* bytes, int count, char* reason, int size), {
+// 1 and the reason when the line cannot take more: not open, gone, or a
+// write the browser refused.
+EM_JS(int, strobixSerialFailure, (char* reason, int size), {
     const line = Module.strobixLine;
     const failure = !line ? "the serial port is not open"
                           : (line.lost ? "the serial port has gone away" : line.failure);
-    if (failure) {
-        stringToUTF8(String(failure), reason, size);
+    if (!failure)
         return 0;
-    }
+    stringToUTF8(String(failure), reason, size);
+    return 1;
+});
+
+// Hands the bytes to the port's writer now; a refusal shows in
+// strobixSerialFailure() afterwards.
+EM_JS(void, strobixSerialWrite, (const unsigned char* bytes, int count), {
+    const line = Module.strobixLine;
     line.pending += 1;
     line.writer.write(HEAPU8.slice(bytes, bytes + count)).then(
         () => { line.pending -= 1; },
         (e) => { line.pending -= 1; line.failure = line.failure || String(e.message || e); });
-    return 1;
 });
 
-// 0: all taken; 1: some still with the writer; 2: failed (with the reason).
-EM_JS(int, strobixSerialQueue, (char* reason, int size), {
-    const line = Module.strobixLine;
-    const failure = !line ? "the serial port is not open"
-                          : (line.lost ? "the serial port has gone away" : line.failure);
-    if (failure) {
-        stringToUTF8(String(failure), reason, size);
-        return 2;
-    }
-    return line.pending > 0 ? 1 : 0;
-});
+// Whether the writer still holds bytes the browser has not taken.
+EM_JS(int, strobixSerialPending, (), { return Module.strobixLine.pending > 0; });
 
 // Lets go of the line without waiting; `drop`: discard what the writer holds.
 EM_JS(void, strobixSerialClose, (int drop), {
@@ -116,6 +112,16 @@ EM_JS(void, strobixSerialClose, (int drop), {
         return line.port.close();
     }).catch(() => {});
 });
+
+// Whether the line has failed; its reason then goes to `error`.
+bool lineFailed(QString* error)
+{
+    QByteArray reason(ReasonSize, '\0');
+    if (!strobixSerialFailure(reason.data(), ReasonSize))
+        return false;
+    *error = QString::fromUtf8(reason.constData());
+    return true;
+}
 
 QString explained(const QString& reason)
 {
@@ -208,28 +214,21 @@ bool SystemSerialPort::write(const QByteArray& bytes)
 {
     if (!d->open)
         return false;
-    QByteArray reason(ReasonSize, '\0');
-    if (strobixSerialWrite(reinterpret_cast<const unsigned char*>(bytes.constData()),
-                           int(bytes.size()), reason.data(), ReasonSize))
-        return true;
-    d->lastError = QString::fromUtf8(reason.constData());
-    return false;
+    if (lineFailed(&d->lastError))
+        return false;
+    strobixSerialWrite(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                       int(bytes.size()));
+    return true;
 }
+
 
 SystemSerialPort::Queue SystemSerialPort::outputQueue()
 {
     if (!d->open)
         return Queue::Unknown;
-    QByteArray reason(ReasonSize, '\0');
-    switch (strobixSerialQueue(reason.data(), ReasonSize)) {
-    case 0:
-        return Queue::Empty;
-    case 1:
-        return Queue::Pending;
-    default:
-        d->lastError = QString::fromUtf8(reason.constData());
+    if (lineFailed(&d->lastError))
         return Queue::Unknown;
-    }
+    return strobixSerialPending() ? Queue::Pending : Queue::Empty;
 }
 
 void SystemSerialPort::close()
