@@ -26,7 +26,7 @@ for group in "$@"; do
         need_sources=true
         ;;
     --web)
-        packages+=(emscripten chromium xz-utils brotli)
+        packages+=(emscripten chromium xz-utils brotli python3-fonttools)
         # A machine may have Node.js from elsewhere (with its own npm), which
         # Debian's npm package conflicts with.
         command -v npm >/dev/null || packages+=(nodejs npm)

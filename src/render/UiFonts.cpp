@@ -36,7 +36,8 @@ QFont sansSerif(qreal pointSize, bool bold)
 {
     static const QString family =
         firstInstalled({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                        QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+                        QStringLiteral("Liberation Sans"), QStringLiteral("Strobix Sans"),
+                        QStringLiteral("DejaVu Sans")});
     return make(family, pointSize, bold);
 }
 
@@ -44,7 +45,7 @@ QFont arial(qreal pointSize)
 {
     static const QString family =
         firstInstalled({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                        QStringLiteral("DejaVu Sans")});
+                        QStringLiteral("Strobix Sans"), QStringLiteral("DejaVu Sans")});
     return make(family, pointSize, false);
 }
 

@@ -72,8 +72,8 @@ int main(int argc, char* argv[])
     // window is a picture there, which neither the tests nor a bug report can read.
     QLoggingCategory::setFilterRules(QStringLiteral("strobix.prompts.info=true"));
     QApplication app(argc, argv);
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/StrobixSans-Regular.ttf"));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/StrobixSans-Bold.ttf"));
     QCoreApplication::setApplicationName(QStringLiteral("Strobix"));
     QCoreApplication::setApplicationVersion(QStringLiteral(STROBIX_VERSION));
     Translations::install(app);
