@@ -2,6 +2,7 @@
 #include "PacedSender.h"
 
 #include "DownloadStream.h"
+#include "NextTurn.h"
 #include "SerialLink.h"
 
 #include <algorithm>
@@ -39,6 +40,7 @@ void PacedSender::start(const QByteArray& stream)
 void PacedSender::abort()
 {
     m_timer.stop();
+    ++m_turn;
     m_state = State::Idle;
     m_link.abandon();
 }
@@ -81,10 +83,15 @@ void PacedSender::scheduleNext()
     // ones. So sleep until shortly before the record is due and spend the
     // rest in zero-length timer turns (the event loop keeps running).
     const nanoseconds left = waitBeforeNext();
-    if (left > FinalApproach)
-        m_timer.start(duration_cast<milliseconds>(left - FinalApproach));
-    else
-        m_timer.start(0);
+    const int turn = ++m_turn; // a turn asked for before this, or an abort, is let go
+    if (left > NextTurn::finalApproach()) {
+        m_timer.start(duration_cast<milliseconds>(left - NextTurn::finalApproach()));
+        return;
+    }
+    NextTurn::request(this, [this, turn] {
+        if (turn == m_turn)
+            onTimer();
+    });
 }
 
 void PacedSender::onTimer()

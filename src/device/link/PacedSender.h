@@ -34,8 +34,6 @@ public:
     // sooner than it can take them (the whole stream is 5.3 ms longer).
     static constexpr std::chrono::microseconds FirstMargin{2000};
     static constexpr std::chrono::microseconds GapMargin{60};
-    // How close to a record's time the sender stops sleeping and watches the clock.
-    static constexpr std::chrono::microseconds FinalApproach{1500};
     static constexpr int MarkerIndex = -1; // the failed "record" when the marker fails
 
     explicit PacedSender(SerialLink& link, QObject* parent = nullptr);
@@ -75,6 +73,7 @@ private:
 
     SerialLink& m_link;
     QTimer m_timer;
+    int m_turn = 0; // counts the turns asked for; only the latest one counts
     QElapsedTimer m_sinceMarker;
     QElapsedTimer m_sinceHandOver;
     QElapsedTimer m_sinceDrainStart;
