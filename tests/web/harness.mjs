@@ -97,6 +97,7 @@ export function siteUnderTest() {
     });
     return {
         get browser() { return state.browser; },
+        get url() { return state.server.url; },
         async open({ fragment, ...options } = {}) {
             const context = await state.browser.createBrowserContext();
             const url = state.server.url + (fragment ? '#' + fragment : '');

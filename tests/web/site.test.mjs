@@ -65,6 +65,18 @@ async function openFile(page, file) {
     await pause(500);
 }
 
+// The program's folder as the site's storage (IndexedDB) holds it: a file's
+// bytes (query 'get'), or every path (query 'getAllKeys').
+const stored = (page, query, path) => page.evaluate((query, path) => new Promise((resolve, reject) => {
+    const request = indexedDB.open('/strobix');
+    request.onerror = () => reject(request.error);
+    request.onsuccess = () => {
+        const read = request.result.transaction('FILE_DATA').objectStore('FILE_DATA')[query](path);
+        read.onsuccess = () => resolve(query === 'get' ? Array.from(read.result?.contents ?? []) : read.result);
+        read.onerror = () => reject(read.error);
+    };
+}), query, path);
+
 async function followLink(page, fragment) {
     await page.evaluate((fragment) => { window.location.hash = fragment; }, fragment);
     await pause(800);
@@ -168,16 +180,27 @@ test('unsaved work and LED.cfg outlast a reload', async () => {
     await page.keyboard.press('Enter'); // Yes: restore
     await pause(500);
     assert.deepEqual(await save(page), unsaved);
-    const config = await page.evaluate(() => new Promise((resolve, reject) => {
-        const request = indexedDB.open('/strobix');
-        request.onerror = () => reject(request.error);
-        request.onsuccess = () => {
-            const read = request.result.transaction('FILE_DATA').objectStore('FILE_DATA').get('/strobix/LED.cfg');
-            read.onsuccess = () => resolve(read.result ? Array.from(read.result.contents) : null);
-            read.onerror = () => reject(read.error);
-        };
-    }));
+    const config = await stored(page, 'get', '/strobix/LED.cfg');
     assert.equal(Buffer.from(config).toString(), '8\r\n');
+    await context.close();
+});
+
+test("a second tab keeps nothing, and leaves the first tab's unsaved work alone", async () => {
+    const { context, page } = await program.open();
+    const cell = await cellCentre(page, 2, 7);
+    await page.mouse.click(cell.x, cell.y);
+    await pause(4500); // the copy of unsaved work is written, and the folder kept
+    const copies = async () => (await stored(page, 'getAllKeys')).filter((name) => name.endsWith('.dat')).sort();
+    const kept = await copies();
+    assert.equal(kept.length, 1, 'the first tab keeps a copy');
+    const said = [];
+    const second = await context.newPage();
+    second.on('console', (message) => said.push(message.text()));
+    await second.goto(program.url);
+    await waitForProgram(second);
+    await pause(4500); // a keeping tab would have written the folder back by now
+    assert.ok(said.some((text) => /asked:.*another tab/.test(text)), `said: ${said.join(' | ')}`);
+    assert.deepEqual(await copies(), kept);
     await context.close();
 });
 
