@@ -25,9 +25,9 @@ const types = {
     '.dat': 'application/octet-stream', '.css': 'text/css',
 };
 
-// A plain static server, as any web host is; `offline()` makes it refuse
-// everything, as a cut network would.
-export async function serve(site) {
+// A plain static server, as any web host is, on `host`; `offline()` makes it
+// refuse everything, as a cut network would.
+export async function serve(site, host = '127.0.0.1') {
     let online = true;
     const server = createServer(async (request, response) => {
         const path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
@@ -47,9 +47,9 @@ export async function serve(site) {
             response.end();
         }
     });
-    await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+    await new Promise((resolve) => server.listen(0, host, resolve));
     return {
-        url: `http://127.0.0.1:${server.address().port}/`,
+        url: `http://${host}:${server.address().port}/`,
         offline: () => { online = false; },
         close: () => new Promise((resolve) => server.close(resolve)),
     };

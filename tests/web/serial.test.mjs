@@ -9,9 +9,10 @@ import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync, spawn } from 'node:child_process';
 import { mkdtempSync, readFileSync } from 'node:fs';
-import { tmpdir } from 'node:os';
+import { networkInterfaces, tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { controlCentre, desktop, exampleFile, examples, linkOf, pause, siteUnderTest } from './harness.mjs';
+import { controlCentre, desktop, exampleFile, examples, linkOf, openProgram, pause, serve, site,
+         siteUnderTest } from './harness.mjs';
 import { pacingOf, serialStandIn } from './serial-stand-in.mjs';
 
 const devsim = process.env.STROBIX_DEVSIM || '../../build/default/tools/devsim/strobix-devsim';
@@ -120,6 +121,20 @@ describe('the chooser, and failures told with no more sent', () => {
             await context.close();
         });
     }
+    // Browsers give Web Serial only to https:// pages and this computer's own.
+    const address = Object.values(networkInterfaces()).flat()
+        .find((entry) => entry.family === 'IPv4' && !entry.internal)?.address;
+    test('a page from a plain http:// address of another computer is told why', { skip: !address && 'no network address' }, async () => {
+        const remote = await serve(site, address);
+        const context = await program.browser.createBrowserContext();
+        const page = await openProgram(program.browser, remote.url + '#' + linkOf(exampleFile(examples[0])),
+                                       { stubs: serialStandIn, stubArgument: { granted: [adapter] }, context });
+        const said = await download(page, { until: /only pages from https/ });
+        assert.ok(said.some((text) => /only pages from https/.test(text)), `said: ${said.join(' | ')}`);
+        assert.equal((await page.evaluate(() => window.strobixSerialLog)).opened.length, 0);
+        await context.close();
+        await remote.close();
+    });
     test('Cancel at the power-up prompt sends nothing and closes the port', async () => {
         const { context, page } = await programWith({ granted: [adapter] });
         await download(page, { answer: 'Escape' });
