@@ -81,7 +81,7 @@ void PacedSender::scheduleNext()
     // Timers count whole milliseconds and wake a little late, and with a
     // 50 ms floor after each record any lateness carries over to all later
     // ones. So sleep until shortly before the record is due and spend the
-    // rest in zero-length timer turns (the event loop keeps running).
+    // rest in the soonest turns the platform gives (the event loop keeps running).
     const nanoseconds left = waitBeforeNext();
     const int turn = ++m_turn; // a turn asked for before this, or an abort, is let go
     if (left > NextTurn::finalApproach()) {
