@@ -7,8 +7,6 @@
 #include <QMetaObject>
 #include <QWidget>
 
-#include <utility>
-
 #include <emscripten.h>
 
 namespace {
@@ -43,14 +41,6 @@ EM_JS(void, strobixAnnounceReady, (), {
     document.dispatchEvent(new Event("strobix-ready"));
 });
 
-EM_JS(void, strobixRunSoon, (), { setTimeout(() => _strobixRunNow(), 0); });
-
-std::function<void()>& soonWork()
-{
-    static std::function<void()> work;
-    return work;
-}
-
 EM_JS(int, strobixLocatingLength, (), { return lengthBytesUTF8(window.strobixLocating) + 1; });
 
 EM_JS(void, strobixLocating, (char* text, int size), {
@@ -73,13 +63,6 @@ extern "C" EMSCRIPTEN_KEEPALIVE void strobixLinkFollowed()
             if (linkHandler())
                 linkHandler()(BrowserPage::linkInAddress());
         },
-        Qt::QueuedConnection);
-}
-
-extern "C" EMSCRIPTEN_KEEPALIVE void strobixRunNow()
-{
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(), [] { std::exchange(soonWork(), nullptr)(); },
         Qt::QueuedConnection);
 }
 
@@ -112,12 +95,6 @@ void onLinkFollowed(std::function<void(const QString& link)> open)
 {
     linkHandler() = std::move(open);
     strobixWatchHash();
-}
-
-void runSoon(std::function<void()> work)
-{
-    soonWork() = std::move(work);
-    strobixRunSoon();
 }
 
 void announceReady()

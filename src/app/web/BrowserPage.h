@@ -22,10 +22,4 @@ void onLinkFollowed(std::function<void(const QString& link)> open);
 // null: in the main window or in a dialog open over it.
 void announceReady();
 
-// Runs `work` from the event loop on a later turn of the browser's own, out
-// of the call stack that is running now: a question asked in a stack that
-// has already waited for the browser (emscripten's asyncify resumes such a
-// stack) would never let the page go on.
-void runSoon(std::function<void()> work);
-
 } // namespace BrowserPage

@@ -6,6 +6,7 @@
 #include "FileCommands.h"
 #include "LastingStorage.h"
 #include "MainWindow.h"
+#include "NextTurn.h"
 #include "RecoveryController.h"
 #include "SystemPorts.h"
 #include "Translations.h"
@@ -48,7 +49,10 @@ void start()
     auto* recovery = new RecoveryController(window->document(), window->prompts(),
                                             std::make_unique<RecoveryStore>());
     window->show();
-    BrowserPage::runSoon([window, recovery, storageProblem] {
+    // The questions are asked from a later turn of the page's own loop: asked
+    // in this stack, which has waited for the browser above (emscripten's
+    // asyncify resumed it), they would never let the page go on.
+    NextTurn::request(window, [window, recovery, storageProblem] {
         // The window takes input from here on, the questions below included.
         BrowserPage::announceReady();
         if (!storageProblem.isEmpty())

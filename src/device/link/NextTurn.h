@@ -6,8 +6,9 @@
 #include <chrono>
 #include <functional>
 
-// The soonest later turn of the event loop, for the paced sender's last
-// moments before a record is due. On the desktop a zero-length timer is that.
+// The soonest later turn of the event loop, out of the call stack running
+// now: for the paced sender's last moments before a record is due, and for
+// the browser edition's questions at start. On the desktop a zero-length timer is that.
 // A browser makes a zero-length timer set from a timer's callback wait at
 // least 4 ms, which would make every record late; there the turn comes
 // through a message the page posts to itself. One implementation each for
